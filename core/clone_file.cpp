@@ -1,0 +1,240 @@
+#include "core/clone_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "clone/clone_record.h"
+#include "core/command_text.h"
+
+namespace {
+
+constexpr std::array<SAddressRange, 2> kNormalRanges = {{{0x000, 0xAFF}, {0xFFFF, 0xFFFF}}};
+constexpr std::array<SAddressRange, 3> kSafetyRanges = {{{0x000, 0x843}, {0x845, 0xAFF}, {0xFFFF, 0xFFFF}}};
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr uint32_t kImageLimit = CMemoryImage::kTransceiverSize;
+// The longest valid line is a 255-byte record; one more character is allowed for a CR.
+constexpr size_t kMaxLineLength = CCloneRecord::kMaxTextLength + 1;
+
+std::string HeaderOf(uint16_t modelCode, uint16_t revision)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%04d", modelCode % 10000, revision % 10000);
+    return text;
+}
+
+std::string BuildFileText(std::span<const SAddressRange> ranges, const CMemoryImage& image,
+                          std::string_view comment, uint16_t modelCode, uint16_t revision)
+{
+    std::string text = HeaderOf(modelCode, revision);
+    text += kLineEnd;
+    text += '#';
+    text += comment;
+    text += kLineEnd;
+    CCloneRecord record;
+    auto* source = const_cast<CMemoryImage*>(&image); // the codec only reads through Fetch
+    for (const SAddressRange& range : ranges) {
+        if (range.first >= kImageLimit || range.last >= kImageLimit) {
+            break;
+        }
+        uint32_t address = range.first;
+        while (address <= range.last) {
+            const uint32_t blockEnd = address | 0x0F;
+            const uint32_t last = std::min(range.last, blockEnd);
+            record.Set(source, address, last - address + 1);
+            record.Fetch();
+            text += record.Format();
+            text += kLineEnd;
+            address = last + 1;
+        }
+    }
+    return text;
+}
+
+bool WriteAll(int fd, std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+mode_t DefaultFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+std::string DirectoryOf(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+struct FileCloser
+{
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// Reads one line without its line end. Returns false at the end of the file. A line longer than
+// any valid line sets `tooLong` and stops reading it.
+bool ReadLine(std::FILE* file, std::string& line, bool& tooLong, bool& readError)
+{
+    line.clear();
+    tooLong = false;
+    int c = std::getc(file);
+    if (c == EOF) {
+        readError = std::ferror(file) != 0;
+        return false;
+    }
+    while (c != EOF && c != '\n') {
+        if (line.size() >= kMaxLineLength) {
+            tooLong = true;
+            return true;
+        }
+        line += static_cast<char>(c);
+        c = std::getc(file);
+    }
+    if (c == EOF && std::ferror(file) != 0) {
+        readError = true;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+std::string LoadInto(std::FILE* file, CCloneRecord& record, const std::string& expectedHeader)
+{
+    std::string line;
+    bool tooLong = false;
+    bool readError = false;
+    if (!ReadLine(file, line, tooLong, readError)) {
+        line.clear();
+    }
+    if (readError) {
+        return std::string(answer::kError);
+    }
+    if (tooLong || line.size() != expectedHeader.size()) {
+        return std::string(answer::kFormatError);
+    }
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] < '0' || line[i] > '9') {
+            return std::string(answer::kFormatError);
+        }
+        if (line[i] != expectedHeader[i]) {
+            return std::string(i < 4 ? answer::kMismatchModel : answer::kMismatchRevision);
+        }
+    }
+    while (ReadLine(file, line, tooLong, readError)) {
+        if (tooLong || line.empty()) {
+            return std::string(answer::kFormatError);
+        }
+        if (line.front() == '#') {
+            continue;
+        }
+        std::string result = record.Parse(line);
+        if (result != answer::kOk) {
+            return result;
+        }
+        record.Store();
+    }
+    if (readError) {
+        return std::string(answer::kError);
+    }
+    return std::string(record.IsComplete() ? answer::kOk : answer::kNotEnoughData);
+}
+
+} // namespace
+
+std::span<const SAddressRange> NormalSaveRanges()
+{
+    return kNormalRanges;
+}
+
+std::span<const SAddressRange> SafetySaveRanges()
+{
+    return kSafetyRanges;
+}
+
+std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange> ranges,
+                          const CMemoryImage& image, std::string_view comment, uint16_t modelCode,
+                          uint16_t revision)
+{
+    if (path.empty()) {
+        return std::string(answer::kCannotOpenFile);
+    }
+    // Write beside the target and rename over it, so the old file survives any failure. A target
+    // behind a symbolic link is replaced where the link points.
+    std::string target = path;
+    struct stat targetInfo
+    {
+    };
+    const bool exists = ::stat(path.c_str(), &targetInfo) == 0;
+    if (exists) {
+        if (S_ISDIR(targetInfo.st_mode) || ::access(path.c_str(), W_OK) != 0) {
+            return std::string(answer::kCannotOpenFile);
+        }
+        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
+    std::string temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return std::string(answer::kCannotOpenFile);
+    }
+    const std::string text = BuildFileText(ranges, image, comment, modelCode, revision);
+    const mode_t mode = exists ? (targetInfo.st_mode & 07777) : DefaultFileMode();
+    bool ok = ::fchmod(fd, mode) == 0 || exists;
+    ok = WriteAll(fd, text) && ok;
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return std::string(answer::kError);
+    }
+    const int dirFd = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return std::string(answer::kOk);
+}
+
+std::string LoadCloneFile(const std::string& path, CMemoryImage& image, uint16_t modelCode, uint16_t revision)
+{
+    const CMemoryImage backup = image;
+    CCloneRecord record;
+    record.Attach(&image);
+    std::unique_ptr<std::FILE, FileCloser> file(path.empty() ? nullptr : std::fopen(path.c_str(), "rb"));
+    struct stat info
+    {
+    };
+    if (!file || ::fstat(::fileno(file.get()), &info) != 0 || S_ISDIR(info.st_mode)) {
+        return std::string(answer::kCannotOpenFile);
+    }
+    std::string result = LoadInto(file.get(), record, HeaderOf(modelCode, revision));
+    if (result != answer::kOk) {
+        image.CopyFrom(backup);
+    }
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/memory_image.h"
+
+// The clone data file (*.vlk): a header line of model code and revision ("21350001"), a "#" comment
+// line, then one clone record per line, every line ending in CR LF.
+
+struct SAddressRange
+{
+    uint32_t first;
+    uint32_t last;
+};
+
+inline constexpr uint16_t kModelCode = 2135;
+inline constexpr uint16_t kModelRevision = 1;
+
+// 0x000-0xAFF: the whole image.
+std::span<const SAddressRange> NormalSaveRanges();
+// 0x000-0x843 and 0x845-0xAFF: everything but the byte the transceiver keeps for itself.
+std::span<const SAddressRange> SafetySaveRanges();
+
+// Writes the records of the ranges, cut at 16-byte boundaries. The previous file at the path is
+// replaced only once the new one is completely on disk. Answers "OK", "CANNOT_OPEN_FILE" or "ERROR".
+std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange> ranges,
+                          const CMemoryImage& image, std::string_view comment,
+                          uint16_t modelCode = kModelCode, uint16_t revision = kModelRevision);
+
+// Loads every record into the image and checks that all of its bytes were covered. Answers "OK" or
+// the first failure word; on failure the image is left exactly as it was.
+std::string LoadCloneFile(const std::string& path, CMemoryImage& image, uint16_t modelCode = kModelCode,
+                          uint16_t revision = kModelRevision);
