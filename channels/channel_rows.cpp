@@ -1,0 +1,176 @@
+#include "channels/channel_rows.h"
+
+#include <algorithm>
+
+#include "core/channel_id.h"
+
+namespace channel_rows {
+
+namespace {
+
+constexpr std::string_view kAppear = "APPEAR";
+constexpr std::string_view kFrequency = "FREQUENCY";
+constexpr std::string_view kDuplex = "DUPLEX_SELECTION";
+constexpr std::string_view kOffset = "REPEATER_FREQUENCY";
+constexpr std::string_view kToneMode = "TONE_SELECTION";
+constexpr std::string_view kRepeaterTone = "REPEATER_TONE_FREQUENCY";
+constexpr std::string_view kTsqlTone = "TSQL_FREQUENCY";
+constexpr std::string_view kSkip = "SKIP";
+constexpr std::string_view kMode = "MODE";
+constexpr std::string_view kName = "NAME";
+constexpr std::string_view kIsLegal = "ISLEGAL";
+
+constexpr std::array<std::string_view, 4> kCallLabels = {"CALL_50M", "CALL_144", "CALL_430", "CALL_1200"};
+constexpr std::string_view kCallWfmLabel = "CALL_WFM";
+constexpr std::string_view kNoName = "------";
+constexpr std::string_view kNoSkip = "----";
+
+std::string OffAsEmpty(std::string text)
+{
+    return text == answer::kOff ? std::string() : text;
+}
+
+std::string DuplexText(std::string_view text)
+{
+    if (text == "Dup-") {
+        return "-Dup";
+    }
+    if (text == "Dup+") {
+        return "+Dup";
+    }
+    return {};
+}
+
+} // namespace
+
+int EffectiveColumnWidth(int column, int storedWidth)
+{
+    int width = storedWidth;
+    if (width == 0 && column >= 0 && column < kColumnCount) {
+        width = kColumns[static_cast<size_t>(column)].defaultWidth;
+    }
+    return std::clamp(width, kMinColumnWidth, kMaxColumnWidth);
+}
+
+std::string RowKeyPrefix(int row)
+{
+    if (row < 0 || row >= kRowCount) {
+        return {};
+    }
+    CChannelId id;
+    if (row < kFirstEdgeRow) {
+        id.Set(CChannelId::kMch, row);
+    } else if (row < kFirstCallRow) {
+        id.Set(CChannelId::kPch, row - kFirstEdgeRow);
+    } else {
+        id.Set(CChannelId::kCall, row - kFirstCallRow);
+    }
+    std::string prefix = "CH.";
+    prefix += CChannelId::kKindNames[static_cast<size_t>(id.GetKind())];
+    prefix += '.';
+    prefix += id.NumberText();
+    prefix += '.';
+    return prefix;
+}
+
+std::string RowLabel(int row, bool hasBand50)
+{
+    if (row < 0 || row >= kRowCount) {
+        return {};
+    }
+    if (row < kFirstEdgeRow) {
+        std::string label = std::to_string(row);
+        return label.size() < 2 ? "0" + label : label;
+    }
+    if (row < kFirstCallRow) {
+        return "P" + CChannelId(CChannelId::kPch, row - kFirstEdgeRow).NumberText();
+    }
+    if (row == kFirstCallRow && !hasBand50) {
+        return std::string(kCallWfmLabel);
+    }
+    return std::string(kCallLabels[static_cast<size_t>(row - kFirstCallRow)]);
+}
+
+std::string ReadRowField(ICommandTarget& data, int row, std::string_view key)
+{
+    return data.Execute(RowKeyPrefix(row) + std::string(key));
+}
+
+bool IsRowBlank(ICommandTarget& data, int row)
+{
+    return ReadRowField(data, row, kAppear) == answer::kOff;
+}
+
+std::string RowLegalMark(ICommandTarget& data, int row)
+{
+    return ReadRowField(data, row, kIsLegal) == answer::kNg ? "?" : "";
+}
+
+std::string RowName(ICommandTarget& data, int row)
+{
+    return TrimRightWhiteSpace(ReadRowField(data, row, kName));
+}
+
+bool HasBand50(ICommandTarget& data)
+{
+    return data.Execute("MODEL.50M_EXIST") == answer::kOk;
+}
+
+Cells BuildRow(ICommandTarget& data, int row)
+{
+    Cells cells;
+    const bool blank = IsRowBlank(data, row);
+    const bool isCall = row >= kFirstCallRow;
+    const bool isEdgeOrCall = row >= kFirstEdgeRow;
+    for (int c = 0; c < kColumnCount; ++c) {
+        std::string text;
+        if (c == 0 || !blank) {
+            switch (c) {
+            case 0:
+                text = RowLabel(row, row == kFirstCallRow ? HasBand50(data) : true);
+                break;
+            case 1:
+                text = ReadRowField(data, row, kFrequency) + " " + RowLegalMark(data, row);
+                break;
+            case 2:
+                text = DuplexText(ReadRowField(data, row, kDuplex));
+                break;
+            case 3:
+                text = ReadRowField(data, row, kOffset);
+                break;
+            case 4:
+                text = isCall ? std::string(kNoName) : RowName(data, row);
+                break;
+            case 5:
+                text = OffAsEmpty(ReadRowField(data, row, kToneMode));
+                break;
+            case 6:
+                text = OffAsEmpty(ReadRowField(data, row, kRepeaterTone));
+                break;
+            case 7:
+                text = OffAsEmpty(ReadRowField(data, row, kTsqlTone));
+                break;
+            case 8:
+                if (isEdgeOrCall) {
+                    text = kNoSkip;
+                } else {
+                    text = ReadRowField(data, row, kSkip) == answer::kOff ? "" : "SKIP";
+                }
+                break;
+            case 9:
+                text = ReadRowField(data, row, kMode);
+                break;
+            default:
+                break;
+            }
+        }
+        text = TrimWhiteSpace(text);
+        if (text.size() > kMaxCellLength) {
+            text.resize(kMaxCellLength);
+        }
+        cells[static_cast<size_t>(c)] = std::move(text);
+    }
+    return cells;
+}
+
+} // namespace channel_rows

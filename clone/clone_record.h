@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/memory_image.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/memory_image.h"
 
 // One run of 1 to 255 image bytes as text: 4 hex digits of address, 2 of byte count, then 2 per
 // byte ("0AF010FFFF..."). It is a line of the clone data file and the payload of a data frame.

@@ -1,0 +1,219 @@
+#include "core/radio_data.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/rig_core.h"
+#include "core/settings_store.h"
+
+namespace {
+
+constexpr std::string_view kFileSave = "FILE.SAVE.";
+constexpr std::string_view kFileSaveWithSafety = "FILE.SAVE.WithSafety.";
+constexpr std::string_view kFileLoad = "FILE.LOAD.";
+constexpr std::string_view kMachineName = "VL-L52";
+
+std::string MakeTemporaryFile(const char* prefix)
+{
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) {
+        folder = "/tmp";
+    }
+    std::string pattern = (folder / (std::string(prefix) + "XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) {
+        return {};
+    }
+    ::close(fd);
+    return pattern;
+}
+
+bool CanOpen(const std::string& path, const char* mode)
+{
+    std::FILE* file = std::fopen(path.c_str(), mode);
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+} // namespace
+
+CRadioData::CRadioData(ISettingsStore* settings)
+    : m_settings(settings), m_rig(std::make_unique<CRigCore>()), m_temporaryPath(MakeTemporaryFile("cw"))
+{
+}
+
+CRadioData::~CRadioData()
+{
+    if (!m_temporaryPath.empty()) {
+        ::unlink(m_temporaryPath.c_str());
+    }
+}
+
+void CRadioData::Initialize()
+{
+    ResetProfile();
+    ApplyProfile(m_profile);
+    Execute("INITIALIZE");
+    Execute(std::string(kFileSave) + Quoted(m_temporaryPath));
+    SetEdited(false);
+}
+
+std::string CRadioData::Execute(std::string_view command)
+{
+    return m_rig->Execute(command);
+}
+
+bool CRadioData::IsEdited()
+{
+    return EqualsNoCase(Execute("EDIT_FLAG"), answer::kOn);
+}
+
+void CRadioData::SetEdited(bool edited)
+{
+    Execute(edited ? "EDIT_FLAG=ON" : "EDIT_FLAG=OFF");
+}
+
+bool CRadioData::ApplyProfile(const STransceiverProfile& /*profile*/)
+{
+    return true;
+}
+
+std::string CRadioData::GetMachineName() const
+{
+    return "Model Machine";
+}
+
+std::string CRadioData::GetModelComment() const
+{
+    return "Model Comment";
+}
+
+bool CRadioData::MatchProfile(const STransceiverProfile& /*profile*/, bool /*checkOnly*/)
+{
+    return true;
+}
+
+void CRadioData::ResetProfile()
+{
+    m_profile = STransceiverProfile{};
+    m_profile.version.fill(' ');
+}
+
+std::string CRadioData::OpenDocument(const std::string& path)
+{
+    std::string result = Execute(std::string(kFileLoad) + Quoted(path));
+    if (result == answer::kOk) {
+        Execute("HEAL");
+        SetEdited(false);
+    }
+    return result;
+}
+
+std::string CRadioData::SaveDocument(const std::string& path)
+{
+    std::string result = Execute(std::string(kFileSave) + Quoted(path));
+    if (result == answer::kOk) {
+        SetEdited(false);
+    }
+    return result;
+}
+
+std::string CRadioData::LoadCloneFile(const std::string& path)
+{
+    if (!CanOpen(path, "rb")) {
+        return std::string(answer::kCannotOpenFile);
+    }
+    std::string result = Execute(std::string(kFileLoad) + Quoted(path));
+    if (result == answer::kOk) {
+        Execute("HEAL");
+        SetEdited(false);
+    }
+    return result;
+}
+
+std::string CRadioData::SaveCloneFile(const std::string& path)
+{
+    if (!CanOpen(path, "ab")) {
+        return std::string(answer::kCannotOpenFile);
+    }
+    return Execute(std::string(kFileSaveWithSafety) + Quoted(path));
+}
+
+// ---- CL52RadioData ----
+
+CL52RadioData::CL52RadioData(ISettingsStore* settings) : CRadioData(settings)
+{
+    // A document opened straight from a file needs the stored version too, not only a new one.
+    ResetProfile();
+    ApplyProfile(m_profile);
+    SetEdited(false);
+}
+
+CL52RadioData::~CL52RadioData()
+{
+    if (m_settings != nullptr && m_settings->GetInt(settings::kSetupInfo, settings::kSetupDone, 0) == 1) {
+        m_settings->SetInt(settings::kSetupInfo, settings::kDestination, m_profile.version[0]);
+        m_settings->SetInt(settings::kSetupInfo, settings::kExpandLevel, m_profile.version[1]);
+        m_settings->SetInt(settings::kSetupInfo, settings::kOptionFlags, m_profile.version[2]);
+    }
+}
+
+bool CL52RadioData::ApplyProfile(const STransceiverProfile& profile)
+{
+    Execute("MODEL.COUNTRY.ByNumber=" + std::to_string(profile.version[0]));
+    Execute("MODEL.EXPAND=" + std::to_string(profile.version[1]));
+    Execute("MODEL.MATRIX_50M_ENABLE=" + std::to_string(profile.version[2] & 2));
+    return true;
+}
+
+std::string CL52RadioData::GetMachineName() const
+{
+    return std::string(kMachineName);
+}
+
+std::string CL52RadioData::GetModelComment() const
+{
+    const auto* comment = m_profile.version.data() + STransceiverProfile::kCommentOffset;
+    return {reinterpret_cast<const char*>(comment), STransceiverProfile::kCommentLength};
+}
+
+bool CL52RadioData::MatchProfile(const STransceiverProfile& profile, bool checkOnly)
+{
+    if (profile.model != kModel || profile.revision != kRevision) {
+        return false;
+    }
+    if (profile.version[0] == m_profile.version[0] && profile.version[1] == m_profile.version[1] &&
+        profile.version[2] == m_profile.version[2]) {
+        return true;
+    }
+    if (!checkOnly) {
+        ApplyProfile(profile);
+        const size_t count = std::min<size_t>(profile.count, STransceiverProfile::kVersionBytes);
+        std::copy_n(profile.version.begin(), count, m_profile.version.begin());
+    }
+    return false;
+}
+
+void CL52RadioData::ResetProfile()
+{
+    m_profile.model = kModel;
+    m_profile.revision = kRevision;
+    m_profile.count = STransceiverProfile::kVersionBytes;
+    m_profile.version.fill(' ');
+    m_profile.version[0] = 5;
+    m_profile.version[1] = 0;
+    m_profile.version[2] = 0;
+    if (m_settings != nullptr && m_settings->GetInt(settings::kSetupInfo, settings::kSetupDone, 0) != 0) {
+        m_profile.version[0] = static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kDestination, 5));
+        m_profile.version[1] = static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kExpandLevel, 0));
+        m_profile.version[2] = static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kOptionFlags, 0));
+    }
+}

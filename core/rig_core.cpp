@@ -1,0 +1,222 @@
+#include "core/rig_core.h"
+
+#include "channels/channel_table.h"
+#include "channels/clipboard_slot.h"
+#include "channels/common_settings.h"
+#include "channels/dtmf_memories.h"
+#include "core/byte_string.h"
+#include "core/command_text.h"
+#include "core/default_images.h"
+
+namespace {
+
+constexpr std::string_view kHeal = "HEAL";
+constexpr std::string_view kInitialize = "INITIALIZE";
+constexpr std::string_view kEditFlag = "EDIT_FLAG";
+constexpr std::string_view kFile = "FILE";
+constexpr std::string_view kImage = "IMAGE";
+constexpr std::string_view kSave = "Save";
+constexpr std::string_view kLoad = "Load";
+constexpr std::string_view kWithSafety = "WithSafety";
+constexpr std::string_view kCloneComment = "COMMON.CLONE_COMMENT";
+
+// The file path stands between double quotes after the command's dots, so it may hold dots.
+std::string QuotedPath(const std::string& command, int dots)
+{
+    return TextToken(TextRest(command, ".", dots), "\"", 1);
+}
+
+} // namespace
+
+CRigCore::CRigCore()
+{
+    m_profile.ClearChanged();
+    m_clipboard = std::make_unique<CClipboardSlot>(&m_profile);
+    m_working.Resize(CMemoryImage::kTransceiverSize);
+    m_default.Resize(m_working.GetSize());
+    m_table = std::make_unique<CChannelTable>(&m_profile, m_clipboard.get());
+    m_common = std::make_unique<CCommonSettings>(&m_profile);
+    m_dtmf = std::make_unique<CDtmfMemories>();
+    RebuildDefaultImage();
+    Execute("EDIT_FLAG=OFF");
+}
+
+CRigCore::~CRigCore() = default;
+
+std::string CRigCore::Execute(std::string_view command)
+{
+    const std::string text(command);
+    std::string answer = ExecuteOwn(text);
+    if (answer.empty()) {
+        CCommandCursor cursor(text);
+        answer = m_table->Execute(cursor);
+    }
+    if (answer.empty()) {
+        CCommandCursor cursor(text);
+        answer = m_common->Execute(cursor);
+    }
+    if (answer.empty()) {
+        CCommandCursor cursor(text);
+        answer = m_dtmf->Execute(cursor);
+    }
+    if (answer.empty()) {
+        CCommandCursor cursor(text);
+        answer = m_profile.Execute(cursor);
+        if (m_profile.IsChanged()) {
+            RebuildDefaultImage();
+            Execute(kInitialize);
+        }
+    }
+    return answer;
+}
+
+std::string CRigCore::ExecuteOwn(const std::string& command)
+{
+    const std::string key = TextToken(command, "=", 0);
+    const std::string first = TextToken(key, ".", 0);
+    const std::string value = TextToken(command, "=", 1);
+    if (EqualsNoCase(first, kHeal)) {
+        Heal(false);
+        return std::string(answer::kOk);
+    }
+    if (EqualsNoCase(first, kInitialize)) {
+        MarkAllUnloaded();
+        m_working.CopyFrom(m_default);
+        Heal(false);
+        return std::string(answer::kOk);
+    }
+    if (EqualsNoCase(first, kEditFlag)) {
+        return ExecuteEditFlag(value);
+    }
+    if (EqualsNoCase(first, kImage)) {
+        return ExecuteImage(value);
+    }
+    if (EqualsNoCase(TextToken(command, ".", 0), kFile)) {
+        return ExecuteFile(command);
+    }
+    return {};
+}
+
+std::string CRigCore::ExecuteEditFlag(std::string_view value)
+{
+    if (EqualsNoCase(value, answer::kOn)) {
+        m_editFlag = 1;
+    } else if (EqualsNoCase(value, answer::kOff)) {
+        Execute(kHeal);
+        m_snapshot.CopyFrom(m_working);
+        m_editFlag = 0;
+    }
+    if (m_editFlag == 0) {
+        Execute(kHeal);
+        m_editFlag = m_working.IsDifferent(m_snapshot) ? 1 : 0;
+    }
+    return std::string(m_editFlag != 0 ? answer::kOn : answer::kOff);
+}
+
+// "IMAGE" answers the healed working image as hexadecimal text; "IMAGE=<hex>" replaces the working
+// image by such a text and decodes every object afresh. Undo and redo use this pair.
+std::string CRigCore::ExecuteImage(std::string_view value)
+{
+    static constexpr std::string_view kHex = "0123456789ABCDEF";
+    if (value.empty()) {
+        Heal(false);
+        std::string text;
+        text.reserve(2 * m_working.GetSize());
+        for (uint8_t byte : m_working.Bytes()) {
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0x0F];
+        }
+        return text;
+    }
+    if (value.size() != 2 * static_cast<size_t>(m_working.GetSize()) ||
+        value.find_first_not_of(kHex) != std::string_view::npos) {
+        return std::string(answer::kFormatError);
+    }
+    for (uint32_t a = 0; a < m_working.GetSize(); ++a) {
+        const auto high = static_cast<uint8_t>(kHex.find(value[2 * a]));
+        const auto low = static_cast<uint8_t>(kHex.find(value[2 * a + 1]));
+        m_working.SetByte(a, static_cast<uint8_t>(high << 4 | low));
+    }
+    MarkAllUnloaded();
+    Heal(false);
+    return std::string(answer::kOk);
+}
+
+std::string CRigCore::ExecuteFile(const std::string& command)
+{
+    const std::string operation = TextToken(command, ".", 1);
+    if (EqualsNoCase(operation, kSave)) {
+        if (EqualsNoCase(TextToken(command, ".", 2), kWithSafety)) {
+            const CMemoryImage backup = m_working;
+            Heal(true);
+            std::string result = SaveFile(QuotedPath(command, 3), SafetySaveRanges());
+            m_working.CopyFrom(backup);
+            // The safety heal may have put default contents into illegal channels; let every object
+            // decode the restored image again so the document keeps what the user had.
+            MarkAllUnloaded();
+            return result;
+        }
+        Heal(false);
+        return SaveFile(QuotedPath(command, 2), NormalSaveRanges());
+    }
+    if (EqualsNoCase(operation, kLoad)) {
+        std::string result = LoadFile(QuotedPath(command, 2), m_working);
+        if (result == answer::kOk) {
+            MarkAllUnloaded();
+            Heal(false);
+        }
+        return result;
+    }
+    return {};
+}
+
+std::string CRigCore::SaveFile(const std::string& path, std::span<const SAddressRange> ranges)
+{
+    const std::string comment = Execute(kCloneComment);
+    return SaveCloneFile(path, ranges, m_working, comment, GetModelCode(), GetRevision());
+}
+
+std::string CRigCore::LoadFile(const std::string& path, CMemoryImage& image)
+{
+    return LoadCloneFile(path, image, GetModelCode(), GetRevision());
+}
+
+void CRigCore::MarkAllUnloaded()
+{
+    m_table->MarkAllUnloaded();
+    m_common->MarkUnloaded();
+    m_dtmf->MarkUnloaded();
+}
+
+void CRigCore::Heal(bool withSafety)
+{
+    CChannelId id(CChannelId::kVfo, 0);
+    for (int i = 0; i < CChannelId::kChannelCount; ++i, id.Next()) {
+        m_table->Transfer(id, m_working);
+    }
+    m_common->Transfer(m_working);
+    m_dtmf->Transfer(m_working);
+
+    m_working.CopyFrom(m_default);
+    // The band memories always take the default image's contents.
+    for (int band = 0; band < CChannelId::CountOf(CChannelId::kVfo); ++band) {
+        const CChannelId vfo(CChannelId::kVfo, band);
+        m_table->Record(vfo).SetLoaded(false);
+        m_table->Transfer(vfo, m_working);
+    }
+    id.Set(CChannelId::kVfo, 0);
+    for (int i = 0; i < CChannelId::kChannelCount; ++i, id.Next()) {
+        m_table->Record(id).Heal(withSafety ? 1 : 0);
+        m_table->Transfer(id, m_working);
+    }
+    m_common->Transfer(m_working);
+    m_dtmf->Transfer(m_working);
+}
+
+void CRigCore::RebuildDefaultImage()
+{
+    m_profile.Rebuild();
+    m_default = BuildDefaultImage(DefaultImageIndex(m_profile.CountryIndex(), m_profile.Has50MBand()));
+    m_common = std::make_unique<CCommonSettings>(&m_profile);
+    m_profile.ClearChanged();
+}

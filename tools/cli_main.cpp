@@ -1,7 +1,30 @@
-#include <cstdio>
+#include <cstring>
 
-int main()
+#include "tools/cli_common.h"
+
+int main(int argc, char** argv)
 {
-    std::fputs("usage: zql52-cli exec|show|info|read|write|sim ...\n", stderr);
-    return 64;
+    if (argc < 2) {
+        return cli::Usage();
+    }
+    const char* command = argv[1];
+    if (std::strcmp(command, "exec") == 0) {
+        return cli::RunExec(argc, argv);
+    }
+    if (std::strcmp(command, "show") == 0) {
+        return cli::RunShow(argc, argv);
+    }
+    if (std::strcmp(command, "info") == 0) {
+        return cli::RunInfo(argc, argv);
+    }
+    if (std::strcmp(command, "read") == 0) {
+        return cli::RunRead(argc, argv);
+    }
+    if (std::strcmp(command, "write") == 0) {
+        return cli::RunWrite(argc, argv);
+    }
+    if (std::strcmp(command, "sim") == 0) {
+        return cli::RunSim(argc, argv);
+    }
+    return cli::Usage();
 }

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "channels/model_profile.h"
+#include "core/clone_file.h"
+#include "core/memory_image.h"
+
+class CChannelTable;
+class CClipboardSlot;
+class CCommandCursor;
+class CCommonSettings;
+class CDtmfMemories;
+
+// Owns the memory images and every object decoded from them, and routes each command text to its
+// handler: the core's own commands, then "CH", "COMMON", "DTMF" and "MODEL"; the first non-empty
+// answer wins. Objects and image are kept in step by the heal pass.
+class CRigCore
+{
+public:
+    CRigCore();
+    virtual ~CRigCore();
+    CRigCore(const CRigCore&) = delete;
+    CRigCore& operator=(const CRigCore&) = delete;
+
+    // May be re-entered from inside a handler.
+    std::string Execute(std::string_view command);
+
+    static constexpr uint16_t GetModelCode() { return kModelCode; }
+    static constexpr uint16_t GetRevision() { return kModelRevision; }
+
+    std::string SaveFile(const std::string& path, std::span<const SAddressRange> ranges);
+    std::string LoadFile(const std::string& path, CMemoryImage& image);
+
+    const CMemoryImage& WorkingImage() const { return m_working; }
+    const CMemoryImage& DefaultImage() const { return m_default; }
+    const CModelProfile& Profile() const { return m_profile; }
+
+private:
+    std::string ExecuteOwn(const std::string& command);
+    std::string ExecuteFile(const std::string& command);
+    std::string ExecuteEditFlag(std::string_view value);
+    std::string ExecuteImage(std::string_view value);
+    void Heal(bool withSafety);
+    void MarkAllUnloaded();
+    void RebuildDefaultImage();
+
+    CModelProfile m_profile;
+    std::unique_ptr<CClipboardSlot> m_clipboard;
+    CMemoryImage m_working;
+    CMemoryImage m_snapshot;
+    CMemoryImage m_default;
+    std::unique_ptr<CChannelTable> m_table;
+    std::unique_ptr<CCommonSettings> m_common;
+    std::unique_ptr<CDtmfMemories> m_dtmf;
+    int m_editFlag = 0;
+};

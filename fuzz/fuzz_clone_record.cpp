@@ -1,0 +1,24 @@
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "clone/clone_record.h"
+#include "core/command_text.h"
+
+// A record text from a file or the serial line: parsing never writes the image, and a record that
+// parses formats back to the same text up to letter case.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CCloneRecord record;
+    record.Attach(&image);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    if (record.Parse(text) != answer::kOk) {
+        return 0;
+    }
+    if (!EqualsNoCase(record.Format(), text) || image.IsDifferent(CMemoryImage(CMemoryImage::kTransceiverSize))) {
+        std::abort();
+    }
+    record.Store();
+    return 0;
+}

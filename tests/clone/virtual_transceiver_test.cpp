@@ -1,0 +1,107 @@
+#include "clone/clone_session.h"
+#include "core/clone_file.h"
+#include "tests/clone/clone_test_support.h"
+#include "tools/virtual_transceiver.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr uint32_t kCloneComment = 0xAE0;
+
+TEST(VirtualTransceiverTest, FaultNamesReadBackAsTheirFaults)
+{
+    std::istringstream names(SimFaultNames());
+    std::string name;
+    int count = 0;
+    while (std::getline(names >> std::ws, name, ',')) {
+        ESimFault fault = ESimFault::Silent;
+        ASSERT_TRUE(ParseSimFault(name, fault)) << name;
+        EXPECT_EQ(SimFaultName(fault), name);
+        ++count;
+    }
+    EXPECT_EQ(count, 11);
+    ESimFault fault = ESimFault::None;
+    EXPECT_FALSE(ParseSimFault("Silent", fault));
+}
+
+TEST(VirtualTransceiverTest, LinkLeadsToTheDeviceWhileItLives)
+{
+    CScratchDir dir;
+    const std::string link = dir.File("ttyVL52");
+    {
+        SVirtualTransceiverOptions options;
+        options.linkPath = link;
+        CVirtualTransceiver sim(options);
+        ASSERT_TRUE(sim.Open()) << sim.GetErrorText();
+        EXPECT_EQ(std::filesystem::read_symlink(link).string(), sim.GetDevicePath());
+    }
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+
+    // A file that is not a link is never replaced.
+    WriteWholeFile(link, "keep");
+    SVirtualTransceiverOptions options;
+    options.linkPath = link;
+    CVirtualTransceiver sim(options);
+    EXPECT_FALSE(sim.Open());
+    EXPECT_EQ(ReadWholeFile(link), "keep");
+}
+
+TEST(VirtualTransceiverTest, AcceptedWriteIsHandedOnAndSaved)
+{
+    CScratchDir dir;
+    SVirtualTransceiverOptions options;
+    options.saveWrittenPath = dir.File("written.vlk");
+    CMemoryImage handedOn;
+    options.onWritten = [&handedOn](const CMemoryImage& image) { handedOn = image; };
+    CVirtualTransceiver sim(options);
+    ASSERT_TRUE(sim.Start()) << sim.GetErrorText();
+
+    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    image.Fill(0, 0x5A, image.GetSize());
+    const std::string cloneFile = dir.File("out.vlk");
+    ASSERT_EQ(SaveCloneFile(cloneFile, NormalSaveRanges(), image, "                "), "OK");
+    CCloneSession session;
+    session.SetDevice(sim.GetDevicePath());
+    session.SetModelBytes(CVirtualTransceiver::kModel);
+    session.SetRevisionBytes(CVirtualTransceiver::kRevision);
+    session.SetCloneFile(cloneFile);
+    ASSERT_EQ(session.WriteToTransceiver(), clone_outcome::kSuccess);
+    sim.Join();
+
+    EXPECT_TRUE(handedOn.IsEqual(image));
+    CMemoryImage saved(CMemoryImage::kTransceiverSize);
+    ASSERT_EQ(LoadCloneFile(options.saveWrittenPath, saved), "OK");
+    EXPECT_TRUE(saved.IsEqual(image));
+}
+
+TEST(VirtualTransceiverTest, CommentComesFromTheImageUnlessGiven)
+{
+    SVirtualTransceiverOptions options;
+    const std::string comment = "Hiking \xF5 club";
+    options.image.Write(kCloneComment, reinterpret_cast<const uint8_t*>(comment.data()),
+                        static_cast<uint32_t>(comment.size()));
+    CVirtualTransceiver sim(options);
+    ASSERT_TRUE(sim.Start()) << sim.GetErrorText();
+    CCloneSession session;
+    session.SetDevice(sim.GetDevicePath());
+    ASSERT_EQ(session.ReadInformation(), clone_outcome::kSuccess);
+    // Bytes above 0xEF cannot travel in an information block.
+    EXPECT_EQ(session.GetInformation().Comment().substr(0, comment.size()), "Hiking   club");
+}
+
+TEST(VirtualTransceiverTest, StopEndsAForegroundRun)
+{
+    CVirtualTransceiver sim(SVirtualTransceiverOptions{});
+    ASSERT_TRUE(sim.Open()) << sim.GetErrorText();
+    std::thread server([&sim] { sim.Run(); });
+    sim.Stop();
+    server.join();
+    EXPECT_FALSE(sim.HasHungUp());
+}
+
+} // namespace

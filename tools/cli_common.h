@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/settings_store.h"
+
+// Shared by the subcommands of zql52-cli.
+namespace cli {
+
+inline constexpr int kExitUsage = 64;
+inline constexpr int kExitFileError = 2;
+
+struct SArguments
+{
+    std::vector<std::string> positional;
+    std::vector<std::pair<std::string, std::string>> options; // "--name", value
+
+    std::optional<std::string> Option(const std::string& name) const;
+};
+
+// Splits "--name value" and "--name=value" pairs from positional words. Flags listed in `flags` take
+// no value. Returns false (with a message on stderr) for an option that lacks its value or is unknown.
+bool ParseArguments(int argc, char** argv, int first, const std::vector<std::string>& withValue,
+                    const std::vector<std::string>& flags, SArguments& out);
+
+// The stored settings, or an in-memory store holding the transceiver version of "--profile D,L,F".
+// Returns null (with a message) when the profile text is malformed.
+std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments);
+
+int Usage();
+
+int RunExec(int argc, char** argv);
+int RunShow(int argc, char** argv);
+int RunInfo(int argc, char** argv);
+int RunRead(int argc, char** argv);
+int RunWrite(int argc, char** argv);
+int RunSim(int argc, char** argv);
+
+} // namespace cli

@@ -1,0 +1,97 @@
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "channels/channel_rows.h"
+#include "core/command_text.h"
+#include "core/radio_data.h"
+#include "tools/cli_common.h"
+
+namespace cli {
+
+namespace {
+
+void PrintAnswer(const std::string& answer)
+{
+    std::fwrite(answer.data(), 1, answer.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+} // namespace
+
+int RunExec(int argc, char** argv)
+{
+    SArguments arguments;
+    if (!ParseArguments(argc, argv, 2, {"--profile", "--open", "--save"}, {}, arguments)) {
+        return Usage();
+    }
+    const auto settings = OpenSettings(arguments);
+    if (!settings) {
+        return Usage();
+    }
+    CL52RadioData data(settings.get());
+    data.Initialize();
+    if (const auto open = arguments.Option("--open")) {
+        const std::string result = data.OpenDocument(*open);
+        if (result != answer::kOk) {
+            std::fprintf(stderr, "%s\n", result.c_str());
+            return kExitFileError;
+        }
+    }
+    if (!arguments.positional.empty()) {
+        for (const std::string& command : arguments.positional) {
+            PrintAnswer(data.Execute(command));
+        }
+    } else {
+        for (std::string line; std::getline(std::cin, line);) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            PrintAnswer(data.Execute(line));
+        }
+    }
+    std::fflush(stdout);
+    if (const auto save = arguments.Option("--save")) {
+        const std::string result = data.SaveDocument(*save);
+        if (result != answer::kOk) {
+            std::fprintf(stderr, "%s\n", result.c_str());
+            return kExitFileError;
+        }
+    }
+    return 0;
+}
+
+int RunShow(int argc, char** argv)
+{
+    SArguments arguments;
+    if (!ParseArguments(argc, argv, 2, {"--profile"}, {}, arguments) || arguments.positional.size() != 1) {
+        return Usage();
+    }
+    const auto settings = OpenSettings(arguments);
+    if (!settings) {
+        return Usage();
+    }
+    CL52RadioData data(settings.get());
+    data.Initialize();
+    const std::string result = data.OpenDocument(arguments.positional.front());
+    if (result != answer::kOk) {
+        std::fprintf(stderr, "%s\n", result.c_str());
+        return kExitFileError;
+    }
+    std::string text;
+    for (int c = 0; c < channel_rows::kColumnCount; ++c) {
+        text += channel_rows::kColumns[static_cast<size_t>(c)].header;
+        text += c + 1 < channel_rows::kColumnCount ? '\t' : '\n';
+    }
+    for (int row = 0; row < channel_rows::kRowCount; ++row) {
+        const channel_rows::Cells cells = channel_rows::BuildRow(data, row);
+        for (int c = 0; c < channel_rows::kColumnCount; ++c) {
+            text += cells[static_cast<size_t>(c)];
+            text += c + 1 < channel_rows::kColumnCount ? '\t' : '\n';
+        }
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return 0;
+}
+
+} // namespace cli
