@@ -1,15 +1,13 @@
-#include <benchmark/benchmark.h>
-
-#include <unistd.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-#include <string>
-
 #include "channels/channel_rows.h"
 #include "core/radio_data.h"
 #include "core/rig_core.h"
+
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <unistd.h>
 
 // Bytes held by live allocations, to measure what one radio data object keeps.
 namespace {
@@ -57,7 +55,8 @@ void FillChannels(CRadioData& data)
 {
     for (int ch = 0; ch < 60; ++ch) {
         const std::string prefix = "CH.MCH." + std::to_string(ch) + ".";
-        data.Execute(prefix + "FREQUENCY=" + std::to_string(144 + ch % 2) + "." + std::to_string(100 + ch * 5));
+        data.Execute(prefix + "FREQUENCY=" + std::to_string(144 + ch % 2) + "." +
+                     std::to_string(100 + ch * 5));
         data.Execute(prefix + "APPEAR=ON");
         data.Execute(prefix + "NAME=CH" + std::to_string(ch));
     }

@@ -48,8 +48,9 @@ public:
     void BindLists(const SChannelValueLists& lists);
 
     // The cursor holds a field key, an optional selector and an optional "=value" ("FREQUENCY",
-    // "MODE=AM", "FREQUENCY.ByNumber", "ALL=..."). Answers "" for an empty or unknown key. Setting a
-    // field does not repair the record.
+    // "MODE=AM", "FREQUENCY.ByNumber", "ALL=..."). Answers "" for an empty or unknown key. A field's
+    // value ends at a second "="; the value of "ALL" runs to the end, its tab-separated pieces each
+    // being such a field command. Setting a field does not repair the record.
     std::string Execute(CCommandCursor& cursor);
 
     // Takes every field value of the other record, then repairs itself for its own kind.

@@ -1,8 +1,8 @@
 #include "channels/channel_rows.h"
 
-#include <algorithm>
-
 #include "core/channel_id.h"
+
+#include <algorithm>
 
 namespace channel_rows {
 

@@ -1,11 +1,11 @@
 #include "clone/clone_commands.h"
 
-#include <array>
-#include <utility>
-
 #include "clone/clone_session.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
+
+#include <array>
+#include <utility>
 
 namespace {
 
@@ -20,10 +20,11 @@ constexpr std::array<SText, 14> kTexts = {{
     {5027, " Err: Cannot read cloning data."},
     {5028, " Err: Cannot write cloning data."},
     {5029, " Err: Illegal information."},
-    {5030, " The transceiver cannot be programmed. The cause may be:\n\n 1) The transceiver has not been cloned.\n"
-           " 2) The transceiver's EEPROM is damaged.\n 3) The transceiver's revision number is not compatible\n"
-           "    with the programming software.\n\n In cases 1 or 2, the transceiver requires factory\n"
-           " maintenance. In case 3, the transceiver cannot be\n programmed using this program.\n\n"},
+    {5030,
+     " The transceiver cannot be programmed. The cause may be:\n\n 1) The transceiver has not been cloned.\n"
+     " 2) The transceiver's EEPROM is damaged.\n 3) The transceiver's revision number is not compatible\n"
+     "    with the programming software.\n\n In cases 1 or 2, the transceiver requires factory\n"
+     " maintenance. In case 3, the transceiver cannot be\n programmed using this program.\n\n"},
     {5031, " Terminated cloning.  "},
     {5032, " Err: Cannot access RS-232C port."},
     {5034, " Clone writing succeeded. \n\n Turn the transceiver power off and on to use \n"

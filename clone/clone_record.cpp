@@ -1,8 +1,8 @@
 #include "clone/clone_record.h"
 
-#include <algorithm>
-
 #include "core/command_text.h"
+
+#include <algorithm>
 
 namespace {
 

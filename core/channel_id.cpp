@@ -83,8 +83,7 @@ std::string CChannelId::NumberText() const
 
 namespace {
 
-template <size_t N>
-int PositionOf(const std::array<std::string_view, N>& names, std::string_view element)
+template <size_t N> int PositionOf(const std::array<std::string_view, N>& names, std::string_view element)
 {
     for (size_t i = 0; i < N; ++i) {
         if (EqualsNoCase(names[i], element)) {

@@ -12,7 +12,8 @@ class CCommandCursor;
 class CChannelId
 {
 public:
-    enum EKind : int32_t {
+    enum EKind : int32_t
+    {
         kNone = 0,
         kVfo = 1,
         kMch = 2,
@@ -21,7 +22,8 @@ public:
     };
     static constexpr int kKindCount = 5;
     static constexpr int kChannelCount = 132;
-    static constexpr std::array<std::string_view, kKindCount> kKindNames = {"NONE", "VFO", "MCH", "PCH", "CALL"};
+    static constexpr std::array<std::string_view, kKindCount> kKindNames = {"NONE", "VFO", "MCH", "PCH",
+                                                                            "CALL"};
     static constexpr std::array<std::string_view, 8> kVfoNames = {"50",  "WFM", "AIR", "144",
                                                                   "300", "430", "800", "1200"};
     static constexpr std::array<std::string_view, 4> kCallNames = {"50", "144", "430", "1200"};

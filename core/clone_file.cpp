@@ -1,17 +1,16 @@
 #include "core/clone_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "clone/clone_record.h"
+#include "core/command_text.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <memory>
-
-#include "clone/clone_record.h"
-#include "core/command_text.h"
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/memory_image.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
-
-#include "core/memory_image.h"
 
 // The clone data file (*.vlk): a header line of model code and revision ("21350001"), a "#" comment
 // line, then one clone record per line, every line ending in CR LF.

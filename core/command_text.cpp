@@ -47,8 +47,7 @@ bool IsWhite(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-template <typename Pred>
-std::string Trim(std::string_view text, Pred isSpace, bool left)
+template <typename Pred> std::string Trim(std::string_view text, Pred isSpace, bool left)
 {
     size_t begin = 0;
     size_t end = text.size();

@@ -24,7 +24,8 @@ inline constexpr std::string_view kNotEnoughData = "NOT_ENOUGH_DATA";
 } // namespace answer
 
 // Selectors: the element before "=" (or the last element of a query) of a field command.
-enum class ESelector {
+enum class ESelector
+{
     ByString = 0,
     ByNumber = 1,
     ByMenuItemName = 2,

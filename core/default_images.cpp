@@ -23,8 +23,22 @@ constexpr uint8_t kBlankFlag = 0xFF; // bit 7 set: the channel is not in use
 constexpr uint8_t kUsedFlag = 0x00;
 
 // Codes as stored in the image.
-enum EMode : uint8_t { kFm = 0, kWideFm = 1, kAm = 2 };
-enum EStep : uint8_t { k5k = 0, k10k = 1, k12k5 = 2, k20k = 4, k25k = 5, k50k = 7, k100k = 8 };
+enum EMode : uint8_t
+{
+    kFm = 0,
+    kWideFm = 1,
+    kAm = 2
+};
+enum EStep : uint8_t
+{
+    k5k = 0,
+    k10k = 1,
+    k12k5 = 2,
+    k20k = 4,
+    k25k = 5,
+    k50k = 7,
+    k100k = 8
+};
 constexpr uint8_t kTone88_5 = 8;
 
 struct SChannel
@@ -42,24 +56,24 @@ struct SCountryDefaults
     int32_t band144;
     int32_t band430;
     int32_t band1200;
-    int32_t edgeLow50;   // program-scan edge 0A with the 50 MHz band
-    int32_t edgeHigh;    // program-scan edge 0B
-    int32_t broadcast;   // start of FM broadcast: VFO WFM, and edge 0A and call "50" without 50 MHz
+    int32_t edgeLow50; // program-scan edge 0A with the 50 MHz band
+    int32_t edgeHigh;  // program-scan edge 0B
+    int32_t broadcast; // start of FM broadcast: VFO WFM, and edge 0A and call "50" without 50 MHz
     uint8_t autoRepeater;
 };
 
 constexpr std::array<SCountryDefaults, 11> kCountries = {{
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 2},  // JPN
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0},  // EUR
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0},  // UK
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0},  // DEN
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0},  // ITA
-    {146'010, 440'000, 1'295'000, 50'000, 1'300'000, 76'000, 0},  // USA
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0},  // AUS
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 0},  // SEA
-    {145'000, 433'000, 1'260'000, 50'000, 1'265'000, 76'000, 0},  // TPE
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 2},  // KOR
-    {145'000, 433'000, 1'295'000, 50'200, 1'300'000, 88'000, 0},  // FRA
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 2}, // JPN
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // EUR
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // UK
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // DEN
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // ITA
+    {146'010, 440'000, 1'295'000, 50'000, 1'300'000, 76'000, 0}, // USA
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // AUS
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 0}, // SEA
+    {145'000, 433'000, 1'260'000, 50'000, 1'265'000, 76'000, 0}, // TPE
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 2}, // KOR
+    {145'000, 433'000, 1'295'000, 50'200, 1'300'000, 88'000, 0}, // FRA
 }};
 
 constexpr int32_t k50MHz = 51'000;
@@ -135,24 +149,21 @@ CMemoryImage BuildDefaultImage(int index)
     image.Fill(0x984, 0xFF, 0x7C);
     image.Fill(0xA00, 0xFF, 0x90); // nine empty DTMF memories
     image.Fill(0xA90, 0xFF, 0x50);
-    image.Fill(0xAE0, ' ', 16);    // clone comment
+    image.Fill(0xAE0, ' ', 16); // clone comment
     image.Write(0xAF0, reinterpret_cast<const uint8_t*>(kSignature.data()), 16);
 
     const SChannel vfo[8] = {
-        {k50MHz, kFm, 0, k10k},
-        {country.broadcast, kWideFm, 0, k100k},
-        {kAirband, kAm, 0, k25k},
-        {country.band144, kFm, 0, k5k},
-        {kBand300, kFm, 0, k25k},
-        {country.band430, kFm, 0, k5k},
-        {kBand800, kFm, 0, k12k5},
-        {country.band1200, kFm, 0, k20k},
+        {k50MHz, kFm, 0, k10k},    {country.broadcast, kWideFm, 0, k100k},
+        {kAirband, kAm, 0, k25k},  {country.band144, kFm, 0, k5k},
+        {kBand300, kFm, 0, k25k},  {country.band430, kFm, 0, k5k},
+        {kBand800, kFm, 0, k12k5}, {country.band1200, kFm, 0, k20k},
     };
     for (uint32_t i = 0; i < 8; ++i) {
         PutChannel(image, kVfoBlocks + i * kBlockSize, kVfoFlags + i, vfo[i], false);
     }
 
-    const SChannel call50 = has50 ? SChannel{k50MHz, kFm, 0, k5k} : SChannel{country.broadcast, kWideFm, 0, k5k};
+    const SChannel call50 =
+        has50 ? SChannel{k50MHz, kFm, 0, k5k} : SChannel{country.broadcast, kWideFm, 0, k5k};
     const SChannel calls[4] = {
         call50,
         {country.band144, kFm, 0, k5k},

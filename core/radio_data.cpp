@@ -1,14 +1,13 @@
 #include "core/radio_data.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include "core/rig_core.h"
+#include "core/settings_store.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-
-#include "core/rig_core.h"
-#include "core/settings_store.h"
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -212,8 +211,11 @@ void CL52RadioData::ResetProfile()
     m_profile.version[1] = 0;
     m_profile.version[2] = 0;
     if (m_settings != nullptr && m_settings->GetInt(settings::kSetupInfo, settings::kSetupDone, 0) != 0) {
-        m_profile.version[0] = static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kDestination, 5));
-        m_profile.version[1] = static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kExpandLevel, 0));
-        m_profile.version[2] = static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kOptionFlags, 0));
+        m_profile.version[0] =
+            static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kDestination, 5));
+        m_profile.version[1] =
+            static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kExpandLevel, 0));
+        m_profile.version[2] =
+            static_cast<uint8_t>(m_settings->GetInt(settings::kSetupInfo, settings::kOptionFlags, 0));
     }
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/command_text.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "core/command_text.h"
 
 class CRigCore;
 class ISettingsStore;

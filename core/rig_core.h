@@ -1,13 +1,13 @@
 #pragma once
 
+#include "channels/model_profile.h"
+#include "core/clone_file.h"
+#include "core/memory_image.h"
+
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-
-#include "channels/model_profile.h"
-#include "core/clone_file.h"
-#include "core/memory_image.h"
 
 class CChannelTable;
 class CClipboardSlot;

@@ -1,11 +1,11 @@
 #include "core/typed_fields.h"
 
+#include "core/memory_image.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <limits>
-
-#include "core/memory_image.h"
 
 namespace {
 
@@ -14,8 +14,8 @@ constexpr std::string_view kDtmfDigitChars = "0123456789ABCDEF";
 
 int ClampToInt(long long value)
 {
-    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // The value part of a field command: everything after the first "=".
@@ -307,14 +307,16 @@ bool CFrequencyValue::SetText(std::string_view text)
         return false;
     }
     double x = 0.0;
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), x, std::chars_format::general);
+    const auto [ptr, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), x, std::chars_format::general);
     if (ptr == text.data() || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
         return false;
     }
     if (ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: only the exponent's sign tells which.
         const std::string_view number(text.data(), static_cast<size_t>(ptr - text.data()));
-        const bool tiny = number.find("e-") != std::string_view::npos || number.find("E-") != std::string_view::npos;
+        const bool tiny =
+            number.find("e-") != std::string_view::npos || number.find("E-") != std::string_view::npos;
         x = tiny ? 0.0 : 1e9;
     }
     if (negative) {
@@ -520,7 +522,8 @@ void CSettingField::Store(CMemoryImage& image) const
         const std::string& text = m_text->GetText();
         std::string bytes = text;
         bytes.resize(static_cast<size_t>(m_bitCount / 8), ' ');
-        image.Write(address, reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<uint32_t>(bytes.size()));
+        image.Write(address, reinterpret_cast<const uint8_t*>(bytes.data()),
+                    static_cast<uint32_t>(bytes.size()));
         break;
     }
     default:

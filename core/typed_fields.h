@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/command_text.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/command_text.h"
 
 class CMemoryImage;
 
@@ -184,7 +184,8 @@ private:
 class CSettingField
 {
 public:
-    enum EKind {
+    enum EKind
+    {
         kEmpty = 0,
         kBitNum = 1,
         kSelNum = 2,

@@ -1,12 +1,11 @@
-#include <unistd.h>
+#include "core/clone_file.h"
+#include "core/command_text.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include "core/clone_file.h"
-#include "core/command_text.h"
+#include <unistd.h>
 
 // Any file content: the load answers a word, and a failed load leaves the image exactly as it was.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -30,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     image.Fill(0, 0x5A, image.GetSize());
     const CMemoryImage before = image;
     const std::string result = LoadCloneFile(path, image);
-    if (image.GetSize() != CMemoryImage::kTransceiverSize || (result != answer::kOk && image.IsDifferent(before))) {
+    if (image.GetSize() != CMemoryImage::kTransceiverSize ||
+        (result != answer::kOk && image.IsDifferent(before))) {
         std::abort();
     }
     return 0;

@@ -1,9 +1,9 @@
+#include "clone/clone_record.h"
+#include "core/command_text.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "clone/clone_record.h"
-#include "core/command_text.h"
 
 // A record text from a file or the serial line: parsing never writes the image, and a record that
 // parses formats back to the same text up to letter case.
@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (record.Parse(text) != answer::kOk) {
         return 0;
     }
-    if (!EqualsNoCase(record.Format(), text) || image.IsDifferent(CMemoryImage(CMemoryImage::kTransceiverSize))) {
+    if (!EqualsNoCase(record.Format(), text) ||
+        image.IsDifferent(CMemoryImage(CMemoryImage::kTransceiverSize))) {
         std::abort();
     }
     record.Store();

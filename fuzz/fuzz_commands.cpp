@@ -1,11 +1,11 @@
+#include "core/command_text.h"
+#include "core/radio_data.h"
+#include "core/rig_core.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include "core/command_text.h"
-#include "core/radio_data.h"
-#include "core/rig_core.h"
 
 // Arbitrary command sequences, one per line: the image always stays 2816 bytes, and after any
 // sequence a HEAL gives an image that a second HEAL leaves unchanged. File commands are left out so

@@ -1,12 +1,3 @@
-#include <signal.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <string>
-
 #include "clone/clone_commands.h"
 #include "clone/clone_session.h"
 #include "clone/clone_ui.h"
@@ -17,6 +8,14 @@
 #include "core/radio_data.h"
 #include "tools/cli_common.h"
 #include "tools/virtual_transceiver.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <signal.h>
+#include <string>
+#include <unistd.h>
 
 namespace cli {
 
@@ -31,7 +30,9 @@ extern "C" void OnInterrupt(int /*signal*/)
 
 void CatchInterrupts()
 {
-    struct sigaction action{};
+    struct sigaction action
+    {
+    };
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
@@ -54,7 +55,8 @@ public:
         if (position != m_position) {
             m_position = position;
             const int filled = position / 5;
-            std::fprintf(stderr, "\r[%.*s%*s] %3d %%", filled, "####################", 20 - filled, "", position);
+            std::fprintf(stderr, "\r[%.*s%*s] %3d %%", filled, "####################", 20 - filled, "",
+                         position);
             std::fflush(stderr);
         }
         return previous;
@@ -77,7 +79,10 @@ private:
 class CTerminalHost : public ICloneHost
 {
 public:
-    std::unique_ptr<ICloneProgress> CreateProgress() override { return std::make_unique<CTerminalProgress>(); }
+    std::unique_ptr<ICloneProgress> CreateProgress() override
+    {
+        return std::make_unique<CTerminalProgress>();
+    }
     void ShowStatus(std::string_view text) override
     {
         std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
@@ -163,8 +168,8 @@ int RunInfo(int argc, char** argv)
 {
     SArguments arguments;
     SCloneSetup setup;
-    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {}, arguments) || !arguments.positional.empty() ||
-        !Prepare(arguments, setup)) {
+    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {}, arguments) ||
+        !arguments.positional.empty() || !Prepare(arguments, setup)) {
         return Usage();
     }
     CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
@@ -172,7 +177,8 @@ int RunInfo(int argc, char** argv)
     if (outcome == 0) {
         const STransceiverInformation& information = setup.session->GetInformation();
         std::printf("Model:   %s\nComment: %s\nVersion: %u,%u,%u\n", setup.data->GetMachineName().c_str(),
-                    information.Comment().c_str(), information.bytes[0], information.bytes[1], information.bytes[2]);
+                    information.Comment().c_str(), information.bytes[0], information.bytes[1],
+                    information.bytes[2]);
     }
     return Report(ECloneCommand::Information, outcome);
 }
@@ -201,8 +207,8 @@ int RunWrite(int argc, char** argv)
 {
     SArguments arguments;
     SCloneSetup setup;
-    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {}, arguments) || arguments.positional.size() != 1 ||
-        !Prepare(arguments, setup)) {
+    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {}, arguments) ||
+        arguments.positional.size() != 1 || !Prepare(arguments, setup)) {
         return Usage();
     }
     const std::string result = setup.data->OpenDocument(arguments.positional.front());
@@ -263,15 +269,17 @@ bool ParseVersion(const std::string& text, std::array<uint8_t, 3>& version)
 int RunSim(int argc, char** argv)
 {
     SArguments arguments;
-    if (!ParseArguments(argc, argv, 2,
-                        {"--link", "--image", "--version", "--comment", "--pace", "--save-written", "--fault"},
-                        {"--help"}, arguments) ||
+    if (!ParseArguments(
+            argc, argv, 2,
+            {"--link", "--image", "--version", "--comment", "--pace", "--save-written", "--fault"},
+            {"--help"}, arguments) ||
         !arguments.positional.empty() || arguments.Option("--help")) {
         std::fprintf(stderr, "%s%s\n", kSimUsage, SimFaultNames().c_str());
         return arguments.Option("--help") ? 0 : kExitUsage;
     }
     SVirtualTransceiverOptions options;
-    if (const auto version = arguments.Option("--version"); version && !ParseVersion(*version, options.version)) {
+    if (const auto version = arguments.Option("--version");
+        version && !ParseVersion(*version, options.version)) {
         std::fputs("zql52-cli sim: --version wants D,L,F\n", stderr);
         return kExitUsage;
     }
@@ -308,7 +316,9 @@ int RunSim(int argc, char** argv)
         return 1;
     }
     g_simulator = &simulator;
-    struct sigaction action{};
+    struct sigaction action
+    {
+    };
     action.sa_handler = OnSimSignal;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);

@@ -1,10 +1,10 @@
 #include "tools/cli_common.h"
 
-#include <algorithm>
-#include <cstdio>
-
 #include "app/qt_settings_store.h"
 #include "core/command_text.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace cli {
 
@@ -95,7 +95,8 @@ std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments)
         size_t used = 0;
         if (!ParseDecimal(piece, values[i], &used) || used != piece.size() || values[i] < 0 ||
             values[i] > limits[i] || (i == 2 && !TextRest(*profile, ",", 3).empty())) {
-            std::fprintf(stderr, "zql52-cli: --profile wants D,L,F (destination 0-10, level 0-2, flags 0-255)\n");
+            std::fprintf(stderr,
+                         "zql52-cli: --profile wants D,L,F (destination 0-10, level 0-2, flags 0-255)\n");
             return nullptr;
         }
     }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/settings_store.h"
+
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "core/settings_store.h"
 
 // Shared by the subcommands of zql52-cli.
 namespace cli {

@@ -1,11 +1,11 @@
-#include <cstdio>
-#include <iostream>
-#include <string>
-
 #include "channels/channel_rows.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
 #include "tools/cli_common.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
 
 namespace cli {
 

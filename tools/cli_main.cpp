@@ -1,6 +1,6 @@
-#include <cstring>
-
 #include "tools/cli_common.h"
+
+#include <cstring>
 
 int main(int argc, char** argv)
 {

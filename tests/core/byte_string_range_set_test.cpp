@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "core/byte_string.h"
 #include "core/range_set.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

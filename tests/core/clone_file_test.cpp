@@ -1,20 +1,18 @@
-#include <gtest/gtest.h>
+#include "core/clone_file.h"
+#include "core/command_text.h"
+#include "test_files.h"
 
+#include <functional>
+#include <gtest/gtest.h>
 #include <sched.h>
 #include <signal.h>
+#include <sstream>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <functional>
-#include <sstream>
 #include <vector>
-
-#include "core/clone_file.h"
-#include "core/command_text.h"
-#include "test_files.h"
 
 namespace {
 
@@ -117,12 +115,9 @@ TEST(CloneFileLoad, HeaderChecksStopAtTheFirstBadCharacter)
     const std::string path = dir.File("h.vlk");
     const std::string body = EditedFile([](std::vector<std::string>& lines) { lines.erase(lines.begin()); });
     const std::pair<std::string, std::string_view> cases[] = {
-        {"21360001", answer::kMismatchModel},
-        {"21350002", answer::kMismatchRevision},
-        {"2135000A", answer::kFormatError},
-        {"213500011", answer::kFormatError},
-        {"2A360001", answer::kFormatError},
-        {"", answer::kFormatError},
+        {"21360001", answer::kMismatchModel}, {"21350002", answer::kMismatchRevision},
+        {"2135000A", answer::kFormatError},   {"213500011", answer::kFormatError},
+        {"2A360001", answer::kFormatError},   {"", answer::kFormatError},
     };
     for (const auto& [header, expected] : cases) {
         WriteFileText(path, header + "\r\n" + body);
@@ -156,7 +151,8 @@ TEST(CloneFileLoad, EveryFailureRestoresTheImage)
         WriteFileText(path, EditedFile(cases[i].first));
         CMemoryImage image = PatternImage(9);
         EXPECT_EQ(LoadCloneFile(path, image), cases[i].second) << "case " << i;
-        EXPECT_TRUE(image.IsEqual(PatternImage(9))) << "case " << i << ": records applied before the failure are undone";
+        EXPECT_TRUE(image.IsEqual(PatternImage(9)))
+            << "case " << i << ": records applied before the failure are undone";
     }
 }
 
@@ -170,7 +166,8 @@ TEST(CloneFileLoad, AcceptsLfLinesCommentsAnywhereAndRecordsInAnyOrder)
                       }
                       std::swap(lines[2], lines[177]);
                       lines.insert(lines.begin() + 90, "# a note in the middle");
-                      lines.push_back("000001" "FF"); // a later record overwrites an earlier one
+                      lines.push_back("000001"
+                                      "FF"); // a later record overwrites an earlier one
                   }));
     CMemoryImage image(2816);
     ASSERT_EQ(LoadCloneFile(path, image), answer::kOk);
@@ -235,7 +232,9 @@ TEST(CloneFileSave, KeepsPermissionsAndFollowsLinks)
     ASSERT_EQ(SaveCloneFile(path, NormalSaveRanges(), PatternImage(), kComment), answer::kOk);
     ::chmod(path.c_str(), 0640);
     ASSERT_EQ(SaveCloneFile(path, NormalSaveRanges(), PatternImage(5), kComment), answer::kOk);
-    struct stat info{};
+    struct stat info
+    {
+    };
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640U);
 
@@ -249,7 +248,8 @@ TEST(CloneFileSave, KeepsPermissionsAndFollowsLinks)
 
     EXPECT_EQ(SaveCloneFile(dir.File("no/such/folder.vlk"), NormalSaveRanges(), image, kComment),
               answer::kCannotOpenFile);
-    EXPECT_EQ(SaveCloneFile(dir.Path().string(), NormalSaveRanges(), image, kComment), answer::kCannotOpenFile);
+    EXPECT_EQ(SaveCloneFile(dir.Path().string(), NormalSaveRanges(), image, kComment),
+              answer::kCannotOpenFile);
 }
 
 // Runs `body` in a child process with a private mount namespace and a small tmpfs at `mountPoint`,
@@ -289,32 +289,36 @@ TEST(CloneFileSave, FullOrReadOnlyFileSystemKeepsThePreviousFile)
     }
 
     int exitCode = 0;
-    const bool ran = RunInScratchMount(mountPoint, [&] {
-        if (SaveCloneFile(path, NormalSaveRanges(), PatternImage(1), kComment) != answer::kOk) {
-            return 10;
-        }
-        const std::string old = ReadFileText(path);
-        // Fill the file system to the last block.
-        {
-            std::ofstream filler(mountPoint + "/filler", std::ios::binary);
-            const std::string block(4096, 'x');
-            while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+    const bool ran = RunInScratchMount(
+        mountPoint,
+        [&] {
+            if (SaveCloneFile(path, NormalSaveRanges(), PatternImage(1), kComment) != answer::kOk) {
+                return 10;
             }
-        }
-        if (SaveCloneFile(path, NormalSaveRanges(), PatternImage(2), kComment) == answer::kOk ||
-            ReadFileText(path) != old) {
-            return 11;
-        }
-        std::filesystem::remove(mountPoint + "/filler");
-        if (::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
-            return 77;
-        }
-        if (SaveCloneFile(path, NormalSaveRanges(), PatternImage(2), kComment) != answer::kCannotOpenFile ||
-            ReadFileText(path) != old) {
-            return 12;
-        }
-        return 0;
-    }, exitCode);
+            const std::string old = ReadFileText(path);
+            // Fill the file system to the last block.
+            {
+                std::ofstream filler(mountPoint + "/filler", std::ios::binary);
+                const std::string block(4096, 'x');
+                while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+                }
+            }
+            if (SaveCloneFile(path, NormalSaveRanges(), PatternImage(2), kComment) == answer::kOk ||
+                ReadFileText(path) != old) {
+                return 11;
+            }
+            std::filesystem::remove(mountPoint + "/filler");
+            if (::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+                return 77;
+            }
+            if (SaveCloneFile(path, NormalSaveRanges(), PatternImage(2), kComment) !=
+                    answer::kCannotOpenFile ||
+                ReadFileText(path) != old) {
+                return 12;
+            }
+            return 0;
+        },
+        exitCode);
     if (!ran) {
         GTEST_SKIP() << "no private mount namespace available";
     }

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "clone/clone_record.h"
 #include "core/command_text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -38,7 +38,10 @@ TEST(CloneRecord, ChecksRunInOrderAndFailuresChangeNothing)
     EXPECT_EQ(record.Parse(std::string(517, '0')), answer::kFormatError);
     EXPECT_EQ(record.Parse("000010FF"), answer::kFormatError) << "count 0x10 needs 38 characters";
     EXPECT_EQ(record.Parse("0000 100"), answer::kFormatError);
-    EXPECT_EQ(record.Parse(std::string("000001\0" "0", 8)), answer::kFormatError);
+    EXPECT_EQ(record.Parse(std::string("000001\0"
+                                       "0",
+                                       8)),
+              answer::kFormatError);
     EXPECT_EQ(record.Parse("00000000"), answer::kFormatError) << "a zero count never fits";
     EXPECT_EQ(record.Parse("FFFFFF" + std::string(510, '0')), answer::kDataOverflow);
 

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "core/channel_id.h"
 #include "core/command_text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,8 +1,7 @@
-#include <gtest/gtest.h>
+#include "core/memory_image.h"
 
 #include <array>
-
-#include "core/memory_image.h"
+#include <gtest/gtest.h>
 
 namespace {
 

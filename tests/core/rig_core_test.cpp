@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "channels/model_profile.h"
 #include "core/command_text.h"
 #include "core/default_images.h"
@@ -7,6 +5,8 @@
 #include "core/rig_core.h"
 #include "core/settings_store.h"
 #include "test_files.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -174,7 +174,7 @@ TEST(RigCoreFile, SaveWithSafetyKeepsTheWorkingImageAndTheUsersChannels)
     const std::string path = dir.File("safe.vlk");
     ASSERT_EQ(rig.Execute("FILE.SAVE.WithSafety." + Quoted(path)), "OK");
     EXPECT_TRUE(rig.WorkingImage().IsEqual(before));
-    EXPECT_EQ(ReadFileText(path).find("\r\n084004"), ReadFileText(path).find("\r\n0840") );
+    EXPECT_EQ(ReadFileText(path).find("\r\n084004"), ReadFileText(path).find("\r\n0840"));
     EXPECT_EQ(ReadFileText(path).find("\r\n0844"), std::string::npos);
 
     // The file carries the default contents in place of the illegal channel...
@@ -233,8 +233,8 @@ TEST(DefaultImages, FixedBytesLegalChannelsAndIdempotentHeal)
                 rig.Execute("MODEL.COUNTRY.ByNumber=" + std::to_string(country));
                 rig.Execute("MODEL.EXPAND=" + std::to_string(expand));
                 rig.Execute("MODEL.MATRIX_50M_ENABLE=" + std::to_string(matrix));
-                const std::string where = std::to_string(country) + "/" + std::to_string(expand) + "/" +
-                                          std::to_string(matrix);
+                const std::string where =
+                    std::to_string(country) + "/" + std::to_string(expand) + "/" + std::to_string(matrix);
                 for (const char* kind : {"MCH", "PCH", "CALL"}) {
                     for (const char* number : {"0", "1", "2", "3", "0A", "0B", "50", "144", "430", "1200"}) {
                         const std::string prefix = std::string("CH.") + kind + "." + number + ".";

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "core/memory_image.h"
 #include "core/typed_fields.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
-#include <vector>
-
 #include "../core/test_files.h"
 #include "cli_support.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -27,8 +26,8 @@ TEST(CliExec, AnswersEachCommandOnALine)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.output, "1300.0000\n0\nNG\n\nON\n") << "an unknown command prints an empty line";
 
-    const SCliResult fromInput =
-        RunCli("exec --profile 5,0,2", home.Path().string(), false, "Model.50M_EXIST\r\nCH.MCH.0.FREQUENCY\n");
+    const SCliResult fromInput = RunCli("exec --profile 5,0,2", home.Path().string(), false,
+                                        "Model.50M_EXIST\r\nCH.MCH.0.FREQUENCY\n");
     EXPECT_EQ(fromInput.output, "OK\n51.0000\n") << "one command per line of standard input";
 }
 
@@ -37,8 +36,9 @@ TEST(CliExec, OpenAndSaveRoundTripByteForByte)
     CTempDir home;
     const std::string a = home.File("a.vlk");
     const std::string b = home.File("b.vlk");
-    ASSERT_EQ(RunCli("exec --profile 0,1,2 --save " + ShellQuote(a) + " CH.MCH.9.FREQUENCY=145.5 CH.MCH.9.APPEAR=ON "
-                     "CH.MCH.9.NAME=test",
+    ASSERT_EQ(RunCli("exec --profile 0,1,2 --save " + ShellQuote(a) +
+                         " CH.MCH.9.FREQUENCY=145.5 CH.MCH.9.APPEAR=ON "
+                         "CH.MCH.9.NAME=test",
                      home.Path().string())
                   .status,
               0);
@@ -47,17 +47,20 @@ TEST(CliExec, OpenAndSaveRoundTripByteForByte)
                   .status,
               0);
     EXPECT_EQ(ReadFileText(a), ReadFileText(b));
-    const SCliResult r = RunCli("exec --profile 0,1,2 --open " + ShellQuote(b) + " CH.MCH.9.NAME", home.Path().string());
+    const SCliResult r =
+        RunCli("exec --profile 0,1,2 --open " + ShellQuote(b) + " CH.MCH.9.NAME", home.Path().string());
     EXPECT_EQ(r.output, "TEST  \n");
 }
 
 TEST(CliExec, FailuresAndUsage)
 {
     CTempDir home;
-    const SCliResult missing = RunCli("exec --open " + ShellQuote(home.File("none.vlk")), home.Path().string(), true);
+    const SCliResult missing =
+        RunCli("exec --open " + ShellQuote(home.File("none.vlk")), home.Path().string(), true);
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.output, "CANNOT_OPEN_FILE\n");
-    const SCliResult badSave = RunCli("exec --save " + ShellQuote(home.File("no/dir.vlk")), home.Path().string(), true);
+    const SCliResult badSave =
+        RunCli("exec --save " + ShellQuote(home.File("no/dir.vlk")), home.Path().string(), true);
     EXPECT_EQ(badSave.status, 2);
     EXPECT_EQ(RunCli("exec --profile 12,0,0", home.Path().string()).status, 64);
     EXPECT_EQ(RunCli("exec --frobnicate", home.Path().string()).status, 64);
@@ -69,18 +72,20 @@ TEST(CliShow, PrintsTheListViewRows)
 {
     CTempDir home;
     const std::string file = home.File("list.vlk");
-    ASSERT_EQ(RunCli("exec --profile 5,0,2 --save " + ShellQuote(file) +
-                         " CH.MCH.5.FREQUENCY=250 CH.MCH.5.APPEAR=ON CH.MCH.6.FREQUENCY=145.5 CH.MCH.6.APPEAR=ON"
-                         " CH.MCH.6.DUPLEX_SELECTION=Dup- CH.MCH.6.SKIP=ON CH.MCH.6.TONE_SELECTION=TSQL"
-                         " CH.MCH.6.NAME=rpt",
-                     home.Path().string())
-                  .status,
-              0);
+    ASSERT_EQ(
+        RunCli("exec --profile 5,0,2 --save " + ShellQuote(file) +
+                   " CH.MCH.5.FREQUENCY=250 CH.MCH.5.APPEAR=ON CH.MCH.6.FREQUENCY=145.5 CH.MCH.6.APPEAR=ON"
+                   " CH.MCH.6.DUPLEX_SELECTION=Dup- CH.MCH.6.SKIP=ON CH.MCH.6.TONE_SELECTION=TSQL"
+                   " CH.MCH.6.NAME=rpt",
+               home.Path().string())
+            .status,
+        0);
     const SCliResult r = RunCli("show --profile 5,0,2 " + ShellQuote(file), home.Path().string());
     ASSERT_EQ(r.status, 0);
     const std::vector<std::string> lines = SplitLines(r.output);
     ASSERT_EQ(lines.size(), 125U);
-    EXPECT_EQ(lines[0], "CH\tFrequency\tDuplex\tOffset freq.\tName\tTone\tRepeater Tone\tCTCSS freq.\tSkip\tMode  \t");
+    EXPECT_EQ(lines[0],
+              "CH\tFrequency\tDuplex\tOffset freq.\tName\tTone\tRepeater Tone\tCTCSS freq.\tSkip\tMode  \t");
     EXPECT_EQ(lines[1], "00\t51.0000\t\t0.5000\t\t\t88.5\t88.5\t\tFM\t");
     EXPECT_EQ(lines[5], "04\t\t\t\t\t\t\t\t\t\t") << "a blank channel shows only its label";
     EXPECT_EQ(lines[6].substr(0, 14), "05\t250.0000 ?\t") << "an illegal channel is marked";

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/wait.h>
 
 // Runs zql52-cli through the shell with its settings in `configHome`, capturing standard output
 // (and standard error when `withStderr`).
@@ -30,7 +29,8 @@ inline std::string ShellQuote(const std::string& text)
 inline SCliResult RunCli(const std::string& arguments, const std::string& configHome, bool withStderr = false,
                          const std::string& input = {})
 {
-    std::string command = "XDG_CONFIG_HOME=" + ShellQuote(configHome) + " " + ShellQuote(ZQ_CLI_PATH) + " " + arguments;
+    std::string command =
+        "XDG_CONFIG_HOME=" + ShellQuote(configHome) + " " + ShellQuote(ZQ_CLI_PATH) + " " + arguments;
     if (!input.empty()) {
         command = "printf '%s' " + ShellQuote(input) + " | " + command;
     }
