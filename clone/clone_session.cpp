@@ -1,5 +1,6 @@
 #include "clone/clone_session.h"
 
+#include "clone/clone_protocol.h"
 #include "clone/clone_ui.h"
 #include "clone/port_map.h"
 #include "core/command_text.h"
@@ -27,22 +28,7 @@
 
 namespace {
 
-constexpr uint8_t kPreamble = 0xFE;
-constexpr uint8_t kEndOfFrame = 0xFD;
-constexpr uint8_t kTransceiver = 0xEE;
-constexpr uint8_t kComputer = 0xEF;
-
-constexpr uint8_t kInformationRequest = 0xE0;
-constexpr uint8_t kInformationAnswer = 0xE1;
-constexpr uint8_t kReadCommand = 0xE2;
-constexpr uint8_t kWriteCommand = 0xE3;
-constexpr uint8_t kDataFrame = 0xE4;
-constexpr uint8_t kEndFrame = 0xE5;
-constexpr uint8_t kWriteVerdict = 0xE6;
-
-constexpr std::string_view kEndText = "Velk Inc.";
-constexpr uint8_t kHighestInformationByte = 0xEF;
-constexpr uint8_t kWriteAccepted = 0x00;
+using namespace clone_protocol;
 
 // Destination, source and command precede every payload.
 constexpr uint16_t kFrameHeadLength = 3;

@@ -1,5 +1,6 @@
 #include "tools/virtual_transceiver.h"
 
+#include "clone/clone_protocol.h"
 #include "core/clone_file.h"
 
 #include <algorithm>
@@ -18,22 +19,10 @@
 
 namespace {
 
-constexpr uint8_t kPreamble = 0xFE;
-constexpr uint8_t kEndOfFrame = 0xFD;
-constexpr uint8_t kTransceiver = 0xEE;
-constexpr uint8_t kComputer = 0xEF;
+using namespace clone_protocol;
 
-constexpr uint8_t kInformationRequest = 0xE0;
-constexpr uint8_t kInformationAnswer = 0xE1;
-constexpr uint8_t kReadCommand = 0xE2;
-constexpr uint8_t kWriteCommand = 0xE3;
-constexpr uint8_t kDataFrame = 0xE4;
-constexpr uint8_t kEndFrame = 0xE5;
-constexpr uint8_t kWriteVerdict = 0xE6;
-constexpr uint8_t kWriteAccepted = 0x00;
 constexpr uint8_t kWriteFailed = 0x01;
 
-constexpr std::string_view kEndText = "Velk Inc.";
 // The longest frame body the computer's receive buffer holds.
 constexpr size_t kFrameCapacity = 255;
 // Destination, source, command.
@@ -43,7 +32,6 @@ constexpr size_t kRecordOverhead = 4;
 // Position after the preamble of the first payload byte: destination 1, source 2, command 3.
 constexpr unsigned kFirstPayloadPosition = 4;
 
-constexpr uint8_t kHighestInformationByte = 0xEF;
 constexpr uint32_t kCloneCommentAddress = 0xAE0;
 constexpr size_t kCommentLength = 16;
 constexpr uint8_t kInformationByteF0 = 0xF0;
