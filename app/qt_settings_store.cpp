@@ -21,10 +21,7 @@ CQtSettingsStore::CQtSettingsStore()
 {
 }
 
-CQtSettingsStore::CQtSettingsStore(const QString& iniPath)
-    : m_settings(iniPath, QSettings::IniFormat)
-{
-}
+CQtSettingsStore::CQtSettingsStore(const QString& iniPath) : m_settings(iniPath, QSettings::IniFormat) {}
 
 int CQtSettingsStore::GetInt(std::string_view section, std::string_view name, int fallback) const
 {

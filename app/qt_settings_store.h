@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/settings_store.h"
+
 #include <QSettings>
 #include <QString>
-
-#include "core/settings_store.h"
 
 // The per-user settings store on QSettings: organization "Velk", application "ZQ-L52", kept as an INI
 // file under the user's configuration folder (~/.config/Velk/ZQ-L52.conf on Linux). Every write is

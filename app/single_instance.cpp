@@ -1,0 +1,82 @@
+#include "app/single_instance.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const char* const kMutexName = "ZQL52 APP Exclusive Mutex";
+constexpr qint64 kUnreadableLockAgeMs = 5000;
+
+QString LockPathIn(const QString& directory)
+{
+    return QDir(directory).filePath(QString::fromLatin1(kMutexName) + QStringLiteral(".lock"));
+}
+
+} // namespace
+
+CSingleInstance::CSingleInstance() : CSingleInstance(DefaultDirectory()) {}
+
+CSingleInstance::CSingleInstance(const QString& directory) : m_path(LockPathIn(directory)), m_lock(m_path)
+{
+    // Only a dead owner makes the lock stale: a copy that has run for days still holds it.
+    m_lock.setStaleLockTime(0);
+}
+
+CSingleInstance::~CSingleInstance()
+{
+    Release();
+}
+
+bool CSingleInstance::TryAcquire()
+{
+    if (m_lock.isLocked()) {
+        return true;
+    }
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    if (m_lock.tryLock(0)) {
+        return true;
+    }
+    // A copy writes its process id right after creating the file. A file that still names no process
+    // after a while was left by a copy that died in between, and would otherwise block every start.
+    qint64 pid = 0;
+    QString hostName;
+    QString application;
+    const QDateTime modified = QFileInfo(m_path).lastModified();
+    if (!m_lock.getLockInfo(&pid, &hostName, &application) && modified.isValid() &&
+        modified.msecsTo(QDateTime::currentDateTime()) > kUnreadableLockAgeMs) {
+        m_lock.removeStaleLockFile();
+        return m_lock.tryLock(0);
+    }
+    return false;
+}
+
+bool CSingleInstance::IsHeld() const
+{
+    return m_lock.isLocked();
+}
+
+void CSingleInstance::Release()
+{
+    if (m_lock.isLocked()) {
+        m_lock.unlock();
+    }
+}
+
+QString CSingleInstance::LockPath() const
+{
+    return m_path;
+}
+
+QString CSingleInstance::DefaultDirectory()
+{
+    // XDG_RUNTIME_DIR is per user and emptied at log-out; QStandardPaths falls back to a private
+    // folder in the temporary directory when it is not set.
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (directory.isEmpty()) {
+        directory = QDir::tempPath();
+    }
+    return directory;
+}

@@ -1,0 +1,410 @@
+#include "res/icons.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Toolbar icons are drawn on a 16-unit grid. Outlines are one unit wide and run along half units, so at
+// 16 and 32 pixels every edge falls on whole pixels.
+constexpr double kGrid = 16.0;
+constexpr std::array kToolSizes = {16, 32};
+constexpr int kSmoothTextPixels = 12;
+constexpr std::array kAppIconSizes = {16, 24, 32, 48, 64, 128, 256};
+
+const QColor kOutline(0x2b, 0x35, 0x42);
+const QColor kPaper(0xff, 0xff, 0xff);
+const QColor kPaperShade(0xe3, 0xe9, 0xf0);
+const QColor kTextLine(0x8c, 0x9d, 0xb0);
+const QColor kBlue(0x2f, 0x6f, 0xbf);
+const QColor kBlueLight(0x6f, 0xa6, 0xe6);
+const QColor kGreen(0x2e, 0x9b, 0x4f);
+const QColor kRed(0xd2, 0x4d, 0x2e);
+const QColor kAmber(0xd9, 0x98, 0x2b);
+const QColor kYellow(0xf6, 0xc4, 0x53);
+const QColor kSteel(0xc5, 0xce, 0xd8);
+const QColor kBrown(0xb0, 0x7a, 0x3c);
+const QColor kPink(0xe8, 0x7a, 0x86);
+const QColor kRadioBody(0x3b, 0x47, 0x56);
+const QColor kDisplay(0xbf, 0xe3, 0xa0);
+const QColor kPurple(0x5a, 0x4f, 0xbf);
+
+QPen OutlinePen()
+{
+    QPen pen(kOutline, 1.0);
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
+
+// A rectangle whose outline covers the whole pixels from (x, y) to (x + w, y + h).
+QRectF Cells(double x, double y, double w, double h)
+{
+    return QRectF(x + 0.5, y + 0.5, w - 1.0, h - 1.0);
+}
+
+void Box(QPainter& p, const QRectF& r, const QColor& fill)
+{
+    p.setPen(OutlinePen());
+    p.setBrush(fill);
+    p.drawRect(r);
+}
+
+void Shape(QPainter& p, const QPolygonF& polygon, const QColor& fill)
+{
+    p.setPen(OutlinePen());
+    p.setBrush(fill);
+    p.drawPolygon(polygon);
+}
+
+void Line(QPainter& p, QPointF from, QPointF to, const QColor& color)
+{
+    QPen pen(color, 1.0);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    p.drawLine(from, to);
+}
+
+void TextLines(QPainter& p, double x1, double x2, std::initializer_list<double> rows)
+{
+    for (const double y : rows) {
+        Line(p, QPointF(x1, y), QPointF(x2, y), kTextLine);
+    }
+}
+
+void Glyph(QPainter& p, const QRectF& box, const QString& text, double pixelSize, const QColor& color)
+{
+    // Text is laid out in device pixels with a whole-pixel font size, so the glyph is hinted to the grid.
+    const QTransform toDevice = p.worldTransform();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    const int devicePixels = std::max(1, static_cast<int>(std::lround(pixelSize * toDevice.m11())));
+    font.setPixelSize(devicePixels);
+    if (devicePixels < kSmoothTextPixels) {
+        // Small digits read better as whole pixels than as grey smears.
+        font.setStyleStrategy(QFont::NoAntialias);
+    }
+    p.save();
+    p.resetTransform();
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(toDevice.mapRect(box).toAlignedRect(), Qt::AlignCenter, text);
+    p.restore();
+}
+
+void Page(QPainter& p, double x, double y, double w, double h, const QColor& fill)
+{
+    Box(p, Cells(x, y, w, h), fill);
+}
+
+// A hand-held transceiver whose body fills the rectangle; the antenna rises above it. The body is seven
+// units wide: display and keypad leave one unit on each side.
+void Handheld(QPainter& p, const QRectF& body, double antennaHeight)
+{
+    const double unit = body.width() / 7.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOutline);
+    p.drawRect(QRectF(body.left() + unit, body.top() - antennaHeight, unit, antennaHeight + unit));
+    p.setPen(OutlinePen());
+    p.setBrush(kRadioBody);
+    p.drawRoundedRect(body, unit, unit);
+    const QRectF display(body.left() + unit, body.top() + unit * 2, unit * 5, unit * 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kDisplay);
+    p.drawRect(display);
+    p.setBrush(kSteel);
+    for (double top = display.bottom() + unit; top + unit <= body.bottom() - unit; top += 2 * unit) {
+        for (int column = 0; column < 3; ++column) {
+            p.drawRect(QRectF(body.left() + unit * (1 + 2 * column), top, unit, unit));
+        }
+    }
+}
+
+// The transceiver of the 16-unit toolbar icons: too small for keys, it shows a display and a grille.
+void SmallHandheld(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOutline);
+    p.drawRect(QRectF(10, 0, 1, 4));
+    p.setPen(OutlinePen());
+    p.setBrush(kRadioBody);
+    p.drawRect(Cells(9, 3, 7, 13));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kDisplay);
+    p.drawRect(QRectF(11, 5, 3, 2));
+    p.setBrush(kSteel);
+    p.drawRect(QRectF(11, 9, 3, 1));
+    p.drawRect(QRectF(11, 11, 3, 1));
+    p.drawRect(QRectF(11, 13, 3, 1));
+}
+
+void PaintNew(QPainter& p)
+{
+    Shape(p, QPolygonF({{3.5, 1.5}, {9.5, 1.5}, {13.5, 5.5}, {13.5, 14.5}, {3.5, 14.5}}), kPaper);
+    Shape(p, QPolygonF({{9.5, 1.5}, {9.5, 5.5}, {13.5, 5.5}}), kPaperShade);
+    Line(p, QPointF(5, 8.5), QPointF(12, 8.5), kTextLine);
+    Line(p, QPointF(5, 10.5), QPointF(12, 10.5), kTextLine);
+    Line(p, QPointF(5, 12.5), QPointF(10, 12.5), kTextLine);
+}
+
+void PaintOpen(QPainter& p)
+{
+    Shape(p, QPolygonF({{0.5, 2.5}, {5.5, 2.5}, {7.5, 4.5}, {13.5, 4.5}, {13.5, 13.5}, {0.5, 13.5}}), kAmber);
+    Shape(p, QPolygonF({{0.5, 13.5}, {3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}}), kYellow);
+}
+
+void PaintSave(QPainter& p)
+{
+    Shape(p, QPolygonF({{1.5, 1.5}, {13.5, 1.5}, {14.5, 2.5}, {14.5, 14.5}, {1.5, 14.5}}), kBlue);
+    Box(p, Cells(4, 1, 8, 6), kSteel);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOutline);
+    p.drawRect(QRectF(9, 2.5, 1.5, 3));
+    Box(p, Cells(3, 9, 10, 6), kPaper);
+    TextLines(p, 5, 11, {11.5});
+}
+
+void PaintEditMemory(QPainter& p)
+{
+    Page(p, 1, 1, 10, 14, kPaper);
+    TextLines(p, 3, 9, {4.5, 7.5, 10.5});
+    p.save();
+    p.translate(11.5, 8.5);
+    p.rotate(45.0);
+    Box(p, QRectF(-1.5, -6.0, 3.0, 8.5), kAmber);
+    Shape(p, QPolygonF({{-1.5, 2.5}, {1.5, 2.5}, {0.0, 6.0}}), kYellow);
+    Box(p, QRectF(-1.5, -7.5, 3.0, 1.5), kPink);
+    p.restore();
+}
+
+void PaintCopy(QPainter& p)
+{
+    Page(p, 1, 1, 9, 11, kPaperShade);
+    TextLines(p, 3, 8, {3.5, 5.5});
+    Page(p, 5, 4, 10, 12, kPaper);
+    TextLines(p, 7, 13, {7.5, 9.5, 11.5, 13.5});
+}
+
+void PaintPaste(QPainter& p)
+{
+    Box(p, Cells(1, 2, 11, 13), kBrown);
+    Box(p, Cells(4, 1, 5, 3), kSteel);
+    Page(p, 6, 6, 9, 10, kPaper);
+    TextLines(p, 8, 13, {8.5, 10.5, 12.5});
+}
+
+void PaintClear(QPainter& p)
+{
+    Line(p, QPointF(1, 14.5), QPointF(15, 14.5), kTextLine);
+    p.save();
+    p.translate(8.5, 7.5);
+    p.rotate(-40.0);
+    Box(p, QRectF(-6.5, -3.0, 5.0, 6.0), kBlueLight);
+    Box(p, QRectF(-1.5, -3.0, 8.0, 6.0), kPink);
+    p.restore();
+}
+
+void PaintDtmf(QPainter& p)
+{
+    p.setPen(OutlinePen());
+    p.setBrush(kRadioBody);
+    p.drawRoundedRect(Cells(2, 0, 12, 16), 1.5, 1.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kDisplay);
+    p.drawRect(QRectF(4, 2, 8, 3));
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            p.setBrush(row == 2 && column == 2 ? kGreen : kPaper);
+            p.drawRect(QRectF(4 + column * 3, 7 + row * 3, 2, 2));
+        }
+    }
+}
+
+void PaintCommonSetting(QPainter& p)
+{
+    constexpr int kTeeth = 8;
+    constexpr double kOuter = 7.2;
+    constexpr double kInner = 5.2;
+    const QPointF centre(8.0, 8.0);
+    QPolygonF gear;
+    for (int i = 0; i < kTeeth * 4; ++i) {
+        const double angle = (i - 0.5) * std::numbers::pi / (kTeeth * 2);
+        const double radius = (i % 4 == 0 || i % 4 == 1) ? kOuter : kInner;
+        gear << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+    }
+    Shape(p, gear, kSteel);
+    p.setPen(OutlinePen());
+    p.setBrush(kBlue);
+    p.drawEllipse(centre, 3.0, 3.0);
+    p.setBrush(kPaper);
+    p.drawEllipse(centre, 1.2, 1.2);
+}
+
+void PaintComPort(QPainter& p, int number)
+{
+    Shape(p, QPolygonF({{0.5, 3.5}, {15.5, 3.5}, {13.5, 12.5}, {2.5, 12.5}}), kBlue);
+    Glyph(p, QRectF(2, 3, 12, 10), QString::number(number), 9.0, kPaper);
+}
+
+void Arrow(QPainter& p, bool pointsLeft, const QColor& fill)
+{
+    QPolygonF arrow({{0.5, 9.5}, {4.5, 5.5}, {4.5, 7.5}, {8.5, 7.5}, {8.5, 11.5}, {4.5, 11.5}, {4.5, 13.5}});
+    if (!pointsLeft) {
+        for (QPointF& point : arrow) {
+            point.setX(9.0 - point.x());
+        }
+    }
+    Shape(p, arrow, fill);
+}
+
+void PaintRead(QPainter& p)
+{
+    SmallHandheld(p);
+    Arrow(p, true, kGreen);
+}
+
+void PaintWrite(QPainter& p)
+{
+    SmallHandheld(p);
+    Arrow(p, false, kRed);
+}
+
+void PaintInformation(QPainter& p)
+{
+    SmallHandheld(p);
+    p.setPen(OutlinePen());
+    p.setBrush(kBlue);
+    p.drawEllipse(QPointF(4.5, 9.5), 4.0, 4.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4, 6, 1, 1));
+    p.drawRect(QRectF(4, 8, 1, 4));
+}
+
+void PaintHelpContents(QPainter& p)
+{
+    Box(p, Cells(3, 1, 11, 13), kPaper);
+    Box(p, Cells(2, 1, 11, 14), kPurple);
+    Line(p, QPointF(4.5, 2), QPointF(4.5, 14), kOutline);
+    Glyph(p, QRectF(4, 2, 9, 12), QStringLiteral("?"), 10.0, kPaper);
+}
+
+void PaintTool(QPainter& p, EToolIcon which)
+{
+    switch (which) {
+    case EToolIcon::New:
+        return PaintNew(p);
+    case EToolIcon::Open:
+        return PaintOpen(p);
+    case EToolIcon::Save:
+        return PaintSave(p);
+    case EToolIcon::EditMemory:
+        return PaintEditMemory(p);
+    case EToolIcon::Copy:
+        return PaintCopy(p);
+    case EToolIcon::Paste:
+        return PaintPaste(p);
+    case EToolIcon::Clear:
+        return PaintClear(p);
+    case EToolIcon::DtmfAutoDial:
+        return PaintDtmf(p);
+    case EToolIcon::CommonSetting:
+        return PaintCommonSetting(p);
+    case EToolIcon::Com1:
+        return PaintComPort(p, 1);
+    case EToolIcon::Com2:
+        return PaintComPort(p, 2);
+    case EToolIcon::Com3:
+        return PaintComPort(p, 3);
+    case EToolIcon::Com4:
+        return PaintComPort(p, 4);
+    case EToolIcon::Read:
+        return PaintRead(p);
+    case EToolIcon::Write:
+        return PaintWrite(p);
+    case EToolIcon::Information:
+        return PaintInformation(p);
+    case EToolIcon::HelpContents:
+        return PaintHelpContents(p);
+    }
+}
+
+QPixmap Canvas(int width, int height)
+{
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// The application icon on a 32-unit grid: a transceiver with radio waves leaving its antenna.
+void PaintAppIcon(QPainter& p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    QPen wave(kPaper, 2.0);
+    wave.setCapStyle(Qt::RoundCap);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(wave);
+    const QPointF source(10.0, 6.0);
+    for (const double radius : {5.5, 10.0}) {
+        p.drawArc(QRectF(source.x() - radius, source.y() - radius, 2 * radius, 2 * radius), -35 * 16,
+                  60 * 16);
+    }
+    Handheld(p, QRectF(6.0, 10.0, 12.6, 19.0), 5.0);
+}
+
+} // namespace
+
+QPixmap ToolPixmap(EToolIcon which, int size)
+{
+    QPixmap pixmap = Canvas(size, size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / kGrid, size / kGrid);
+    PaintTool(painter, which);
+    return pixmap;
+}
+
+QIcon ToolIcon(EToolIcon which)
+{
+    QIcon icon;
+    for (const int size : kToolSizes) {
+        icon.addPixmap(ToolPixmap(which, size));
+    }
+    return icon;
+}
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (const int size : kAppIconSizes) {
+        QPixmap pixmap = Canvas(size, size);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 32.0, size / 32.0);
+        PaintAppIcon(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QPixmap TransceiverPicture(int height)
+{
+    constexpr double kUnitsHigh = 40.0;
+    const int width = static_cast<int>(std::lround(height * 0.45));
+    QPixmap pixmap = Canvas(width, height);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double scale = height / kUnitsHigh;
+    painter.scale(scale, scale);
+    Handheld(painter, QRectF(1.0, 10.0, 16.0, 29.0), 9.0);
+    return pixmap;
+}

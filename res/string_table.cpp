@@ -1,0 +1,301 @@
+#include "res/string_table.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct SStringEntry
+{
+    int id;
+    std::string_view text;
+};
+
+// Kept in ascending order of identifiers: the look-up is a binary search.
+constexpr SStringEntry kStrings[] = {
+    {ids::kDocTemplate, "ZQ-L52\n\nZQ-L52 Data\nData Files (*.VLK)\n.vlk\nZQ-L52.Document\nZQ-L52 Document"},
+    {ids::kCloningCaption, "Cloning"},
+
+    {ids::kCloneCompleted, " Cloning completed."},
+    {ids::kCannotReadCloneData, " Err: Cannot read cloning data."},
+    {ids::kCannotWriteCloneData, " Err: Cannot write cloning data."},
+    {ids::kIllegalInformation, " Err: Illegal information."},
+    {ids::kCannotBeProgrammed, " The transceiver cannot be programmed. The cause may be:\n\n"
+                               " 1) The transceiver has not been cloned.\n"
+                               " 2) The transceiver's EEPROM is damaged.\n"
+                               " 3) The transceiver's revision number is not compatible\n"
+                               "    with the programming software.\n\n"
+                               " In cases 1 or 2, the transceiver requires factory\n"
+                               " maintenance. In case 3, the transceiver cannot be\n"
+                               " programmed using this program.\n\n"},
+    {ids::kCloneTerminated, " Terminated cloning.  "},
+    {ids::kCannotAccessPort, " Err: Cannot access RS-232C port."},
+    {ids::kCloneWriteSucceeded, " Clone writing succeeded. \n\n"
+                                " Turn the transceiver power off and on to use \n"
+                                " the transceiver under its new conditions.\n"},
+    {ids::kCheckPortCablePower, " Check the following:\n\n"
+                                " - The RS-232C port settings.\n"
+                                " - Cloning cable connections.\n"
+                                " - Transceiver power is ON."},
+    {ids::kNowReading, " Now reading <- TR"},
+    {ids::kNowWriting, " Now writing -> TR"},
+    {ids::kReadFromTransceiver, " Read from transceiver"},
+    {ids::kDataEdited, " Data has been edited."},
+    {ids::kWriteToTransceiver, " Write to transceiver"},
+    {ids::kCannotInsert, " The last CH(99ch) is not blank. Cannot insert a blank channel."},
+    {ids::kVersionMismatch, " Err: Version number does not match."},
+    {ids::kOverwriteHere, " Overwite here ?    "},
+    {ids::kCheckPortCableSoftware, " Check the following:\r\n\r\n"
+                                   " - The RS-232C port settings.\r\n"
+                                   " - Cloning cable connections.\r\n"
+                                   " - Appropriate cloning software for the transceiver is being used.\r\n"
+                                   " - The revision number of the transceiver.\n"},
+    {ids::kSetupIntroduction,
+     "Thank you for purchasing this Velk ZQ-L52 cloning software.\r\n\r\n"
+     "To use this software, the transceiver's version must be recognized.  "
+     "Therefore the following start-up operation is necessary in advance.\r\n\r\n"
+     "If an VL-L52 is not on hand, push [Cancel] to skip the initial setup."
+     "This program can be used to edit data although actual cloning operations cannot be performed in "
+     "such cases.\r\n\r\n"
+     "START-UP OPERATION\r\n\r\n"
+     "(1) Be sure the transceiver and PC are connected using the cloning cable."
+     "If they are not yet connected, turn all power OFF, then connect the cable in advance.\r\n\r\n"
+     "(2) Turn the transceiver power ON and select the RS-232C port.\r\n\r\n"
+     "(3) Push [OK] to start the initial setup.\r\n\r\n"},
+    {ids::kCallSignLabel, "Call Sign"},
+    {ids::kComPortLabel, "COM Port"},
+    {ids::kBlankCallSign, "      "},
+    {ids::kVersionNotSetUp, " The transceiver cannot be programmed with the\n"
+                            "current setting. The transceiver's version \n"
+                            "does not match the initial setup.\n"},
+
+    {ids::kAutoRepeaterOffJpn, "Off"},
+    {ids::kAutoRepeaterOffUsa, "Off"},
+    {ids::kAutoRepeaterOn, "On"},
+    {ids::kAutoRepeaterOn1, "ON1: Duplex Only"},
+    {ids::kAutoRepeaterOn2, "ON2: Duplex & Tone"},
+    {ids::kAutoRepeaterNone, "---"},
+    {ids::kAutoPowerOffOff, "Off"},
+    {ids::kAutoPowerOff20, "20 min"},
+    {ids::kAutoPowerOff40, "40 min"},
+    {ids::kAutoPowerOff60, "60 min"},
+    {ids::kLabelAutoPowerOff, "Auto Power-OFF"},
+    {ids::kLabelRfPower, "RF Power"},
+    {ids::kLabelAutoRepeater, "Auto Repeater"},
+    {ids::kLabelScanTimer, "Scan Timer"},
+    {ids::kLabelRitSelection, "RIT Selection"},
+    {ids::kLabelMicFunction, "KQ18/A Function"},
+    {ids::kLabelLcdContrast, "LCD Contrast"},
+    {ids::kLabelBacklight, "Display Back Light"},
+    {ids::kScanPauseUntilSignal, "P-2: Pauses until signal"},
+    {ids::kScanPause10s, "T-10: Pauses 10 sec"},
+    {ids::kMicNormal1, "Normal 1"},
+    {ids::kMicNormal2, "Normal 2"},
+    {ids::kMicSimple, "Simple"},
+    {ids::kLcdLow, "1: Low"},
+    {ids::kLcdHigh, "2: High"},
+    {ids::kBacklightOff, "Off"},
+    {ids::kBacklightAuto, "Automatic"},
+    {ids::kBacklightOn, "On"},
+    {ids::kLabelBeep, "Operation Beep"},
+    {ids::kLabelIndicationMode, "Indication Mode"},
+    {ids::kLabelPowerSave, "Power Save"},
+    {ids::kLabelVoltageIndication, "Voltage Indication"},
+    {ids::kRfPowerLow, "Low"},
+    {ids::kRfPowerHigh, "High"},
+    {ids::kLabelComment, "Comment"},
+
+    {cmd::kEditMemory, "Edit Memory\nEdit Memory"},
+    {cmd::kCloneRead, "Read From Transceiver\nClone in"},
+    {cmd::kCloneWrite, "Write to Transceiver\nClone out"},
+    {cmd::kCloneInformation, "Read Information\nClone info."},
+    {cmd::kCommonSetting, "Indicate Others Sheet\nCommon Sheet"},
+    {cmd::kDtmfAutoDial, "Indicate DTMF Autodial Sheet\nAutoDial Sheet"},
+    {cmd::kComPort1, "Use COM1\nCOM1"},
+    {cmd::kComPort2, "Use COM2\nCOM2"},
+    {cmd::kComPort3, "Use COM3\nCOM3"},
+    {cmd::kComPort4, "Use COM4\nCOM4"},
+    {cmd::kEditDelete, "Delete\nDelete"},
+    {cmd::kEditInsert, "Insert\nInsert"},
+
+    {ids::kSettingCaption, "Setting"},
+    {ids::kReady, "Ready"},
+
+    {cmd::kFileNew, "Create a new document\nNew"},
+    {cmd::kFileOpen, "Open an existing document\nOpen"},
+    {cmd::kFileSave, "Save the active document\nSave"},
+    {cmd::kFileSaveAs, "Save the active document with a new name\nSave As"},
+    {cmd::kFileMruFirst, "Open this document"},
+    {cmd::kFileMruFirst + 1, "Open this document"},
+    {cmd::kFileMruFirst + 2, "Open this document"},
+    {cmd::kFileMruFirst + 3, "Open this document"},
+    {cmd::kEditClear, "Clear\nClear"},
+    {cmd::kEditCopy, "Copy the selection and put it on the Clipboard\nCopy"},
+    {cmd::kEditCut, "Cut the selection and put it on the Clipboard\nCut"},
+    {cmd::kEditPaste, "Insert Clipboard contents\nPaste"},
+    {cmd::kEditUndo, "Undo the last change\nUndo"},
+    {cmd::kEditRedo, "Redo the change that was undone\nRedo"},
+    {cmd::kAppAbout, "Display program information and version\nAbout"},
+    {cmd::kAppExit, "Quit the application; prompts to save the document\nExit"},
+    {cmd::kHelpContents, "Show the contents of the user manual\nHelp Contents"},
+    {cmd::kHelpTopics, "List the topics of the user manual\nHelp Topics"},
+    {cmd::kNextPane, "Switch to the next window pane\nNext Pane"},
+    {cmd::kPrevPane, "Switch back to the previous window pane\nPrevious Pane"},
+
+    {ids::kIndicatorCaps, "CAP"},
+    {ids::kIndicatorNum, "NUM"},
+    {ids::kIndicatorScroll, "SCRL"},
+    {cmd::kViewToolbar, "Show or hide the toolbar\nToggle Toolbar"},
+    {cmd::kViewStatusBar, "Show or hide the status bar\nToggle Status Bar"},
+
+    {ids::kAppTitle, "ZQ-L52"},
+    {ids::kUntitled, "Untitled"},
+    {ids::kFrameTitleFormat, "%1 - %2"},
+    {ids::kToolbarTitle, "Toolbar"},
+    {ids::kStatusBarTitle, "Status Bar"},
+    {ids::kRecentFileFormat, "&%1 %2"},
+
+    {ids::kMenuFile, "&File"},
+    {ids::kMenuEdit, "&Edit"},
+    {ids::kMenuView, "&View"},
+    {ids::kMenuComPort, "&COM Port"},
+    {ids::kMenuCloning, "&Cloning"},
+    {ids::kMenuHelp, "&Help"},
+
+    {ids::kItemNew, "&New\tCtrl+N"},
+    {ids::kItemOpen, "&Open...\tCtrl+O"},
+    {ids::kItemSave, "&Save\tCtrl+S"},
+    {ids::kItemSaveAs, "Save &As..."},
+    {ids::kItemRecentFile, "Recent File"},
+    {ids::kItemExit, "E&xit"},
+    {ids::kItemUndo, "&Undo\tCtrl+Z"},
+    {ids::kItemRedo, "&Redo\tCtrl+Y"},
+    {ids::kItemEditMemory, "&Edit Memory...\tEnter"},
+    {ids::kItemCopy, "&Copy\tCtrl+C"},
+    {ids::kItemPaste, "&Paste\tCtrl+V"},
+    {ids::kItemClear, "Clear\tDel"},
+    {ids::kItemDelete, "Delete"},
+    {ids::kItemInsert, "Insert\t"},
+    {ids::kItemDtmfAutoDial, "&DTMF AutoDial..."},
+    {ids::kItemCommonSetting, "&Common Setting..."},
+    {ids::kItemToolbar, "&Toolbar"},
+    {ids::kItemStatusBar, "&Status Bar"},
+    {ids::kItemCom1, "COM1"},
+    {ids::kItemCom2, "COM2"},
+    {ids::kItemCom3, "COM3"},
+    {ids::kItemCom4, "COM4"},
+    {ids::kItemCloneRead, "&Read <- TR"},
+    {ids::kItemCloneWrite, "&Write -> TR"},
+    {ids::kItemCloneInformation, "&Information..."},
+    {ids::kItemHelpContents, "&Contents"},
+    {ids::kItemHelpTopics, "&Help Topics"},
+    {ids::kItemAbout, "&About ZQ-L52..."},
+
+    {ids::kAboutCaption, "About ZQ-L52"},
+    {ids::kAboutVersion, "ZQ-L52 Rev.1.0"},
+    {ids::kButtonOk, "OK"},
+    {ids::kButtonCancel, "Cancel"},
+    {ids::kButtonYes, "&Yes"},
+    {ids::kButtonNo, "&No"},
+
+    {ids::kInformationCaption, "Information"},
+    {ids::kInformationModel, "Model"},
+    {ids::kInformationComment, "Comment"},
+    {ids::kInformationUnknown, "unknown"},
+    {ids::kInformationCommentPlaceholder, "WWWWWWWWWWWWWWWW"},
+    {ids::kMachineName, "VL-L52"},
+
+    {ids::kSetupCaption, "ZQ-L52 Initial Setup"},
+    {ids::kPortName1, "COM1"},
+    {ids::kPortName2, "COM2"},
+    {ids::kPortName3, "COM3"},
+    {ids::kPortName4, "COM4"},
+
+    {ids::kComPortErrorCaption, " COM Port Error    "},
+    {ids::kPortNotOpen, " not Open "},
+    {ids::kPortInvalidSetting, " invarid setting "},
+    {ids::kPortWriteError, " write error "},
+    {ids::kPortReadError, " read error "},
+
+    {ids::kColumnChannel, "CH"},
+    {ids::kColumnFrequency, "Frequency"},
+    {ids::kColumnDuplex, "Duplex"},
+    {ids::kColumnOffset, "Offset freq."},
+    {ids::kColumnName, "Name"},
+    {ids::kColumnTone, "Tone"},
+    {ids::kColumnRepeaterTone, "Repeater Tone"},
+    {ids::kColumnCtcss, "CTCSS freq."},
+    {ids::kColumnSkip, "Skip"},
+    {ids::kColumnMode, "Mode  "},
+    {ids::kColumnFiller, ""},
+
+    {ids::kCommonPageCaption, " Common "},
+
+    {ids::kHelpWindowTitle, "ZQ-L52 Help"},
+    {ids::kSerialPermissionHint, " The serial device %1 exists, but this user may not use it.\n\n"
+                                 " On Linux, serial devices belong to the group \"dialout\". Join it with\n\n"
+                                 "     sudo usermod -aG dialout $USER\n\n"
+                                 " then log out and log in again."},
+    {ids::kPortDeviceFormat, "%1 (%2)"},
+    {ids::kAllFilesFilter, "All Files (*)"},
+    {ids::kHelpBack, "&Back"},
+    {ids::kHelpHome, "&Contents"},
+    {ids::kHelpClose, "Close"},
+
+    {ids::kEditMemoryCaption, "Edit Memory ch"},
+    {ids::kEditLabelFrequency, "Operating Frequency"},
+    {ids::kEditLabelDuplex, "Dup"},
+    {ids::kEditDuplexOff, "OFF"},
+    {ids::kEditDuplexMinus, "-Dup"},
+    {ids::kEditDuplexPlus, "+Dup"},
+    {ids::kEditLabelOffset, "Offset Freq."},
+    {ids::kEditLabelName, "Name"},
+    {ids::kEditToneBox, "Tone / ToneSquelch"},
+    {ids::kEditToneOff, "OFF"},
+    {ids::kEditToneTone, "TONE"},
+    {ids::kEditToneTsql, "TSQL"},
+    {ids::kEditModeBox, "Mode"},
+    {ids::kEditModeFm, "FM"},
+    {ids::kEditModeAm, "AM"},
+    {ids::kEditModeWfm, "WFM"},
+    {ids::kEditModeNarrowFm, "NarrowFM"},
+    {ids::kEditMemorySkip, "Memory Skip"},
+    {ids::kEditLabelTuningStep, "Tuning Step"},
+    {ids::kEditProgramSkip, "Program Skip "},
+
+    {ids::kDtmfCaption, "DTMF Autodial"},
+    {ids::kDtmfChannelBox, "Channel Selection"},
+    {ids::kDtmfSpeedBox, "Speed"},
+};
+
+constexpr bool IsStrictlyAscending()
+{
+    for (std::size_t i = 1; i < std::size(kStrings); ++i) {
+        if (kStrings[i - 1].id >= kStrings[i].id) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(IsStrictlyAscending(), "string table entries must be sorted by identifier and unique");
+
+const SStringEntry* Find(int id)
+{
+    const auto* end = std::end(kStrings);
+    const auto* it = std::lower_bound(std::begin(kStrings), end, id,
+                                      [](const SStringEntry& e, int v) { return e.id < v; });
+    return it != end && it->id == id ? it : nullptr;
+}
+
+} // namespace
+
+std::string_view StringText(int id)
+{
+    const SStringEntry* entry = Find(id);
+    return entry != nullptr ? entry->text : std::string_view();
+}
+
+bool HasString(int id)
+{
+    return Find(id) != nullptr;
+}

@@ -1,0 +1,220 @@
+#pragma once
+
+#include "res/command_ids.h"
+
+#include <string_view>
+
+// The numbered string table: every text the user sees. It needs nothing but the standard library, so
+// the command-line tool and the clone layer can share it with the desktop program. Texts are UTF-8 and
+// kept exactly, blanks, "\r\n" and "\n" included.
+//
+// A command's prompt is the string with the command's identifier (see res/command_ids.h): the status-bar
+// text, a line feed and the tool-tip text, for example "Read From Transceiver\nClone in".
+
+// The text of an identifier; empty for an identifier the table does not have.
+std::string_view StringText(int id);
+// True when the table has the identifier (some texts are legitimately empty or blank).
+bool HasString(int id);
+
+namespace ids {
+// Document template: title, default name, type name, filter, extension, registry type and name.
+inline constexpr int kDocTemplate = 128;
+inline constexpr int kCloningCaption = 156;
+
+// Clone outcomes and confirmations.
+inline constexpr int kCloneCompleted = 5026;
+inline constexpr int kCannotReadCloneData = 5027;
+inline constexpr int kCannotWriteCloneData = 5028;
+inline constexpr int kIllegalInformation = 5029;
+inline constexpr int kCannotBeProgrammed = 5030;
+inline constexpr int kCloneTerminated = 5031;
+inline constexpr int kCannotAccessPort = 5032;
+inline constexpr int kCloneWriteSucceeded = 5034;
+inline constexpr int kCheckPortCablePower = 5035;
+inline constexpr int kNowReading = 5040;
+inline constexpr int kNowWriting = 5041;
+inline constexpr int kReadFromTransceiver = 5054;
+inline constexpr int kDataEdited = 5055;
+inline constexpr int kWriteToTransceiver = 5056;
+inline constexpr int kCannotInsert = 5057;
+inline constexpr int kVersionMismatch = 5058;
+inline constexpr int kOverwriteHere = 5059;
+inline constexpr int kCheckPortCableSoftware = 5061;
+inline constexpr int kSetupIntroduction = 5062;
+inline constexpr int kCallSignLabel = 5063;
+inline constexpr int kComPortLabel = 5064;
+inline constexpr int kBlankCallSign = 5065;
+inline constexpr int kVersionNotSetUp = 5066;
+
+// Common settings sheet.
+inline constexpr int kAutoRepeaterOffJpn = 20100;
+inline constexpr int kAutoRepeaterOffUsa = 20101;
+inline constexpr int kAutoRepeaterOn = 20102;
+inline constexpr int kAutoRepeaterOn1 = 20103;
+inline constexpr int kAutoRepeaterOn2 = 20104;
+inline constexpr int kAutoRepeaterNone = 20105;
+inline constexpr int kAutoPowerOffOff = 20110;
+inline constexpr int kAutoPowerOff20 = 20111;
+inline constexpr int kAutoPowerOff40 = 20112;
+inline constexpr int kAutoPowerOff60 = 20113;
+inline constexpr int kLabelAutoPowerOff = 20114;
+inline constexpr int kLabelRfPower = 20115;
+inline constexpr int kLabelAutoRepeater = 20116;
+inline constexpr int kLabelScanTimer = 20117;
+inline constexpr int kLabelRitSelection = 20118;
+inline constexpr int kLabelMicFunction = 20119;
+inline constexpr int kLabelLcdContrast = 20120;
+inline constexpr int kLabelBacklight = 20121;
+inline constexpr int kScanPauseUntilSignal = 20123;
+inline constexpr int kScanPause10s = 20124;
+inline constexpr int kMicNormal1 = 20125;
+inline constexpr int kMicNormal2 = 20126;
+inline constexpr int kMicSimple = 20127;
+inline constexpr int kLcdLow = 20128;
+inline constexpr int kLcdHigh = 20129;
+inline constexpr int kBacklightOff = 20130;
+inline constexpr int kBacklightAuto = 20131;
+inline constexpr int kBacklightOn = 20132;
+inline constexpr int kLabelBeep = 20133;
+inline constexpr int kLabelIndicationMode = 20134;
+inline constexpr int kLabelPowerSave = 20135;
+inline constexpr int kLabelVoltageIndication = 20136;
+inline constexpr int kRfPowerLow = 20137;
+inline constexpr int kRfPowerHigh = 20138;
+inline constexpr int kLabelComment = 20139;
+inline constexpr int kSettingCaption = 55302;
+
+// Frame.
+inline constexpr int kReady = 57345;
+inline constexpr int kIndicatorCaps = pane::kIndicatorCaps;
+inline constexpr int kIndicatorNum = pane::kIndicatorNum;
+inline constexpr int kIndicatorScroll = pane::kIndicatorScroll;
+
+// Texts without a number of their own in the original resources.
+inline constexpr int kAppTitle = 61000;
+inline constexpr int kUntitled = 61001;
+// "%1 - %2": document name, application title.
+inline constexpr int kFrameTitleFormat = 61002;
+inline constexpr int kToolbarTitle = 61003;
+inline constexpr int kStatusBarTitle = 61004;
+// "&%1 %2": number, file name of a recent-file entry.
+inline constexpr int kRecentFileFormat = 61005;
+
+inline constexpr int kMenuFile = 61010;
+inline constexpr int kMenuEdit = 61011;
+inline constexpr int kMenuView = 61012;
+inline constexpr int kMenuComPort = 61013;
+inline constexpr int kMenuCloning = 61014;
+inline constexpr int kMenuHelp = 61015;
+
+inline constexpr int kItemNew = 61020;
+inline constexpr int kItemOpen = 61021;
+inline constexpr int kItemSave = 61022;
+inline constexpr int kItemSaveAs = 61023;
+inline constexpr int kItemRecentFile = 61024;
+inline constexpr int kItemExit = 61025;
+inline constexpr int kItemUndo = 61026;
+inline constexpr int kItemRedo = 61027;
+inline constexpr int kItemEditMemory = 61028;
+inline constexpr int kItemCopy = 61029;
+inline constexpr int kItemPaste = 61030;
+inline constexpr int kItemClear = 61031;
+inline constexpr int kItemDelete = 61032;
+inline constexpr int kItemInsert = 61033;
+inline constexpr int kItemDtmfAutoDial = 61034;
+inline constexpr int kItemCommonSetting = 61035;
+inline constexpr int kItemToolbar = 61036;
+inline constexpr int kItemStatusBar = 61037;
+inline constexpr int kItemCom1 = 61038;
+inline constexpr int kItemCom2 = 61039;
+inline constexpr int kItemCom3 = 61040;
+inline constexpr int kItemCom4 = 61041;
+inline constexpr int kItemCloneRead = 61042;
+inline constexpr int kItemCloneWrite = 61043;
+inline constexpr int kItemCloneInformation = 61044;
+inline constexpr int kItemHelpContents = 61045;
+inline constexpr int kItemHelpTopics = 61046;
+inline constexpr int kItemAbout = 61047;
+
+// About box.
+inline constexpr int kAboutCaption = 61100;
+inline constexpr int kAboutVersion = 61101;
+inline constexpr int kButtonOk = 61102;
+inline constexpr int kButtonCancel = 61103;
+inline constexpr int kButtonYes = 61104;
+inline constexpr int kButtonNo = 61105;
+
+// Information dialog.
+inline constexpr int kInformationCaption = 61110;
+inline constexpr int kInformationModel = 61111;
+inline constexpr int kInformationComment = 61112;
+inline constexpr int kInformationUnknown = 61113;
+inline constexpr int kInformationCommentPlaceholder = 61114;
+inline constexpr int kMachineName = 61115;
+
+// Initial setup dialog.
+inline constexpr int kSetupCaption = 61120;
+inline constexpr int kPortName1 = 61121;
+inline constexpr int kPortName2 = 61122;
+inline constexpr int kPortName3 = 61123;
+inline constexpr int kPortName4 = 61124;
+
+// Serial port reports.
+inline constexpr int kComPortErrorCaption = 61130;
+inline constexpr int kPortNotOpen = 61131;
+inline constexpr int kPortInvalidSetting = 61132;
+inline constexpr int kPortWriteError = 61133;
+inline constexpr int kPortReadError = 61134;
+
+// Channel list column headers, in column order.
+inline constexpr int kColumnChannel = 61150;
+inline constexpr int kColumnFrequency = 61151;
+inline constexpr int kColumnDuplex = 61152;
+inline constexpr int kColumnOffset = 61153;
+inline constexpr int kColumnName = 61154;
+inline constexpr int kColumnTone = 61155;
+inline constexpr int kColumnRepeaterTone = 61156;
+inline constexpr int kColumnCtcss = 61157;
+inline constexpr int kColumnSkip = 61158;
+inline constexpr int kColumnMode = 61159;
+inline constexpr int kColumnFiller = 61160;
+
+inline constexpr int kCommonPageCaption = 61170;
+
+// Help, serial devices and permissions.
+inline constexpr int kHelpWindowTitle = 61180;
+inline constexpr int kSerialPermissionHint = 61181;
+// "%1 (%2)": port name, device path.
+inline constexpr int kPortDeviceFormat = 61182;
+inline constexpr int kAllFilesFilter = 61183;
+inline constexpr int kHelpBack = 61184;
+inline constexpr int kHelpHome = 61185;
+inline constexpr int kHelpClose = 61186;
+
+// Edit Memory dialog.
+inline constexpr int kEditMemoryCaption = 61200;
+inline constexpr int kEditLabelFrequency = 61201;
+inline constexpr int kEditLabelDuplex = 61202;
+inline constexpr int kEditDuplexOff = 61203;
+inline constexpr int kEditDuplexMinus = 61204;
+inline constexpr int kEditDuplexPlus = 61205;
+inline constexpr int kEditLabelOffset = 61206;
+inline constexpr int kEditLabelName = 61207;
+inline constexpr int kEditToneBox = 61208;
+inline constexpr int kEditToneOff = 61209;
+inline constexpr int kEditToneTone = 61210;
+inline constexpr int kEditToneTsql = 61211;
+inline constexpr int kEditModeBox = 61212;
+inline constexpr int kEditModeFm = 61213;
+inline constexpr int kEditModeAm = 61214;
+inline constexpr int kEditModeWfm = 61215;
+inline constexpr int kEditModeNarrowFm = 61216;
+inline constexpr int kEditMemorySkip = 61217;
+inline constexpr int kEditLabelTuningStep = 61218;
+inline constexpr int kEditProgramSkip = 61219;
+
+// DTMF Autodial dialog.
+inline constexpr int kDtmfCaption = 61300;
+inline constexpr int kDtmfChannelBox = 61301;
+inline constexpr int kDtmfSpeedBox = 61302;
+} // namespace ids

@@ -1,0 +1,613 @@
+#include "app/about_dialog.h"
+#include "app/help_window.h"
+#include "res/load_string.h"
+#include "support/gui_test_support.h"
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::string_view kWindowPosition = "Window Position";
+constexpr int kSeparator = 0;
+
+struct SItem
+{
+    int id;
+    QString text;
+};
+
+QList<SItem> VisibleItems(const QMenu* menu)
+{
+    QList<SItem> items;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            items.append({kSeparator, u"-"_s});
+        } else if (action->isVisible()) {
+            items.append({action->property("commandId").toInt(), action->text()});
+        }
+    }
+    return items;
+}
+
+void CompareItems(const QList<SItem>& actual, const QList<SItem>& expected)
+{
+    QCOMPARE(actual.size(), expected.size());
+    for (qsizetype i = 0; i < actual.size(); ++i) {
+        QCOMPARE(actual.at(i).text, expected.at(i).text);
+        QCOMPARE(actual.at(i).id, expected.at(i).id);
+    }
+}
+
+QLabel* Pane(const CMainFrame& frame, const QString& name)
+{
+    return frame.findChild<QLabel*>(name);
+}
+
+void ShowAndWait(CMainFrame& frame)
+{
+    frame.ShowFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+}
+
+} // namespace
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { AnswerDialogsAutomatically(); }
+
+    void menuBarHasEveryItemWithItsTextAndCommand();
+    void acceleratorsAreAttachedToTheirCommands();
+    void acceleratorKeysRunEnabledCommandsOnly();
+    void toolBarHasTheButtonsInOrderWithPrompts();
+    void commandsWithoutHandlerAreDisabled();
+    void staleEnabledStateDoesNotRunACommand();
+    void viewMenuShowsAndHidesTheBars();
+    void titleAndMessagePane();
+    void statusBarPanesAndCallSign();
+    void firstStartPlacement();
+    void placementIsStoredOnCloseAndRestored();
+    void maximisedStateIsRestored();
+    void minimisedStateIsStoredButNeverRestored();
+    void placementOffEveryScreenIsMovedBack();
+    void placementPartlyOnScreenIsKept();
+    void sizeIsLimited();
+    void failedSettingsWriteEndsThePlacement();
+    void refusedCloseStillStoresPlacement();
+    void recentFilesAreListedStoredAndOpened();
+    void helpCommandsOpenTheManual();
+    void aboutBoxShowsNameAndVersion();
+};
+
+void TestMainFrame::menuBarHasEveryItemWithItsTextAndCommand()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+
+    QStringList titles;
+    for (const QAction* action : frame.menuBar()->actions()) {
+        titles.append(action->text());
+    }
+    QCOMPARE(titles,
+             QStringList({u"&File"_s, u"&Edit"_s, u"&View"_s, u"&COM Port"_s, u"&Cloning"_s, u"&Help"_s}));
+
+    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuFile"_s)), {{57600, u"&New\tCtrl+N"_s},
+                                                                        {57601, u"&Open...\tCtrl+O"_s},
+                                                                        {57603, u"&Save\tCtrl+S"_s},
+                                                                        {57604, u"Save &As..."_s},
+                                                                        {kSeparator, u"-"_s},
+                                                                        {57616, u"Recent File"_s},
+                                                                        {kSeparator, u"-"_s},
+                                                                        {57665, u"E&xit"_s}});
+    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuEdit"_s)), {{57643, u"&Undo\tCtrl+Z"_s},
+                                                                        {57644, u"&Redo\tCtrl+Y"_s},
+                                                                        {kSeparator, u"-"_s},
+                                                                        {32771, u"&Edit Memory...\tEnter"_s},
+                                                                        {kSeparator, u"-"_s},
+                                                                        {57634, u"&Copy\tCtrl+C"_s},
+                                                                        {57637, u"&Paste\tCtrl+V"_s},
+                                                                        {kSeparator, u"-"_s},
+                                                                        {57632, u"Clear\tDel"_s},
+                                                                        {32801, u"Delete"_s},
+                                                                        {32802, u"Insert\t"_s}});
+    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuView"_s)), {{32780, u"&DTMF AutoDial..."_s},
+                                                                        {32779, u"&Common Setting..."_s},
+                                                                        {kSeparator, u"-"_s},
+                                                                        {59392, u"&Toolbar"_s},
+                                                                        {59393, u"&Status Bar"_s}});
+    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuComPort"_s)),
+                 {{32790, u"COM1"_s}, {32791, u"COM2"_s}, {32792, u"COM3"_s}, {32793, u"COM4"_s}});
+    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuCloning"_s)), {{32774, u"&Read <- TR"_s},
+                                                                           {32775, u"&Write -> TR"_s},
+                                                                           {kSeparator, u"-"_s},
+                                                                           {32776, u"&Information..."_s}});
+    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuHelp"_s)), {{57666, u"&Contents"_s},
+                                                                        {57667, u"&Help Topics"_s},
+                                                                        {kSeparator, u"-"_s},
+                                                                        {57664, u"&About ZQ-L52..."_s}});
+
+    QCOMPARE(frame.Action(cmd::kCloneRead)->objectName(), u"actionCloneRead"_s);
+    QCOMPARE(frame.findChild<QAction*>(u"actionFileNew"_s), frame.Action(cmd::kFileNew));
+    QVERIFY(frame.Action(12345) == nullptr);
+}
+
+void TestMainFrame::acceleratorsAreAttachedToTheirCommands()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    const auto keys = [&frame](int id) { return frame.Action(id)->shortcuts(); };
+    using Keys = QList<QKeySequence>;
+
+    QCOMPARE(keys(cmd::kFileNew), Keys({QKeySequence(u"Ctrl+N"_s)}));
+    QCOMPARE(keys(cmd::kFileOpen), Keys({QKeySequence(u"Ctrl+O"_s)}));
+    QCOMPARE(keys(cmd::kFileSave), Keys({QKeySequence(u"Ctrl+S"_s)}));
+    QCOMPARE(keys(cmd::kEditCopy), Keys({QKeySequence(u"Ctrl+C"_s), QKeySequence(u"Ctrl+Ins"_s)}));
+    QCOMPARE(keys(cmd::kEditPaste), Keys({QKeySequence(u"Ctrl+V"_s), QKeySequence(u"Shift+Ins"_s)}));
+    QCOMPARE(keys(cmd::kEditUndo), Keys({QKeySequence(u"Ctrl+Z"_s), QKeySequence(u"Alt+Backspace"_s)}));
+    QCOMPARE(keys(cmd::kEditRedo), Keys({QKeySequence(u"Ctrl+Y"_s), QKeySequence(u"Ctrl+Shift+Z"_s)}));
+    QCOMPARE(keys(cmd::kEditCut), Keys({QKeySequence(u"Ctrl+X"_s), QKeySequence(u"Shift+Del"_s)}));
+    QCOMPARE(keys(cmd::kNextPane), Keys({QKeySequence(u"F6"_s)}));
+    QCOMPARE(keys(cmd::kPrevPane), Keys({QKeySequence(u"Shift+F6"_s)}));
+    // Enter and Delete belong to the channel list, not to the frame.
+    QVERIFY(keys(cmd::kEditMemory).isEmpty());
+    QVERIFY(keys(cmd::kEditClear).isEmpty());
+
+    // Undo and Redo are reserved and stay disabled until something handles them; Cut and the pane keys
+    // are reserved accelerators that do nothing.
+    QVERIFY(!frame.Action(cmd::kEditUndo)->isEnabled());
+    QVERIFY(!frame.Action(cmd::kEditRedo)->isEnabled());
+    QVERIFY(frame.Action(cmd::kEditCut)->isEnabled());
+}
+
+void TestMainFrame::acceleratorKeysRunEnabledCommandsOnly()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    int copies = 0;
+    int pastes = 0;
+    frame.SetCommandHandler(cmd::kEditCopy, [&copies] { ++copies; });
+    frame.SetCommandHandler(
+        cmd::kEditPaste, [&pastes] { ++pastes; }, [](QAction& action) { action.setEnabled(false); });
+    ShowAndWait(frame);
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+
+    QTest::keyClick(&frame, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(copies, 2);
+    QTest::keyClick(&frame, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(pastes, 0);
+}
+
+void TestMainFrame::toolBarHasTheButtonsInOrderWithPrompts()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    const QToolBar* toolBar = frame.findChild<QToolBar*>(u"toolBar"_s);
+    QVERIFY(toolBar != nullptr);
+    QCOMPARE(frame.toolBarArea(const_cast<QToolBar*>(toolBar)), Qt::TopToolBarArea);
+    QCOMPARE(toolBar->iconSize(), QSize(16, 16));
+
+    QList<int> order;
+    for (const QAction* action : toolBar->actions()) {
+        order.append(action->isSeparator() ? kSeparator : action->property("commandId").toInt());
+        if (!action->isSeparator()) {
+            const QList<QSize> sizes = action->icon().availableSizes();
+            QVERIFY2(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)),
+                     qPrintable(action->objectName()));
+        }
+    }
+    const QList<int> expected = {57600,      57601, 57603, kSeparator, 32771,      57634, 57637, 57632,
+                                 kSeparator, 32780, 32779, kSeparator, 32790,      32791, 32792, 32793,
+                                 kSeparator, 32774, 32775, 32776,      kSeparator, 57666};
+    QCOMPARE(order, expected);
+
+    QCOMPARE(frame.Action(cmd::kCloneRead)->statusTip(), u"Read From Transceiver"_s);
+    QCOMPARE(frame.Action(cmd::kCloneRead)->toolTip(), u"Clone in"_s);
+    QCOMPARE(frame.Action(cmd::kComPort3)->statusTip(), u"Use COM3"_s);
+    QCOMPARE(frame.Action(cmd::kComPort3)->toolTip(), u"COM3"_s);
+    QCOMPARE(frame.Action(cmd::kCommonSetting)->toolTip(), u"Common Sheet"_s);
+    QCOMPARE(frame.Action(cmd::kEditCopy)->statusTip(), u"Copy the selection and put it on the Clipboard"_s);
+    for (const int id : expected) {
+        if (id != kSeparator) {
+            QVERIFY2(!frame.Action(id)->statusTip().isEmpty(), qPrintable(frame.Action(id)->objectName()));
+            QVERIFY2(!frame.Action(id)->toolTip().isEmpty(), qPrintable(frame.Action(id)->objectName()));
+        }
+    }
+}
+
+void TestMainFrame::commandsWithoutHandlerAreDisabled()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    QAction* read = frame.Action(cmd::kCloneRead);
+    QVERIFY(!read->isEnabled());
+    QVERIFY(!frame.RunCommand(cmd::kCloneRead));
+
+    int reads = 0;
+    frame.SetCommandHandler(cmd::kCloneRead, [&reads] { ++reads; });
+    QVERIFY(read->isEnabled());
+    read->trigger();
+    QCOMPARE(reads, 1);
+
+    int port = 1;
+    for (int slot = 1; slot <= 4; ++slot) {
+        frame.SetCommandHandler(
+            cmd::kComPort1 + slot - 1, [&port, slot] { port = slot; },
+            [&port, slot](QAction& action) {
+                action.setEnabled(true);
+                action.setChecked(port == slot);
+            });
+    }
+    QVERIFY(frame.RunCommand(cmd::kComPort3));
+    QCOMPARE(port, 3);
+    QVERIFY(frame.Action(cmd::kComPort3)->isChecked());
+    QVERIFY(!frame.Action(cmd::kComPort1)->isChecked());
+
+    frame.ClearCommandHandler(cmd::kCloneRead);
+    QVERIFY(!read->isEnabled());
+    frame.UpdateCommandUi();
+    QVERIFY(!read->isEnabled());
+}
+
+void TestMainFrame::staleEnabledStateDoesNotRunACommand()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    bool pasteAllowed = true;
+    int pastes = 0;
+    frame.SetCommandHandler(
+        cmd::kEditPaste, [&pastes] { ++pastes; },
+        [&pasteAllowed](QAction& action) { action.setEnabled(pasteAllowed); });
+    frame.UpdateCommandUi();
+    QVERIFY(frame.Action(cmd::kEditPaste)->isEnabled());
+
+    pasteAllowed = false;
+    frame.Action(cmd::kEditPaste)->trigger();
+    QCOMPARE(pastes, 0);
+    QVERIFY(!frame.Action(cmd::kEditPaste)->isEnabled());
+
+    pasteAllowed = true;
+    QVERIFY(frame.RunCommand(cmd::kEditPaste));
+    QCOMPARE(pastes, 1);
+}
+
+void TestMainFrame::viewMenuShowsAndHidesTheBars()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    ShowAndWait(frame);
+    QToolBar* toolBar = frame.findChild<QToolBar*>(u"toolBar"_s);
+    frame.UpdateCommandUi();
+    QVERIFY(frame.Action(cmd::kViewToolbar)->isChecked());
+    QVERIFY(frame.Action(cmd::kViewStatusBar)->isChecked());
+
+    QVERIFY(frame.RunCommand(cmd::kViewToolbar));
+    QVERIFY(toolBar->isHidden());
+    QVERIFY(!frame.Action(cmd::kViewToolbar)->isChecked());
+    QVERIFY(frame.RunCommand(cmd::kViewStatusBar));
+    QVERIFY(frame.statusBar()->isHidden());
+    QVERIFY(!frame.Action(cmd::kViewStatusBar)->isChecked());
+
+    QVERIFY(frame.RunCommand(cmd::kViewToolbar));
+    QVERIFY(frame.RunCommand(cmd::kViewStatusBar));
+    QVERIFY(toolBar->isVisible());
+    QVERIFY(frame.statusBar()->isVisible());
+    QVERIFY(frame.Action(cmd::kViewToolbar)->isChecked());
+}
+
+void TestMainFrame::titleAndMessagePane()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    QCOMPARE(frame.windowTitle(), u"Untitled - ZQ-L52"_s);
+    frame.SetDocumentName(u"radio.vlk"_s);
+    QCOMPARE(frame.windowTitle(), u"radio.vlk - ZQ-L52"_s);
+    frame.SetDocumentName(QString());
+    QCOMPARE(frame.windowTitle(), u"Untitled - ZQ-L52"_s);
+
+    QCOMPARE(frame.MessageText(), u"Ready"_s);
+    frame.SetMessageText(LoadString(ids::kNowReading));
+    QCOMPARE(Pane(frame, u"messagePane"_s)->text(), u" Now reading <- TR"_s);
+
+    // A command prompt covers the pane while it is shown; afterwards the program is idle again.
+    ShowAndWait(frame);
+    frame.statusBar()->showMessage(frame.Action(cmd::kCloneWrite)->statusTip());
+    QCOMPARE(frame.statusBar()->currentMessage(), u"Write to Transceiver"_s);
+    frame.statusBar()->clearMessage();
+    QCOMPARE(frame.MessageText(), u"Ready"_s);
+
+    frame.statusBar()->showMessage(u"prompt"_s);
+    frame.SetMessageText(LoadString(ids::kCloneCompleted));
+    QVERIFY(frame.statusBar()->currentMessage().isEmpty());
+    QCOMPARE(frame.MessageText(), u" Cloning completed."_s);
+}
+
+void TestMainFrame::statusBarPanesAndCallSign()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    QLabel* message = Pane(frame, u"messagePane"_s);
+    QLabel* caps = Pane(frame, u"capsPane"_s);
+    QLabel* num = Pane(frame, u"numPane"_s);
+    QLabel* scroll = Pane(frame, u"scrollPane"_s);
+    QLabel* callSign = Pane(frame, u"callSignPane"_s);
+    QVERIFY(message && caps && num && scroll && callSign);
+
+    // Created as wide as six blanks.
+    QCOMPARE(frame.CallSignText(), u"      "_s);
+    ShowAndWait(frame);
+    QVERIFY(callSign->width() >= callSign->fontMetrics().horizontalAdvance(u"      "_s));
+    QVERIFY(message->x() < caps->x());
+    QVERIFY(caps->x() < num->x());
+    QVERIFY(num->x() < scroll->x());
+    QVERIFY(scroll->x() < callSign->x());
+    const std::pair<QLabel*, QString> indicators[] = {{caps, u"CAP"_s}, {num, u"NUM"_s}, {scroll, u"SCRL"_s}};
+    for (const auto& [pane, text] : indicators) {
+        QVERIFY(pane->isVisible());
+        QVERIFY(pane->width() >= pane->fontMetrics().horizontalAdvance(text));
+    }
+
+    const QString longSign = u"JA1ZZZ/PORTABLE"_s;
+    frame.SetCallSignText(longSign);
+    QCOMPARE(frame.CallSignText(), longSign);
+    const int advance = callSign->fontMetrics().horizontalAdvance(longSign);
+    QTRY_COMPARE(callSign->width(), callSign->maximumWidth());
+    // The whole text fits, with little room to spare.
+    QVERIFY2(callSign->width() >= callSign->sizeHint().width(),
+             qPrintable(u"%1 < %2"_s.arg(callSign->width()).arg(callSign->sizeHint().width())));
+    QVERIFY(callSign->width() <= advance + 20);
+    frame.SetCallSignText(u"K1A"_s);
+    QVERIFY(callSign->maximumWidth() < advance);
+
+    frame.SetCallSignText(QString());
+    QCOMPARE(callSign->maximumWidth(), 0);
+    QVERIFY(callSign->isHidden());
+}
+
+void TestMainFrame::firstStartPlacement()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    ShowAndWait(frame);
+    QCOMPARE(frame.pos(), QPoint(5, 5));
+    QCOMPARE(frame.size(), QSize(620, 360));
+    QVERIFY(!frame.isMaximized());
+    QVERIFY(!frame.isMinimized());
+}
+
+void TestMainFrame::placementIsStoredOnCloseAndRestored()
+{
+    CTestSettings settings;
+    {
+        CMainFrame frame(settings.Store());
+        ShowAndWait(frame);
+        frame.move(40, 30);
+        frame.resize(700, 420);
+        QVERIFY(frame.close());
+    }
+    const auto stored = settings.Reopen();
+    QCOMPARE(stored->GetInt(kWindowPosition, "Zoom", -1), 0);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Icon", -1), 0);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Left", -1), 40);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Top", -1), 30);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Width", -1), 700);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Height", -1), 420);
+    QVERIFY(!stored->GetString("ToolBarState", "State", "").empty());
+
+    CMainFrame next(*stored);
+    ShowAndWait(next);
+    QCOMPARE(next.pos(), QPoint(40, 30));
+    QCOMPARE(next.size(), QSize(700, 420));
+}
+
+void TestMainFrame::maximisedStateIsRestored()
+{
+    CTestSettings settings;
+    QRect maximised;
+    {
+        CMainFrame frame(settings.Store());
+        ShowAndWait(frame);
+        frame.showMaximized();
+        QTRY_VERIFY(frame.isMaximized());
+        maximised = QRect(frame.pos(), frame.size());
+        QVERIFY(frame.close());
+    }
+    const auto stored = settings.Reopen();
+    QCOMPARE(stored->GetInt(kWindowPosition, "Zoom", -1), 1);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Icon", -1), 0);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Width", -1), maximised.width());
+    QCOMPARE(stored->GetInt(kWindowPosition, "Height", -1), maximised.height());
+
+    CMainFrame next(*stored);
+    ShowAndWait(next);
+    QTRY_VERIFY(next.isMaximized());
+    next.showNormal();
+    QTRY_VERIFY(!next.isMaximized());
+    QCOMPARE(next.maximumSize(), CMainFrame::kMaximumSize);
+}
+
+void TestMainFrame::minimisedStateIsStoredButNeverRestored()
+{
+    CTestSettings settings;
+    {
+        CMainFrame frame(settings.Store());
+        ShowAndWait(frame);
+        frame.move(60, 50);
+        frame.showMinimized();
+        QTRY_VERIFY(frame.isMinimized());
+        QVERIFY(frame.close());
+    }
+    const auto stored = settings.Reopen();
+    QCOMPARE(stored->GetInt(kWindowPosition, "Icon", -1), 1);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Zoom", -1), 0);
+    QCOMPARE(stored->GetInt(kWindowPosition, "Left", -1), 60);
+
+    CMainFrame next(*stored);
+    ShowAndWait(next);
+    QVERIFY(!next.isMinimized());
+    QCOMPARE(next.pos(), QPoint(60, 50));
+}
+
+void TestMainFrame::placementOffEveryScreenIsMovedBack()
+{
+    CTestSettings settings;
+    settings.Store().SetInt(kWindowPosition, "Left", 5000);
+    settings.Store().SetInt(kWindowPosition, "Top", -4000);
+    settings.Store().SetInt(kWindowPosition, "Width", 500);
+    settings.Store().SetInt(kWindowPosition, "Height", 300);
+    CMainFrame frame(settings.Store());
+    ShowAndWait(frame);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(area.contains(QRect(frame.pos(), frame.size())),
+             qPrintable(u"%1,%2"_s.arg(frame.x()).arg(frame.y())));
+    QCOMPARE(frame.size(), QSize(500, 300));
+}
+
+void TestMainFrame::placementPartlyOnScreenIsKept()
+{
+    CTestSettings settings;
+    settings.Store().SetInt(kWindowPosition, "Left", -100);
+    settings.Store().SetInt(kWindowPosition, "Top", 20);
+    CMainFrame frame(settings.Store());
+    ShowAndWait(frame);
+    QCOMPARE(frame.pos(), QPoint(-100, 20));
+}
+
+void TestMainFrame::sizeIsLimited()
+{
+    CTestSettings settings;
+    settings.Store().SetInt(kWindowPosition, "Width", 3000);
+    settings.Store().SetInt(kWindowPosition, "Height", 50);
+    CMainFrame frame(settings.Store());
+    QCOMPARE(frame.minimumSize(), QSize(300, 200));
+    QCOMPARE(frame.maximumSize(), QSize(1200, 800));
+    QCOMPARE(frame.size(), QSize(1200, 200));
+    frame.resize(100, 90);
+    QCOMPARE(frame.size(), QSize(300, 200));
+    frame.resize(1600, 1000);
+    QCOMPARE(frame.size(), QSize(1200, 800));
+}
+
+void TestMainFrame::failedSettingsWriteEndsThePlacement()
+{
+    CFailingSettingsStore store({"Top"});
+    CMainFrame frame(store);
+    ShowAndWait(frame);
+    frame.move(70, 80);
+    QVERIFY(frame.close());
+    QCOMPARE(store.GetInt(kWindowPosition, "Left", -1), 70);
+    QVERIFY(!store.Contains(kWindowPosition, "Top"));
+    QVERIFY(!store.Contains(kWindowPosition, "Width"));
+    QVERIFY(!store.Contains(kWindowPosition, "Height"));
+}
+
+void TestMainFrame::refusedCloseStillStoresPlacement()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    bool mayClose = false;
+    int asked = 0;
+    frame.SetCloseGuard([&] {
+        ++asked;
+        return mayClose;
+    });
+    ShowAndWait(frame);
+    frame.move(90, 70);
+    QVERIFY(!frame.close());
+    QVERIFY(frame.isVisible());
+    QCOMPARE(asked, 1);
+    QCOMPARE(settings.Reopen()->GetInt(kWindowPosition, "Left", -1), 90);
+
+    mayClose = true;
+    QVERIFY(frame.RunCommand(cmd::kAppExit));
+    QVERIFY(!frame.isVisible());
+    QCOMPARE(asked, 2);
+}
+
+void TestMainFrame::recentFilesAreListedStoredAndOpened()
+{
+    CTestSettings settings;
+    const QString first = QDir(settings.Folder()).filePath(u"first.vlk"_s);
+    const QString second = QDir(settings.Folder()).filePath(u"second & more.vlk"_s);
+    {
+        CMainFrame frame(settings.Store());
+        QVERIFY(!frame.Action(cmd::kFileMruFirst)->isEnabled());
+        frame.AddToRecentFileList(first);
+        frame.AddToRecentFileList(second);
+        frame.AddToRecentFileList(first);
+        QCOMPARE(frame.RecentFiles(), QStringList({first, second}));
+    }
+    const auto reopened = settings.Reopen();
+    CMainFrame frame(*reopened);
+    QCOMPARE(frame.RecentFiles(), QStringList({first, second}));
+    const QList<SItem> items = VisibleItems(frame.findChild<QMenu*>(u"menuFile"_s));
+    QCOMPARE(items.at(5).id, cmd::kFileMruFirst);
+    QVERIFY(items.at(5).text.startsWith(u"&1 "_s));
+    QVERIFY(items.at(5).text.endsWith(u"first.vlk"_s));
+    QVERIFY(items.at(6).text.startsWith(u"&2 "_s));
+    QVERIFY(items.at(6).text.endsWith(u"second && more.vlk"_s));
+    QCOMPARE(items.at(7).id, kSeparator);
+
+    QString opened;
+    frame.SetRecentFileHandler([&opened](const QString& path) { opened = path; });
+    QVERIFY(frame.RunCommand(cmd::kFileMruFirst + 1));
+    QCOMPARE(opened, second);
+    QVERIFY(!frame.RunCommand(cmd::kFileMruFirst + 2));
+
+    frame.RemoveFromRecentFileList(second);
+    QCOMPARE(frame.RecentFiles(), QStringList({first}));
+    QVERIFY(!frame.Action(cmd::kFileMruFirst + 1)->isVisible());
+}
+
+void TestMainFrame::helpCommandsOpenTheManual()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    ShowAndWait(frame);
+    QVERIFY(frame.RunCommand(cmd::kHelpContents));
+    auto* help = frame.findChild<CHelpWindow*>();
+    QVERIFY(help != nullptr);
+    QVERIFY(help->isVisible());
+    const QString manual = help->Browser()->toPlainText();
+    QVERIFY(manual.contains(u"ZQ-L52 User Manual"_s));
+    QVERIFY(manual.contains(u"sudo usermod -aG dialout $USER"_s));
+    QVERIFY(manual.contains(u"~/.config/Velk/ZQ-L52.conf"_s));
+
+    QVERIFY(frame.RunCommand(cmd::kHelpTopics));
+    QCOMPARE(frame.findChildren<CHelpWindow*>().size(), 1);
+    QCOMPARE(help->Browser()->source().fragment(), u"topics"_s);
+}
+
+void TestMainFrame::aboutBoxShowsNameAndVersion()
+{
+    CAboutDlg about;
+    QCOMPARE(about.windowTitle(), u"About ZQ-L52"_s);
+    QCOMPARE(about.findChild<QLabel*>(u"aboutVersion"_s)->text(), u"ZQ-L52 Rev.1.0"_s);
+    QVERIFY(!about.findChild<QLabel*>(u"aboutIcon"_s)->pixmap().isNull());
+    auto* ok = about.findChild<QPushButton*>(u"okButton"_s);
+    QCOMPARE(ok->text(), u"OK"_s);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(about.result(), int(QDialog::Accepted));
+    QVERIFY(!about.isVisible());
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_main_frame.moc"

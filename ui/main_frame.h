@@ -1,0 +1,123 @@
+#pragma once
+
+#include "res/command_ids.h"
+
+#include <QMainWindow>
+#include <QRect>
+#include <QSize>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+
+class ISettingsStore;
+class CRecentFileList;
+class QAction;
+class QLabel;
+class QTimer;
+class QToolBar;
+
+// The program's only top-level window: menu bar, accelerators, dockable toolbar, status bar with the
+// call-sign pane, and the channel list as its client area (set by the caller with setCentralWidget).
+//
+// The frame owns no data. Every command of the menus, the toolbar and the accelerators is a QAction (look
+// it up with Action(), or by its objectName, e.g. "actionCloneRead"; its identifier is the property
+// "commandId"). Whoever carries out a command registers a handler for it; a command without a handler is
+// disabled, as are its menu item and toolbar button. Before a menu opens, while the program is idle and
+// just before a command runs, each update handler is asked to set the enabled and checked state of its
+// action; a command found disabled then is not carried out.
+//
+// The frame itself handles Exit, the Toolbar and Status Bar switches, the two Help commands and About.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    using CommandHandler = std::function<void()>;
+    using UpdateHandler = std::function<void(QAction& action)>;
+
+    static constexpr QSize kMinimumSize{300, 200};
+    static constexpr QSize kMaximumSize{1200, 800};
+    static constexpr QRect kDefaultPlacement{5, 5, 620, 360};
+    static constexpr int kIdleUpdateMs = 200;
+
+    // Reads the stored placement; the frame is not shown yet.
+    explicit CMainFrame(ISettingsStore& settings, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Shows the frame at its stored placement: maximised when it was closed maximised, never minimised.
+    void ShowFrame();
+
+    // Shows the call sign in the last status-bar pane, which is sized to the text (no width when empty).
+    void SetCallSignText(const QString& text);
+    QString CallSignText() const;
+    // Text of the message pane (" Cloning completed.", " Now reading <- TR", ...); it stays until a
+    // command prompt replaces it.
+    void SetMessageText(const QString& text);
+    QString MessageText() const;
+    // The window title: the document's name ("Untitled" when empty), " - " and "ZQ-L52".
+    void SetDocumentName(const QString& name);
+
+    QAction* Action(int commandId) const;
+    void SetCommandHandler(int commandId, CommandHandler handler, UpdateHandler update = {});
+    void SetUpdateHandler(int commandId, UpdateHandler update);
+    void ClearCommandHandler(int commandId);
+    // Asks every update handler for the state of its command now.
+    void UpdateCommandUi();
+    // Runs a command as a menu item would: only when it is enabled after its update handler ran.
+    bool RunCommand(int commandId);
+
+    // Asked on every close request after the placement is stored; false keeps the window open.
+    void SetCloseGuard(std::function<bool()> mayClose);
+
+    // Recent files shown in the File menu; choosing one calls the handler with the path.
+    void SetRecentFileHandler(std::function<void(const QString& path)> handler);
+    void AddToRecentFileList(const QString& path);
+    void RemoveFromRecentFileList(const QString& path);
+    QStringList RecentFiles() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct SPlacement
+    {
+        QRect rect = kDefaultPlacement;
+        bool maximised = false;
+    };
+
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void InstallFrameCommands();
+    void RefreshRecentFileMenu();
+    void OnStatusTipChanged(const QString& tip);
+    void UpdateLockIndicators(quint32 nativeModifiers);
+
+    SPlacement ReadPlacement() const;
+    void ApplyPlacement(const SPlacement& placement);
+    static QRect MovedOntoScreen(const QRect& rect);
+    void SaveBarState();
+    void SavePlacement();
+    void ApplySizeLimits();
+
+    ISettingsStore& m_settings;
+    std::unique_ptr<CRecentFileList> m_recentFiles;
+    std::map<int, QAction*> m_actions;
+    std::map<int, CommandHandler> m_handlers;
+    std::map<int, UpdateHandler> m_updaters;
+    std::function<bool()> m_closeGuard;
+    std::function<void(const QString&)> m_recentFileHandler;
+
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_messagePane = nullptr;
+    QLabel* m_capsPane = nullptr;
+    QLabel* m_numPane = nullptr;
+    QLabel* m_scrollPane = nullptr;
+    QLabel* m_callSignPane = nullptr;
+    QTimer* m_idleTimer = nullptr;
+    bool m_startMaximised = false;
+};
