@@ -3,44 +3,11 @@
 #include "clone/clone_session.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
+#include "res/string_table.h"
 
-#include <array>
 #include <utility>
 
 namespace {
-
-struct SText
-{
-    int id;
-    std::string_view text;
-};
-
-constexpr std::array<SText, 14> kTexts = {{
-    {5026, " Cloning completed."},
-    {5027, " Err: Cannot read cloning data."},
-    {5028, " Err: Cannot write cloning data."},
-    {5029, " Err: Illegal information."},
-    {5030,
-     " The transceiver cannot be programmed. The cause may be:\n\n 1) The transceiver has not been cloned.\n"
-     " 2) The transceiver's EEPROM is damaged.\n 3) The transceiver's revision number is not compatible\n"
-     "    with the programming software.\n\n In cases 1 or 2, the transceiver requires factory\n"
-     " maintenance. In case 3, the transceiver cannot be\n programmed using this program.\n\n"},
-    {5031, " Terminated cloning.  "},
-    {5032, " Err: Cannot access RS-232C port."},
-    {5034, " Clone writing succeeded. \n\n Turn the transceiver power off and on to use \n"
-           " the transceiver under its new conditions.\n"},
-    {5035, " Check the following:\n\n - The RS-232C port settings.\n - Cloning cable connections.\n"
-           " - Transceiver power is ON."},
-    {5054, " Read from transceiver"},
-    {5055, " Data has been edited."},
-    {5056, " Write to transceiver"},
-    {5058, " Err: Version number does not match."},
-    {5061, " Check the following:\r\n\r\n - The RS-232C port settings.\r\n - Cloning cable connections.\r\n"
-           " - Appropriate cloning software for the transceiver is being used.\r\n"
-           " - The revision number of the transceiver.\n"},
-}};
-constexpr SText kVersionMessage = {5066, " The transceiver cannot be programmed with the\ncurrent setting. "
-                                         "The transceiver's version \ndoes not match the initial setup.\n"};
 
 SCloneOutcomeTexts Texts(int statusId, int messageId, bool icon)
 {
@@ -51,15 +18,7 @@ SCloneOutcomeTexts Texts(int statusId, int messageId, bool icon)
 
 std::string_view CloneText(int id)
 {
-    if (id == kVersionMessage.id) {
-        return kVersionMessage.text;
-    }
-    for (const SText& text : kTexts) {
-        if (text.id == id) {
-            return text.text;
-        }
-    }
-    return {};
+    return StringText(id);
 }
 
 SCloneOutcomeTexts CloneOutcomeTexts(ECloneCommand command, int outcome)
@@ -67,25 +26,25 @@ SCloneOutcomeTexts CloneOutcomeTexts(ECloneCommand command, int outcome)
     switch (outcome) {
     case clone_outcome::kSuccess:
         if (command == ECloneCommand::Write) {
-            return Texts(5026, 5034, false);
+            return Texts(ids::kCloneCompleted, ids::kCloneWriteSucceeded, false);
         }
-        return command == ECloneCommand::Read ? Texts(5026, 0, false) : SCloneOutcomeTexts{};
+        return command == ECloneCommand::Read ? Texts(ids::kCloneCompleted, 0, false) : SCloneOutcomeTexts{};
     case clone_outcome::kCancelled:
-        return Texts(5031, 0, false);
+        return Texts(ids::kCloneTerminated, 0, false);
     case clone_outcome::kModelMismatch:
-        return Texts(5029, 5030, true);
+        return Texts(ids::kIllegalInformation, ids::kCannotBeProgrammed, true);
     case clone_outcome::kVersionMismatch:
-        return Texts(5058, 5066, true);
+        return Texts(ids::kVersionMismatch, ids::kVersionNotSetUp, true);
     case clone_outcome::kPortFailure:
-        return Texts(5032, 5035, true);
+        return Texts(ids::kCannotAccessPort, ids::kCheckPortCablePower, true);
     default:
         switch (command) {
         case ECloneCommand::Read:
-            return Texts(5027, 5061, true);
+            return Texts(ids::kCannotReadCloneData, ids::kCheckPortCableSoftware, true);
         case ECloneCommand::Write:
-            return Texts(5028, 5061, true);
+            return Texts(ids::kCannotWriteCloneData, ids::kCheckPortCableSoftware, true);
         default:
-            return Texts(5029, 5061, true);
+            return Texts(ids::kIllegalInformation, ids::kCheckPortCableSoftware, true);
         }
     }
 }
