@@ -147,6 +147,9 @@ std::string CRigCore::ExecuteFile(const std::string& command)
     const std::string operation = TextToken(command, ".", 1);
     if (EqualsNoCase(operation, kSave)) {
         if (EqualsNoCase(TextToken(command, ".", 2), kWithSafety)) {
+            // Edits not yet healed into the image live only in the objects; bring them in first,
+            // or restoring the image afterwards would lose them.
+            Heal(false);
             const CMemoryImage backup = m_working;
             Heal(true);
             std::string result = SaveFile(QuotedPath(command, 3), SafetySaveRanges());

@@ -186,6 +186,19 @@ TEST(RigCoreFile, SaveWithSafetyKeepsTheWorkingImageAndTheUsersChannels)
     EXPECT_EQ(rig.Execute("CH.MCH.30.FREQUENCY"), "250.0000");
 }
 
+TEST(RigCoreFile, SaveWithSafetyKeepsEditsNotYetHealed)
+{
+    CTempDir dir;
+    SDefaultRig rig;
+    rig.Execute("CH.MCH.7.APPEAR=ON");
+    rig.Execute("CH.MCH.7.FREQUENCY=439.5");
+    const std::string path = dir.File("unhealed.vlk");
+    ASSERT_EQ(rig.Execute("FILE.SAVE.WithSafety." + Quoted(path)), "OK");
+    EXPECT_EQ(rig.Execute("EDIT_FLAG"), "ON");
+    EXPECT_EQ(rig.Execute("CH.MCH.7.FREQUENCY"), "439.5000");
+    EXPECT_NE(ReadFileText(path).find("\r\n007010439500"), std::string::npos) << "the file carries the edit";
+}
+
 TEST(RigCoreImage, SnapshotAndRestoreTheWholeImage)
 {
     SDefaultRig rig;
