@@ -1,8 +1,5 @@
-#include "app/qt_settings_store.h"
-#include "app/single_instance.h"
-#include "core/settings_store.h"
+#include "app/zql52_app.h"
 #include "res/icons.h"
-#include "ui/main_frame.h"
 
 #include <QApplication>
 
@@ -13,16 +10,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("ZQ-L52"));
     QApplication::setWindowIcon(AppIcon());
 
-    // A second copy ends at once and silently; the running one is left alone.
-    CSingleInstance instance;
-    if (!instance.TryAcquire()) {
-        return 0;
+    CZQL52App app;
+    if (!app.InitInstance(QApplication::arguments())) {
+        return app.ExitInstance();
     }
-
-    CQtSettingsStore settings;
-    CMainFrame frame(settings);
-    frame.ShowFrame();
-    frame.SetCallSignText(
-        QString::fromStdString(settings.GetString(settings::kSetupInfo, settings::kCallSign, "")));
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    const int exitCode = app.ExitInstance();
+    return result != 0 ? result : exitCode;
 }

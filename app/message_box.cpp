@@ -54,6 +54,7 @@ MessageBox::Answer RunDialog(QWidget* parent, const QString& caption, const QStr
     box.setTextFormat(Qt::PlainText);
     QPushButton* first = nullptr;
     QPushButton* second = nullptr;
+    QPushButton* third = nullptr;
     switch (buttons) {
     case MessageBox::Buttons::Ok:
         first = box.addButton(LoadString(ids::kButtonOk), QMessageBox::AcceptRole);
@@ -69,6 +70,12 @@ MessageBox::Answer RunDialog(QWidget* parent, const QString& caption, const QStr
         second = box.addButton(LoadString(ids::kButtonNo), QMessageBox::NoRole);
         box.setEscapeButton(second);
         break;
+    case MessageBox::Buttons::YesNoCancel:
+        first = box.addButton(LoadString(ids::kButtonYes), QMessageBox::YesRole);
+        second = box.addButton(LoadString(ids::kButtonNo), QMessageBox::NoRole);
+        third = box.addButton(LoadString(ids::kButtonCancel), QMessageBox::RejectRole);
+        box.setEscapeButton(third);
+        break;
     }
     box.setDefaultButton(first);
     box.exec();
@@ -79,6 +86,11 @@ MessageBox::Answer RunDialog(QWidget* parent, const QString& caption, const QStr
         return MessageBox::Answer::Ok;
     case MessageBox::Buttons::OkCancel:
         return firstChosen ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel;
+    case MessageBox::Buttons::YesNoCancel:
+        if (box.clickedButton() == second) {
+            return MessageBox::Answer::No;
+        }
+        return firstChosen ? MessageBox::Answer::Yes : MessageBox::Answer::Cancel;
     case MessageBox::Buttons::YesNo:
         break;
     }
@@ -117,6 +129,11 @@ MessageBox::Answer MessageBox::okCancel(QWidget* parent, const QString& text, Ic
 MessageBox::Answer MessageBox::yesNo(QWidget* parent, const QString& text, Icon icon)
 {
     return show(parent, text, Buttons::YesNo, icon);
+}
+
+MessageBox::Answer MessageBox::yesNoCancel(QWidget* parent, const QString& text, Icon icon)
+{
+    return show(parent, text, Buttons::YesNoCancel, icon);
 }
 
 void MessageBox::setNextAnswer(Answer answer)

@@ -23,6 +23,7 @@ public:
         Ok,
         OkCancel,
         YesNo,
+        YesNoCancel,
     };
     enum class Answer
     {
@@ -48,6 +49,7 @@ public:
     static void warning(QWidget* parent, const QString& text);
     static Answer okCancel(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
     static Answer yesNo(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
+    static Answer yesNoCancel(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
 
     // Test seam: the answers of the next boxes, in order; no window is shown for them.
     static void setNextAnswer(Answer answer);

@@ -33,6 +33,8 @@ inline constexpr int kComPort1 = 32790;
 inline constexpr int kComPort2 = 32791;
 inline constexpr int kComPort3 = 32792;
 inline constexpr int kComPort4 = 32793;
+// Added to the COM Port menu by the document: the device each port slot stands for.
+inline constexpr int kPortDevices = 32794;
 
 inline constexpr int kCloneRead = 32774;
 inline constexpr int kCloneWrite = 32775;

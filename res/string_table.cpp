@@ -115,6 +115,7 @@ constexpr SStringEntry kStrings[] = {
     {cmd::kComPort2, "Use COM2\nCOM2"},
     {cmd::kComPort3, "Use COM3\nCOM3"},
     {cmd::kComPort4, "Use COM4\nCOM4"},
+    {cmd::kPortDevices, "Choose the serial device of each COM port\nPort Devices"},
     {cmd::kEditDelete, "Delete\nDelete"},
     {cmd::kEditInsert, "Insert\nInsert"},
 
@@ -266,6 +267,29 @@ constexpr SStringEntry kStrings[] = {
     {ids::kDtmfCaption, "DTMF Autodial"},
     {ids::kDtmfChannelBox, "Channel Selection"},
     {ids::kDtmfSpeedBox, "Speed"},
+
+    {ids::kOpenCaption, "Open"},
+    {ids::kSaveAsCaption, "Save As"},
+    {ids::kSaveChangesFormat, "Save changes to %1?"},
+    {ids::kOpenFailedFormat, " Cannot open the file\n %1\n\n%2"},
+    {ids::kSaveFailedFormat, " Cannot save the file\n %1\n\n%2"},
+    {ids::kFileCannotRead, " The file does not exist, or this user may not read it."},
+    {ids::kFileCannotWrite, " The file cannot be written there: the folder does not exist, this user may\n"
+                            " not write in it, or the disk is full. The file was left as it was."},
+    {ids::kFileFormatError, " It is not a clone data file, or one of its lines is damaged."},
+    {ids::kFileDataOverflow, " It holds data for addresses outside the transceiver's memory."},
+    {ids::kFileMismatchModel, " It was made for another transceiver model."},
+    {ids::kFileMismatchRevision, " It was made for another revision of the transceiver."},
+    {ids::kFileNotEnoughData, " It does not hold the whole memory of the transceiver."},
+    {ids::kFileOtherError, " The data could not be read or written (%1)."},
+
+    {ids::kItemPortDevices, "Port &Devices..."},
+    {ids::kPortDevicesCaption, "Port Devices"},
+    {ids::kPortDevicesIntro,
+     "The serial device each COM port stands for. Pick a detected device or type its path."},
+    {ids::kSetupDevicesButton, "&Devices..."},
+    {ids::kDetectedDeviceFormat, "%1 - %2"},
+    {ids::kInformationSeparator, ":"},
 };
 
 constexpr bool IsStrictlyAscending()

@@ -217,4 +217,30 @@ inline constexpr int kEditProgramSkip = 61219;
 inline constexpr int kDtmfCaption = 61300;
 inline constexpr int kDtmfChannelBox = 61301;
 inline constexpr int kDtmfSpeedBox = 61302;
+// Document: file dialogs, the save prompt and file errors.
+inline constexpr int kOpenCaption = 61400;
+inline constexpr int kSaveAsCaption = 61401;
+// "%1": document name.
+inline constexpr int kSaveChangesFormat = 61402;
+// "%1": file path, "%2": what went wrong in plain words.
+inline constexpr int kOpenFailedFormat = 61403;
+inline constexpr int kSaveFailedFormat = 61404;
+inline constexpr int kFileCannotRead = 61405;
+inline constexpr int kFileCannotWrite = 61406;
+inline constexpr int kFileFormatError = 61407;
+inline constexpr int kFileDataOverflow = 61408;
+inline constexpr int kFileMismatchModel = 61409;
+inline constexpr int kFileMismatchRevision = 61410;
+inline constexpr int kFileNotEnoughData = 61411;
+// "%1": the answer word the data layer gave.
+inline constexpr int kFileOtherError = 61412;
+
+// Port devices: which serial device each of COM1 to COM4 stands for.
+inline constexpr int kItemPortDevices = 61420;
+inline constexpr int kPortDevicesCaption = 61421;
+inline constexpr int kPortDevicesIntro = 61422;
+inline constexpr int kSetupDevicesButton = 61423;
+// "%1": device path, "%2": what the system says the device is.
+inline constexpr int kDetectedDeviceFormat = 61424;
+inline constexpr int kInformationSeparator = 61425;
 } // namespace ids

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts the virtual transceiver and the desktop program with COM1 mapped to it, in a throw-away
 # settings folder, so a full read, edit and write can be tried without a radio.
-#   tools/demo.sh BUILD_DIR
+#   tools/demo.sh BUILD_DIR [PROGRAM ARGUMENTS]
 set -euo pipefail
 build=${1:-build/release}
+shift || true
 cli=$build/tools/zql52-cli
 gui=$build/app/zql52
 
@@ -20,6 +21,10 @@ trap cleanup EXIT
 
 export XDG_CONFIG_HOME=$demo/config
 mkdir -p "$XDG_CONFIG_HOME/Velk"
+# A runtime folder of its own, so the demo starts even while the real program runs (one copy per
+# runtime folder).
+export XDG_RUNTIME_DIR=$demo/run
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 # A USA transceiver with the 50 MHz band, pacing its bytes like the real cable.
 "$cli" sim --link "$demo/radio" --version 5,0,2 --comment "Demo VL-L52" --pace 9600 \

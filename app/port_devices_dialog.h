@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <array>
+
+class ISettingsStore;
+class QComboBox;
+
+// Which serial device each of the port slots COM1 to COM4 stands for. Each slot offers the serial
+// devices the system reports and takes any typed path; OK stores the four paths ("CommPort"/"Device1"
+// to "Device4"), an empty one meaning the slot's default device.
+class CPortDevicesDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct SDetected
+    {
+        QString path;
+        QString description;
+    };
+
+    explicit CPortDevicesDlg(ISettingsStore& settings, QWidget* parent = nullptr);
+
+    // The serial devices the system reports now, by path.
+    static QList<SDetected> DetectedDevices();
+
+    // The device path of slot 1 to 4 as currently chosen.
+    QString Device(unsigned slot) const;
+    void SetDevice(unsigned slot, const QString& path);
+
+    void accept() override;
+
+private:
+    QComboBox* Combo(unsigned slot) const;
+
+    ISettingsStore& m_settings;
+    std::array<QComboBox*, 4> m_combos{};
+};

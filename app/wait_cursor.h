@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QApplication>
+#include <QCursor>
+
+// The wait cursor for the lifetime of the object; nested ones stack.
+class CWaitCursor
+{
+public:
+    CWaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};

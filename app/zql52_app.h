@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class CMainFrame;
+class CSingleInstance;
+class CZQL52Doc;
+class CZQL52View;
+class ISettingsStore;
+class ITonePlayer;
+class QSocketNotifier;
+
+// The application: one running copy per user, the stored settings, the transceiver profile setup at the
+// first start (or with the flag "S"), then the document with its frame and channel list, a new document
+// or the file named on the command line, and the call sign in the status bar.
+class CZQL52App
+{
+public:
+    struct SOptions
+    {
+        // Empty: the user's settings store.
+        QString settingsFile;
+        // Empty: the user's runtime folder.
+        QString lockDirectory;
+        // Null: sounds through ALSA.
+        ITonePlayer* tones = nullptr;
+        // SIGTERM and SIGINT close the main window; tests running in-process leave the signals alone.
+        bool handleTerminationSignals = true;
+    };
+
+    struct SCommandLine
+    {
+        // "/S" or "-S", exactly.
+        bool setupFlag = false;
+        // The first argument that is not a flag; a path with a folder in it is a file, not a flag.
+        QString fileName;
+    };
+
+    CZQL52App();
+    explicit CZQL52App(SOptions options);
+    ~CZQL52App();
+    CZQL52App(const CZQL52App&) = delete;
+    CZQL52App& operator=(const CZQL52App&) = delete;
+
+    // The arguments as QCoreApplication::arguments() gives them, the program first. False ends the
+    // program at once with ExitCode(): 0 for a second copy, 1 when the named file does not open.
+    bool InitInstance(const QStringList& arguments);
+    // Closes the document and its window, gives up the single-instance lock; answers the exit code.
+    int ExitInstance();
+    int ExitCode() const { return m_exitCode; }
+
+    static SCommandLine ParseCommandLine(const QStringList& arguments);
+    // The running application, or null outside InitInstance ... ExitInstance.
+    static CZQL52App* Instance();
+
+    ISettingsStore* Settings() const { return m_settings.get(); }
+    CZQL52Doc* Document() const { return m_document.get(); }
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CZQL52View* View() const { return m_view; }
+
+private:
+    bool NeedsSetup(const SCommandLine& commandLine) const;
+    void RunInitialSetup();
+    void InstallTerminationHandler();
+    void OnTerminationRequest();
+
+    SOptions m_options;
+    std::unique_ptr<CSingleInstance> m_instance;
+    std::unique_ptr<ISettingsStore> m_settings;
+    std::unique_ptr<ITonePlayer> m_ownTones;
+    ITonePlayer* m_tones = nullptr;
+    std::unique_ptr<CZQL52Doc> m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+    CZQL52View* m_view = nullptr;
+    std::unique_ptr<QSocketNotifier> m_terminationNotifier;
+    bool m_terminationRequested = false;
+    int m_exitCode = 0;
+};

@@ -1,0 +1,419 @@
+#include "app/zql52_doc.h"
+
+#include "app/file_dialogs.h"
+#include "app/gui_clone_host.h"
+#include "app/information_dialog.h"
+#include "app/message_box.h"
+#include "app/port_devices_dialog.h"
+#include "app/wait_cursor.h"
+#include "clone/clone_session.h"
+#include "clone/port_map.h"
+#include "core/command_text.h"
+#include "core/radio_data.h"
+#include "core/settings_store.h"
+#include "res/load_string.h"
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+
+// Parts of the document template string, separated by line feeds.
+constexpr int kTemplateFilter = 3;
+constexpr int kTemplateExtension = 4;
+
+constexpr int kPortCommands[] = {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4};
+
+QString TemplatePart(int index)
+{
+    return LoadString(ids::kDocTemplate).section(QLatin1Char('\n'), index, index);
+}
+
+QString Paragraph(const QString& first, const QString& second)
+{
+    return first + QStringLiteral("\n\n") + second;
+}
+
+} // namespace
+
+QString FileFailureText(const QString& answerWord, bool forSave)
+{
+    const std::string word = answerWord.toStdString();
+    if (word == answer::kCannotOpenFile) {
+        return LoadString(forSave ? ids::kFileCannotWrite : ids::kFileCannotRead);
+    }
+    if (word == answer::kFormatError) {
+        return LoadString(ids::kFileFormatError);
+    }
+    if (word == answer::kDataOverflow) {
+        return LoadString(ids::kFileDataOverflow);
+    }
+    if (word == answer::kMismatchModel) {
+        return LoadString(ids::kFileMismatchModel);
+    }
+    if (word == answer::kMismatchRevision) {
+        return LoadString(ids::kFileMismatchRevision);
+    }
+    if (word == answer::kNotEnoughData) {
+        return LoadString(ids::kFileNotEnoughData);
+    }
+    return LoadString(ids::kFileOtherError).arg(answerWord);
+}
+
+CZQL52Doc::CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* parent)
+    : QObject(parent), m_settings(settings), m_tones(tones),
+      m_data(std::make_unique<CL52RadioData>(&settings)),
+      m_cloneFile(QDir(QDir::tempPath()).filePath(QStringLiteral("clXXXXXX")))
+{
+    setObjectName(QStringLiteral("document"));
+    // Created empty now and removed with the document, like a temporary file name from the system.
+    if (m_cloneFile.open()) {
+        m_cloneFile.close();
+    }
+    m_host = std::make_unique<CGuiCloneHost>(m_tones, [this](const QString& text) { ShowStatus(text); });
+    m_session = std::make_unique<CCloneSession>(m_host.get());
+    m_session->SetReadTotal(kReadTotal);
+    m_session->SetPortMap(&m_settings);
+    m_session->SetPort(
+        static_cast<unsigned>(m_settings.GetInt(settings::kCommPort, settings::kPortNumber, 1)));
+    m_data->Initialize();
+}
+
+CZQL52Doc::~CZQL52Doc()
+{
+    m_settings.SetInt(settings::kCommPort, settings::kPortNumber, static_cast<int>(m_session->GetPort()));
+    m_session.reset();
+    m_host.reset();
+}
+
+void CZQL52Doc::AttachFrame(CMainFrame& frame)
+{
+    m_frame = &frame;
+    m_host->SetOwner(&frame);
+    InstallCommands();
+    frame.SetDocumentName(m_path.isEmpty() ? QString() : QFileInfo(m_path).fileName());
+    RefreshPortTexts();
+    frame.UpdateCommandUi();
+}
+
+void CZQL52Doc::InstallCommands()
+{
+    CMainFrame& frame = *m_frame;
+    frame.SetCommandHandler(cmd::kFileNew, [this] { FileNew(); });
+    frame.SetCommandHandler(cmd::kFileOpen, [this] { FileOpen(); });
+    frame.SetCommandHandler(cmd::kFileSave, [this] { FileSave(); });
+    frame.SetCommandHandler(cmd::kFileSaveAs, [this] { FileSaveAs(); });
+    frame.SetRecentFileHandler([this](const QString& path) { OpenRecentFile(path); });
+    frame.SetCloseGuard([this] { return SaveModified(); });
+
+    for (unsigned port = kFirstPortSlot; port <= kLastPortSlot; ++port) {
+        frame.SetCommandHandler(
+            kPortCommands[port - kFirstPortSlot], [this, port] { SetPort(port); },
+            [this, port](QAction& action) {
+                action.setEnabled(true);
+                action.setChecked(m_session->GetPort() == port);
+            });
+    }
+    frame.SetCommandHandler(cmd::kCloneRead, [this] { CloneRead(); });
+    frame.SetCommandHandler(cmd::kCloneWrite, [this] { CloneWrite(); });
+    frame.SetCommandHandler(cmd::kCloneInformation, [this] { CloneInformation(); });
+
+    if (auto* menu = frame.findChild<QMenu*>(QStringLiteral("menuComPort")); menu != nullptr) {
+        m_portDevicesAction = new QAction(LoadString(ids::kItemPortDevices), &frame);
+        m_portDevicesAction->setObjectName(QStringLiteral("actionPortDevices"));
+        m_portDevicesAction->setProperty("commandId", cmd::kPortDevices);
+        m_portDevicesAction->setStatusTip(PromptStatusText(cmd::kPortDevices));
+        m_portDevicesAction->setToolTip(PromptToolTip(cmd::kPortDevices));
+        connect(m_portDevicesAction, &QAction::triggered, this, [this] { EditPortDevices(); });
+        menu->addSeparator();
+        menu->addAction(m_portDevicesAction);
+        // Another program (the command-line tool) may have changed the mapping meanwhile.
+        connect(menu, &QMenu::aboutToShow, this, &CZQL52Doc::RefreshPortTexts);
+    }
+}
+
+CMainFrame* CZQL52Doc::Frame() const
+{
+    return m_frame.data();
+}
+
+QString CZQL52Doc::GetTitle() const
+{
+    return m_path.isEmpty() ? LoadString(ids::kUntitled) : QFileInfo(m_path).fileName();
+}
+
+bool CZQL52Doc::IsModified()
+{
+    return m_modified || m_data->IsEdited();
+}
+
+void CZQL52Doc::SetModifiedFlag(bool modified)
+{
+    m_modified = modified;
+}
+
+void CZQL52Doc::SetPathName(const QString& path)
+{
+    m_path = path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (m_frame) {
+        m_frame->SetDocumentName(m_path.isEmpty() ? QString() : QFileInfo(m_path).fileName());
+        if (!m_path.isEmpty()) {
+            m_frame->AddToRecentFileList(m_path);
+        }
+    }
+}
+
+QWidget* CZQL52Doc::DialogParent() const
+{
+    return m_frame.data();
+}
+
+QString CZQL52Doc::DefaultSuffix() const
+{
+    QString extension = TemplatePart(kTemplateExtension);
+    if (extension.startsWith(QLatin1Char('.'))) {
+        extension.remove(0, 1);
+    }
+    return extension;
+}
+
+QString CZQL52Doc::FileFilter() const
+{
+    // File names are case sensitive here: offer the lower-case extension as well as the upper-case one.
+    QString filter = TemplatePart(kTemplateFilter);
+    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
+    if (close > 0) {
+        filter.insert(close, QStringLiteral(" *.") + DefaultSuffix());
+    }
+    return filter + QStringLiteral(";;") + LoadString(ids::kAllFilesFilter);
+}
+
+bool CZQL52Doc::OnNewDocument()
+{
+    {
+        CWaitCursor wait;
+        m_data->Initialize();
+    }
+    m_modified = false;
+    SetPathName(QString());
+    Q_EMIT DocumentReplaced();
+    return true;
+}
+
+bool CZQL52Doc::OnOpenDocument(const QString& path)
+{
+    std::string result;
+    {
+        CWaitCursor wait;
+        result = m_data->OpenDocument(QFile::encodeName(path).toStdString());
+    }
+    if (result != answer::kOk) {
+        const QString word = QString::fromStdString(result);
+        MessageBox::show(DialogParent(),
+                         LoadString(ids::kOpenFailedFormat)
+                             .arg(QDir::toNativeSeparators(path), FileFailureText(word, false)),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        if (m_frame && !QFileInfo::exists(path)) {
+            m_frame->RemoveFromRecentFileList(path);
+        }
+        return false;
+    }
+    m_modified = false;
+    SetPathName(path);
+    Q_EMIT DocumentReplaced();
+    return true;
+}
+
+bool CZQL52Doc::OnSaveDocument(const QString& path)
+{
+    std::string result;
+    {
+        CWaitCursor wait;
+        result = m_data->SaveDocument(QFile::encodeName(path).toStdString());
+    }
+    if (result != answer::kOk) {
+        const QString word = QString::fromStdString(result);
+        MessageBox::show(DialogParent(),
+                         LoadString(ids::kSaveFailedFormat)
+                             .arg(QDir::toNativeSeparators(path), FileFailureText(word, true)),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return false;
+    }
+    m_modified = false;
+    SetPathName(path);
+    return true;
+}
+
+bool CZQL52Doc::SaveModified()
+{
+    if (!IsModified()) {
+        return true;
+    }
+    switch (MessageBox::yesNoCancel(DialogParent(), LoadString(ids::kSaveChangesFormat).arg(GetTitle()))) {
+    case MessageBox::Answer::Yes:
+        return FileSave();
+    case MessageBox::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CZQL52Doc::FileNew()
+{
+    if (SaveModified()) {
+        OnNewDocument();
+    }
+}
+
+void CZQL52Doc::FileOpen()
+{
+    const QString start = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
+    const QString path =
+        FileDialogs::getOpenFileName(DialogParent(), LoadString(ids::kOpenCaption), start, FileFilter());
+    if (!path.isEmpty() && SaveModified()) {
+        OnOpenDocument(path);
+    }
+}
+
+bool CZQL52Doc::FileSave()
+{
+    return m_path.isEmpty() ? FileSaveAs() : OnSaveDocument(m_path);
+}
+
+bool CZQL52Doc::FileSaveAs()
+{
+    const QString start = m_path.isEmpty() ? GetTitle() + QLatin1Char('.') + DefaultSuffix() : m_path;
+    const QString path = FileDialogs::getSaveFileName(DialogParent(), LoadString(ids::kSaveAsCaption), start,
+                                                      FileFilter(), DefaultSuffix());
+    return !path.isEmpty() && OnSaveDocument(path);
+}
+
+void CZQL52Doc::OpenRecentFile(const QString& path)
+{
+    if (SaveModified()) {
+        OnOpenDocument(path);
+    }
+}
+
+void CZQL52Doc::SetPort(unsigned port)
+{
+    m_session->SetPort(port);
+}
+
+unsigned CZQL52Doc::GetPort() const
+{
+    return m_session->GetPort();
+}
+
+void CZQL52Doc::EditPortDevices()
+{
+    CPortDevicesDlg dialog(m_settings, DialogParent());
+    if (dialog.exec() == QDialog::Accepted) {
+        RefreshPortTexts();
+    }
+}
+
+void CZQL52Doc::RefreshPortTexts()
+{
+    if (!m_frame) {
+        return;
+    }
+    for (unsigned port = kFirstPortSlot; port <= kLastPortSlot; ++port) {
+        QAction* action = m_frame->Action(kPortCommands[port - kFirstPortSlot]);
+        if (action == nullptr) {
+            continue;
+        }
+        const QString name = QString::fromStdString(PortSlotName(port));
+        const QString device = QString::fromStdString(ResolvePortDevice(PortSlotName(port), &m_settings));
+        const QString text = LoadString(ids::kPortDeviceFormat).arg(name, device);
+        // A "&" in a device path would otherwise mark a mnemonic.
+        action->setText(QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        action->setToolTip(text);
+    }
+}
+
+void CZQL52Doc::ShowStatus(const QString& text)
+{
+    if (m_frame) {
+        m_frame->SetMessageText(text);
+    }
+}
+
+void CZQL52Doc::ReportOutcome(ECloneCommand command, int outcome)
+{
+    const SCloneOutcomeTexts texts = CloneOutcomeTexts(command, outcome);
+    if (texts.statusId != 0) {
+        ShowStatus(LoadString(texts.statusId));
+    }
+    if (texts.messageId == 0) {
+        return;
+    }
+    QString message = LoadString(texts.messageId);
+    if (outcome == clone_outcome::kPortFailure) {
+        if (const QString hint = PortAccessHint(*m_session); !hint.isEmpty()) {
+            message = Paragraph(message, hint);
+        }
+    }
+    MessageBox::show(DialogParent(), message, MessageBox::Buttons::Ok,
+                     texts.warningIcon ? MessageBox::Icon::Warning : MessageBox::Icon::None);
+}
+
+void CZQL52Doc::CloneRead()
+{
+    if (IsModified()) {
+        const QString question =
+            LoadString(ids::kReadFromTransceiver) + QLatin1Char(',') + LoadString(ids::kDataEdited);
+        if (MessageBox::okCancel(DialogParent(), question, MessageBox::Icon::None) !=
+            MessageBox::Answer::Ok) {
+            return;
+        }
+    }
+    CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+    int outcome = clone_outcome::kSuccess;
+    {
+        CWaitCursor wait;
+        outcome = commands.Read();
+    }
+    if (outcome == clone_outcome::kSuccess) {
+        m_modified = true;
+        Q_EMIT DocumentChanged();
+    }
+    ReportOutcome(ECloneCommand::Read, outcome);
+}
+
+void CZQL52Doc::CloneWrite()
+{
+    if (MessageBox::okCancel(DialogParent(), LoadString(ids::kWriteToTransceiver), MessageBox::Icon::None) !=
+        MessageBox::Answer::Ok) {
+        return;
+    }
+    CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+    int outcome = clone_outcome::kSuccess;
+    {
+        CWaitCursor wait;
+        outcome = commands.Write();
+    }
+    ReportOutcome(ECloneCommand::Write, outcome);
+}
+
+void CZQL52Doc::CloneInformation()
+{
+    CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+    int outcome = clone_outcome::kSuccess;
+    {
+        CWaitCursor wait;
+        outcome = commands.Information();
+    }
+    if (outcome != clone_outcome::kSuccess) {
+        ReportOutcome(ECloneCommand::Information, outcome);
+        return;
+    }
+    CInformationDlg dialog(DialogParent());
+    dialog.SetModel(LoadString(ids::kMachineName));
+    dialog.SetComment(QString::fromLatin1(m_session->GetInformation().Comment()));
+    dialog.exec();
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "clone/clone_commands.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTemporaryFile>
+#include <memory>
+
+class CCloneSession;
+class CGuiCloneHost;
+class CL52RadioData;
+class CMainFrame;
+class ISettingsStore;
+class ITonePlayer;
+class QAction;
+
+// The program's single document: the radio data with the transceiver profile, the cloning session and
+// the exchange file through which clone data pass between the two. It carries the File commands (with the
+// save prompt for a modified document), the COM Port menu and the three Cloning commands with their
+// confirmations, sounds, status texts and message boxes.
+//
+// Views learn of changes through two signals: DocumentReplaced after New and Open (select row 0 and rebuild
+// everything), DocumentChanged after a clone read (rebuild, keep the selection).
+class CZQL52Doc : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Data frames of a whole clone read, for the progress bar.
+    static constexpr unsigned kReadTotal = 177;
+
+    // The settings store and the tone player must outlive the document.
+    CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* parent = nullptr);
+    ~CZQL52Doc() override;
+
+    // Takes over the frame's document commands, its close guard and recent files, and adds the port
+    // devices item to its COM Port menu. The frame must outlive the document's use of it.
+    void AttachFrame(CMainFrame& frame);
+    CMainFrame* Frame() const;
+
+    CL52RadioData& GetRadioData() { return *m_data; }
+    CCloneSession& Session() { return *m_session; }
+    ISettingsStore& Settings() { return m_settings; }
+    QString CloneFilePath() const { return m_cloneFile.fileName(); }
+
+    // Empty while the document has no file.
+    QString GetPathName() const { return m_path; }
+    // The file name, or "Untitled".
+    QString GetTitle() const;
+
+    // True when the modified flag is set or the radio data have been edited since the last load or save.
+    bool IsModified();
+    void SetModifiedFlag(bool modified = true);
+
+    // The framework's steps, without the save prompt: a fresh document, a file opened, the document saved.
+    // A failed open or save tells the user why and leaves the document as it was.
+    bool OnNewDocument();
+    bool OnOpenDocument(const QString& path);
+    bool OnSaveDocument(const QString& path);
+    // Asks whether to save a modified document: Yes saves (Save As without a file), No discards, Cancel
+    // gives false. True at once when nothing is modified.
+    bool SaveModified();
+
+    // File menu commands.
+    void FileNew();
+    void FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+    void OpenRecentFile(const QString& path);
+
+    // COM Port menu.
+    void SetPort(unsigned port);
+    unsigned GetPort() const;
+    void EditPortDevices();
+    // Menu texts and tool tips of COM1 to COM4 with the device each one stands for.
+    void RefreshPortTexts();
+
+    // Cloning menu.
+    void CloneRead();
+    void CloneWrite();
+    void CloneInformation();
+
+Q_SIGNALS:
+    void DocumentReplaced();
+    void DocumentChanged();
+
+private:
+    void InstallCommands();
+    void SetPathName(const QString& path);
+    void ReportOutcome(ECloneCommand command, int outcome);
+    void ShowStatus(const QString& text);
+    QWidget* DialogParent() const;
+    QString FileFilter() const;
+    QString DefaultSuffix() const;
+
+    ISettingsStore& m_settings;
+    ITonePlayer& m_tones;
+    QPointer<CMainFrame> m_frame;
+    std::unique_ptr<CL52RadioData> m_data;
+    QTemporaryFile m_cloneFile;
+    std::unique_ptr<CGuiCloneHost> m_host;
+    std::unique_ptr<CCloneSession> m_session;
+    QString m_path;
+    bool m_modified = false;
+    QAction* m_portDevicesAction = nullptr;
+};
+
+// The plain-words reason for a data layer's answer word after a failed open (forSave false) or save.
+QString FileFailureText(const QString& answerWord, bool forSave);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/tone_player.h"
+#include "app/zql52_app.h"
+#include "gui_test_support.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class CMainFrame;
+class CZQL52Doc;
+class CZQL52View;
+
+// The whole program inside the test process: settings in a temporary INI file, the single-instance lock in
+// a temporary folder, no sound, termination signals left alone.
+class CAppFixture
+{
+public:
+    CAppFixture();
+    ~CAppFixture();
+    CAppFixture(const CAppFixture&) = delete;
+    CAppFixture& operator=(const CAppFixture&) = delete;
+
+    // Setup done with the given version bytes, so no setup dialog comes up at the start.
+    void MarkSetupDone(int destination = 5, int level = 0, int flags = 0);
+    // COM<slot> stands for the path.
+    void MapPort(unsigned slot, const QString& path);
+    // A path in the fixture's own temporary folder.
+    QString TempPath(const QString& name) const;
+
+    // A new application started with the arguments after the program name.
+    bool Start(const QStringList& arguments = {});
+    // Ends the running application as the program's exit does (without closing the frame first).
+    int Stop();
+
+    CZQL52App& App() { return *m_app; }
+    CZQL52Doc& Doc();
+    CMainFrame& Frame();
+    CZQL52View& View();
+    CTestSettings& Settings() { return m_settings; }
+    QString LockDirectory() const { return m_lockDir.path(); }
+    CNullTonePlayer& Tones() { return m_tones; }
+
+private:
+    CTestSettings m_settings;
+    QTemporaryDir m_lockDir;
+    QTemporaryDir m_files;
+    CNullTonePlayer m_tones;
+    std::unique_ptr<CZQL52App> m_app;
+};

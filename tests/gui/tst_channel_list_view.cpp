@@ -1,0 +1,381 @@
+#include "app/tone_player.h"
+#include "app/zql52_doc.h"
+#include "core/radio_data.h"
+#include "res/load_string.h"
+#include "support/gui_test_support.h"
+#include "ui/channel_list_view.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::string_view kColumn = "Column";
+
+// A document on its own settings with its list, the way the program puts them together.
+struct SListFixture
+{
+    explicit SListFixture(bool band50 = true)
+    {
+        if (band50) {
+            settings.Store().SetInt("SetupInfo", "0000", 1);
+            settings.Store().SetInt("SetupInfo", "0003", 2);
+        }
+        document = std::make_unique<CZQL52Doc>(settings.Store(), tones);
+        view = std::make_unique<CZQL52View>(*document);
+        document->OnNewDocument();
+    }
+
+    QString Execute(const char* command) const
+    {
+        return QString::fromStdString(document->GetRadioData().Execute(command));
+    }
+
+    CTestSettings settings;
+    CNullTonePlayer tones;
+    std::unique_ptr<CZQL52Doc> document;
+    std::unique_ptr<CZQL52View> view;
+};
+
+QStringList RowTexts(const CZQL52View& view, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < 11; ++column) {
+        texts.append(view.model()->index(row, column).data().toString());
+    }
+    return texts;
+}
+
+// Styles may blend a focus frame over the highlight: a few steps off still counts as the same colour.
+bool Near(const QColor& a, const QColor& b)
+{
+    constexpr int kTolerance = 8;
+    return std::abs(a.red() - b.red()) <= kTolerance && std::abs(a.green() - b.green()) <= kTolerance &&
+           std::abs(a.blue() - b.blue()) <= kTolerance;
+}
+
+QStringList Labelled(const QString& label)
+{
+    QStringList texts(11);
+    texts[0] = label;
+    return texts;
+}
+
+} // namespace
+
+class TestChannelListView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { AnswerDialogsAutomatically(); }
+
+    void hasTheRowsColumnsAndHeaders();
+    void labelsFollowTheRowTable();
+    void firstCallChannelIsWfmWithoutThe50MHzBand();
+    void cellsFollowTheDisplayRules();
+    void listShowsExactlyTheCache();
+    void firstUpdateSelectsRowZeroAndLaterUpdatesKeepTheSelection();
+    void selectRowIgnoresRowsOutsideTheList();
+    void columnWidthsAreReadClampedAndStored();
+    void shorteningEndsInThreeDots();
+    void enterAndDoubleClickEditTheSelectedRow();
+    void deleteKeyClearsTheSelectedChannel();
+    void headerClickDoesNotSort();
+    void highlightFollowsTheKeyboardFocus();
+};
+
+void TestChannelListView::hasTheRowsColumnsAndHeaders()
+{
+    SListFixture f;
+    QCOMPARE(f.view->objectName(), u"channelListView"_s);
+    QCOMPARE(f.view->model()->rowCount(), 124);
+    QCOMPARE(f.view->model()->columnCount(), 11);
+    QStringList headers;
+    for (int column = 0; column < 11; ++column) {
+        headers.append(f.view->model()->headerData(column, Qt::Horizontal).toString());
+    }
+    QCOMPARE(headers,
+             QStringList({u"CH"_s, u"Frequency"_s, u"Duplex"_s, u"Offset freq."_s, u"Name"_s, u"Tone"_s,
+                          u"Repeater Tone"_s, u"CTCSS freq."_s, u"Skip"_s, u"Mode  "_s, QString()}));
+    const auto alignment = [&f](int column) {
+        return f.view->model()->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+               Qt::AlignHorizontal_Mask;
+    };
+    QCOMPARE(alignment(0), Qt::AlignLeft);
+    for (int column = 1; column <= 9; ++column) {
+        QCOMPARE(alignment(column), Qt::AlignRight);
+    }
+    QCOMPARE(alignment(10), Qt::AlignLeft);
+    QCOMPARE(f.view->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(f.view->selectionBehavior(), QAbstractItemView::SelectRows);
+    QVERIFY(f.view->FullRowSelect());
+}
+
+void TestChannelListView::labelsFollowTheRowTable()
+{
+    SListFixture f;
+    const auto label = [&f](int row) { return f.view->model()->index(row, 0).data().toString(); };
+    QCOMPARE(label(0), u"00"_s);
+    QCOMPARE(label(7), u"07"_s);
+    QCOMPARE(label(99), u"99"_s);
+    QCOMPARE(label(100), u"P0A"_s);
+    QCOMPARE(label(101), u"P0B"_s);
+    QCOMPARE(label(119), u"P9B"_s);
+    QCOMPARE(label(120), u"CALL_50M"_s);
+    QCOMPARE(label(121), u"CALL_144"_s);
+    QCOMPARE(label(122), u"CALL_430"_s);
+    QCOMPARE(label(123), u"CALL_1200"_s);
+}
+
+void TestChannelListView::firstCallChannelIsWfmWithoutThe50MHzBand()
+{
+    SListFixture f(false);
+    QCOMPARE(f.view->model()->index(120, 0).data().toString(), u"CALL_WFM"_s);
+    // The row still addresses the first call channel.
+    QCOMPARE(f.Execute("CH.CALL.50.APPEAR"), u"ON"_s);
+    QVERIFY(!f.view->CellText(120, 1).isEmpty());
+}
+
+void TestChannelListView::cellsFollowTheDisplayRules()
+{
+    SListFixture f;
+    QCOMPARE(RowTexts(*f.view, 0),
+             QStringList({u"00"_s, u"51.0000"_s, QString(), u"0.5000"_s, QString(), QString(), u"88.5"_s,
+                          u"88.5"_s, QString(), u"FM"_s, QString()}));
+    // A blank memory channel shows its label only.
+    QCOMPARE(f.Execute("CH.MCH.98.APPEAR"), u"OFF"_s);
+    QCOMPARE(RowTexts(*f.view, 98), Labelled(u"98"_s));
+    QCOMPARE(RowTexts(*f.view, 119), Labelled(u"P9B"_s));
+    // Edges show their names and no skip; call channels neither.
+    QCOMPARE(f.view->CellText(100, 8), u"----"_s);
+    QCOMPARE(f.view->CellText(120, 4), u"------"_s);
+    QCOMPARE(f.view->CellText(123, 8), u"----"_s);
+
+    f.Execute("CH.MCH.1.FREQUENCY=1000");
+    f.Execute("CH.MCH.1.DUPLEX_SELECTION=Dup-");
+    f.Execute("CH.MCH.1.SKIP=ON");
+    f.Execute("CH.MCH.1.TONE_SELECTION=TONE");
+    f.Execute("CH.MCH.1.NAME=QRP");
+    f.Execute("CH.MCH.2.DUPLEX_SELECTION=Dup+");
+    f.view->RefreshRow(1);
+    f.view->RefreshRow(2);
+    const QStringList illegal = RowTexts(*f.view, 1);
+    QCOMPARE(illegal.at(1), u"1000.0000 ?"_s);
+    QCOMPARE(illegal.at(2), u"-Dup"_s);
+    QCOMPARE(illegal.at(4), u"QRP"_s);
+    QCOMPARE(illegal.at(5), u"TONE"_s);
+    QCOMPARE(illegal.at(8), u"SKIP"_s);
+    QCOMPARE(f.view->CellText(2, 2), u"+Dup"_s);
+    QCOMPARE(f.view->CellText(2, 5), QString());
+}
+
+void TestChannelListView::listShowsExactlyTheCache()
+{
+    SListFixture f;
+    for (int row = 0; row < 124; ++row) {
+        for (int column = 0; column < 11; ++column) {
+            QCOMPARE(f.view->model()->index(row, column).data().toString(), f.view->CellText(row, column));
+            QVERIFY(f.view->CellText(row, column).size() <= 31);
+        }
+    }
+    // A change the list has not rebuilt yet is not shown; after RefreshRow it is.
+    f.Execute("CH.MCH.0.FREQUENCY=145.5");
+    QCOMPARE(f.view->CellText(0, 1), u"51.0000"_s);
+    f.view->BuildRow(0);
+    QCOMPARE(f.view->CellText(0, 1), u"145.5000"_s);
+    QCOMPARE(f.view->model()->index(0, 1).data().toString(), u"51.0000"_s);
+    f.view->ShowRow(0);
+    QCOMPARE(f.view->model()->index(0, 1).data().toString(), u"145.5000"_s);
+    QVERIFY(f.view->CellText(124, 0).isEmpty());
+    f.view->ShowRow(-1);
+    f.view->ShowRow(124);
+}
+
+void TestChannelListView::firstUpdateSelectsRowZeroAndLaterUpdatesKeepTheSelection()
+{
+    SListFixture f;
+    QCOMPARE(f.view->SelectedRow(), 0);
+    QVERIFY(f.view->selectionModel()->isRowSelected(0, QModelIndex()));
+    f.view->SelectRow(57);
+    QCOMPARE(f.view->SelectedRow(), 57);
+    QCOMPARE(f.view->currentIndex().row(), 57);
+    QCOMPARE(f.view->selectionModel()->selectedRows().size(), 1);
+
+    QSignalSpy shown(f.view.get(), &CZQL52View::RowShown);
+    Q_EMIT f.document->DocumentChanged();
+    QCOMPARE(shown.size(), 124);
+    QCOMPARE(f.view->SelectedRow(), 57);
+
+    f.document->OnNewDocument();
+    QCOMPARE(f.view->SelectedRow(), 0);
+
+    f.view->selectionModel()->clearSelection();
+    QCOMPARE(f.view->SelectedRow(), 0);
+}
+
+void TestChannelListView::selectRowIgnoresRowsOutsideTheList()
+{
+    SListFixture f;
+    f.view->SelectRow(12);
+    f.view->SelectRow(124);
+    f.view->SelectRow(-1);
+    QCOMPARE(f.view->SelectedRow(), 12);
+}
+
+void TestChannelListView::columnWidthsAreReadClampedAndStored()
+{
+    CTestSettings settings;
+    CNullTonePlayer tones;
+    {
+        CZQL52Doc document(settings.Store(), tones);
+        CZQL52View view(document);
+        const QList<int> defaults = {75, 70, 40, 70, 50, 50, 50, 50, 50, 50, 400};
+        for (int column = 0; column < 11; ++column) {
+            QCOMPARE(view.header()->sectionSize(column), defaults.at(column));
+        }
+        view.header()->resizeSection(3, 123);
+    }
+    QCOMPARE(settings.Store().GetInt(kColumn, "Width3", -1), 123);
+    QCOMPARE(settings.Store().GetInt(kColumn, "Width10", -1), 400);
+
+    settings.Store().SetInt(kColumn, "Width0", 5);
+    settings.Store().SetInt(kColumn, "Width1", 1000);
+    settings.Store().SetInt(kColumn, "Width2", 0);
+    {
+        CZQL52Doc document(settings.Store(), tones);
+        CZQL52View view(document);
+        QCOMPARE(view.header()->sectionSize(0), 20);
+        QCOMPARE(view.header()->sectionSize(1), 400);
+        QCOMPARE(view.header()->sectionSize(2), 40);
+        QCOMPARE(view.header()->sectionSize(3), 123);
+    }
+    const auto stored = settings.Reopen();
+    QCOMPARE(stored->GetInt(kColumn, "Width0", -1), 20);
+    QCOMPARE(stored->GetInt(kColumn, "Width1", -1), 400);
+}
+
+void TestChannelListView::shorteningEndsInThreeDots()
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString text = u"1295.0000 ?"_s;
+    const int full = metrics.horizontalAdvance(text);
+    bool shortened = true;
+    QCOMPARE(CListViewEx::ShortenText(metrics, text, full + 12, 12, &shortened), text);
+    QVERIFY(!shortened);
+    QCOMPARE(CListViewEx::ShortenText(metrics, QString(), 0, 12, &shortened), QString());
+    QVERIFY(!shortened);
+
+    const QString cut = CListViewEx::ShortenText(metrics, text, full + 11, 12, &shortened);
+    QVERIFY(shortened);
+    QVERIFY(cut.endsWith(u"..."_s));
+    QVERIFY(text.startsWith(cut.chopped(3)));
+    QVERIFY(metrics.horizontalAdvance(cut) + 12 <= full + 11);
+    // As many characters as fit.
+    const QString longer = text.left(cut.size() - 3 + 1) + u"..."_s;
+    QVERIFY(metrics.horizontalAdvance(longer) + 12 > full + 11);
+
+    // Nothing fits: the first character stays.
+    QCOMPARE(CListViewEx::ShortenText(metrics, text, 1, 12), u"1..."_s);
+    QCOMPARE(CListViewEx::ShortenText(metrics, u"W"_s, 1, 12), u"W..."_s);
+}
+
+void TestChannelListView::enterAndDoubleClickEditTheSelectedRow()
+{
+    SListFixture f;
+    f.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+    QList<int> edited;
+    bool confirm = false;
+    f.view->SetEditHandler([&edited, &confirm](int row) {
+        edited.append(row);
+        return confirm;
+    });
+    QSignalSpy shown(f.view.get(), &CZQL52View::RowShown);
+
+    f.view->SelectRow(4);
+    QTest::keyClick(f.view.get(), Qt::Key_Return);
+    QCOMPARE(edited, QList<int>({4}));
+    QCOMPARE(f.view->GetCurrentChannel(), 4);
+    // Cancelled: the row's texts are not touched.
+    QCOMPARE(shown.size(), 0);
+
+    confirm = true;
+    f.view->SelectRow(9);
+    QTest::keyClick(f.view.get(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(edited, QList<int>({4, 9}));
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).at(0).toInt(), 9);
+
+    // A double-click below the last visible row edits the selected row.
+    f.view->SelectRow(2);
+    const QRect row2 = f.view->visualRect(f.view->model()->index(2, 0));
+    QTest::mouseDClick(f.view->viewport(), Qt::LeftButton, Qt::NoModifier, row2.center());
+    QCOMPARE(edited.last(), 2);
+
+    f.view->selectionModel()->clearSelection();
+    f.view->EditSelected();
+    QCOMPARE(edited.last(), 0);
+    QCOMPARE(f.view->GetCurrentChannel(), 0);
+}
+
+void TestChannelListView::deleteKeyClearsTheSelectedChannel()
+{
+    SListFixture f;
+    f.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+    QVERIFY(!f.document->IsModified());
+    f.view->SelectRow(1);
+    QTest::keyClick(f.view.get(), Qt::Key_Delete);
+    QCOMPARE(f.Execute("CH.MCH.1.APPEAR"), u"OFF"_s);
+    QCOMPARE(RowTexts(*f.view, 1), Labelled(u"01"_s));
+    QVERIFY(f.document->IsModified());
+    // A row the channel table does not clear is rebuilt unchanged.
+    f.view->SelectRow(121);
+    const QStringList before = RowTexts(*f.view, 121);
+    QTest::keyClick(f.view.get(), Qt::Key_Delete);
+    QCOMPARE(RowTexts(*f.view, 121), before);
+}
+
+void TestChannelListView::headerClickDoesNotSort()
+{
+    SListFixture f;
+    f.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+    QHeaderView* header = f.view->header();
+    const QPoint frequencyHeader(header->sectionViewportPosition(1) + 10, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, frequencyHeader);
+    QVERIFY(!f.view->isSortingEnabled());
+    QCOMPARE(f.view->model()->index(0, 0).data().toString(), u"00"_s);
+    QCOMPARE(f.view->model()->index(123, 0).data().toString(), u"CALL_1200"_s);
+}
+
+void TestChannelListView::highlightFollowsTheKeyboardFocus()
+{
+    SListFixture f;
+    f.view->resize(600, 300);
+    f.view->show();
+    f.view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.view.get()));
+    f.view->setFocus();
+    QTRY_VERIFY(f.view->hasFocus());
+    f.view->SelectRow(0);
+
+    const QRect row = f.view->visualRect(f.view->model()->index(0, 2));
+    // Inside the empty duplex cell of row 0, where no text is drawn.
+    const QPoint probe(row.center().x(), row.center().y());
+    const QColor highlight = f.view->palette().color(QPalette::Active, QPalette::Highlight);
+    const auto probed = [&f, probe] { return f.view->viewport()->grab().toImage().pixelColor(probe); };
+    QTRY_VERIFY(Near(probed(), highlight));
+
+    f.view->clearFocus();
+    QTRY_VERIFY(Near(probed(), f.view->TextBackgroundColor()));
+    QVERIFY(!Near(f.view->TextBackgroundColor(), highlight));
+}
+
+QTEST_MAIN(TestChannelListView)
+#include "tst_channel_list_view.moc"

@@ -1,0 +1,380 @@
+#include "app/file_dialogs.h"
+#include "app/message_box.h"
+#include "app/port_devices_dialog.h"
+#include "app/zql52_doc.h"
+#include "core/radio_data.h"
+#include "res/load_string.h"
+#include "support/app_fixture.h"
+#include "support/modal_dialogs.h"
+#include "ui/channel_list_view.h"
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString Execute(CZQL52Doc& document, const QString& command)
+{
+    return QString::fromStdString(document.GetRadioData().Execute(command.toStdString()));
+}
+
+void WriteFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+}
+
+} // namespace
+
+class TestZQL52Doc : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { AnswerDialogsAutomatically(); }
+
+    void exchangeFileLivesWithTheDocument();
+    void newDocumentIsUntitledAndUnmodified();
+    void saveAndOpenRoundTrip();
+    void saveWithoutAFileAsksForAName();
+    void failedOpenTellsWhyAndKeepsTheData();
+    void failedSaveTellsWhyAndKeepsTheDocument();
+    void fileAnswersInPlainWords();
+    void modifiedDocumentAsksBeforeNew();
+    void modifiedDocumentAsksBeforeOpenAndExit();
+    void yesOnTheUntitledPromptSavesAs();
+    void portCommandsCheckTheirPortAndStoreIt();
+    void portItemsShowTheirDevices();
+    void portDevicesDialogStoresTheMapping();
+};
+
+void TestZQL52Doc::exchangeFileLivesWithTheDocument()
+{
+    CTestSettings settings;
+    CNullTonePlayer tones;
+    QString path;
+    {
+        CZQL52Doc document(settings.Store(), tones);
+        path = document.CloneFilePath();
+        QVERIFY(QFileInfo(path).fileName().startsWith(u"cl"_s));
+        QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(QFileInfo(path).size(), 0);
+    }
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestZQL52Doc::newDocumentIsUntitledAndUnmodified()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    QCOMPARE(f.Frame().windowTitle(), u"Untitled - ZQ-L52"_s);
+    QVERIFY(!f.Doc().IsModified());
+    QCOMPARE(f.Doc().GetTitle(), u"Untitled"_s);
+    QVERIFY(f.Doc().GetPathName().isEmpty());
+    QCOMPARE(f.Frame().centralWidget(), static_cast<QWidget*>(&f.View()));
+
+    Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
+    QVERIFY(f.Doc().IsModified());
+    f.Doc().SetModifiedFlag(false);
+    QVERIFY(f.Doc().IsModified());
+    QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
+    QCOMPARE(MessageBox::shown().size(), 1);
+}
+
+void TestZQL52Doc::saveAndOpenRoundTrip()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    const QString path = f.TempPath(u"radio.vlk"_s);
+    Execute(f.Doc(), u"CH.MCH.3.APPEAR=ON"_s);
+    Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
+    Execute(f.Doc(), u"CH.MCH.3.NAME=QTH"_s);
+    QVERIFY(f.Doc().IsModified());
+
+    FileDialogs::setNextFileName(path);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileSaveAs));
+    QCOMPARE(FileDialogs::requests().size(), 1);
+    QCOMPARE(FileDialogs::requests().at(0).kind, FileDialogs::Kind::Save);
+    QCOMPARE(FileDialogs::requests().at(0).caption, u"Save As"_s);
+    QVERIFY(FileDialogs::requests().at(0).filter.startsWith(u"Data Files (*.VLK"_s));
+    QVERIFY(QFileInfo::exists(path));
+    QVERIFY(!f.Doc().IsModified());
+    QCOMPARE(f.Frame().windowTitle(), u"radio.vlk - ZQ-L52"_s);
+    QCOMPARE(f.Frame().RecentFiles(), QStringList({path}));
+    QVERIFY(MessageBox::shown().isEmpty());
+
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readLine(), QByteArray("21350001\r\n"));
+    saved.close();
+
+    QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
+    QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.NAME"_s).trimmed(), QString());
+    QCOMPARE(f.Frame().windowTitle(), u"Untitled - ZQ-L52"_s);
+
+    f.View().SelectRow(40);
+    FileDialogs::setNextFileName(path);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileOpen));
+    QCOMPARE(FileDialogs::requests().last().kind, FileDialogs::Kind::Open);
+    QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
+    QCOMPARE(f.View().CellText(3, 1), u"145.1000"_s);
+    QCOMPARE(f.View().CellText(3, 4), u"QTH"_s);
+    QCOMPARE(f.View().SelectedRow(), 0);
+    QVERIFY(!f.Doc().IsModified());
+    QCOMPARE(f.Frame().windowTitle(), u"radio.vlk - ZQ-L52"_s);
+    QVERIFY(MessageBox::shown().isEmpty());
+
+    // Save goes to the same file without asking for a name.
+    Execute(f.Doc(), u"CH.MCH.3.NAME=NEW"_s);
+    const qsizetype asked = FileDialogs::requests().size();
+    QVERIFY(f.Frame().RunCommand(cmd::kFileSave));
+    QCOMPARE(FileDialogs::requests().size(), asked);
+    QVERIFY(!f.Doc().IsModified());
+    CL52RadioData check;
+    QCOMPARE(check.OpenDocument(path.toStdString()), std::string("OK"));
+    QCOMPARE(QString::fromStdString(check.Execute("CH.MCH.3.NAME")).trimmed(), u"NEW"_s);
+}
+
+void TestZQL52Doc::saveWithoutAFileAsksForAName()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    // The dialog is cancelled: nothing is written, the document stays untitled.
+    QVERIFY(f.Frame().RunCommand(cmd::kFileSave));
+    QCOMPARE(FileDialogs::requests().size(), 1);
+    QCOMPARE(FileDialogs::requests().at(0).kind, FileDialogs::Kind::Save);
+    QVERIFY(f.Doc().GetPathName().isEmpty());
+}
+
+void TestZQL52Doc::failedOpenTellsWhyAndKeepsTheData()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    const QString good = f.TempPath(u"good.vlk"_s);
+    Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
+    QVERIFY(f.Doc().OnSaveDocument(good));
+    Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=433.0"_s);
+
+    const QString missing = f.TempPath(u"missing.vlk"_s);
+    QVERIFY(!f.Doc().OnOpenDocument(missing));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    const MessageBox::SShown box = MessageBox::shown().at(0);
+    QCOMPARE(box.caption, u"ZQ-L52"_s);
+    QCOMPARE(box.icon, MessageBox::Icon::Warning);
+    QVERIFY(box.text.contains(missing));
+    QVERIFY(box.text.contains(LoadString(ids::kFileCannotRead)));
+    QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"433.0000"_s);
+    QVERIFY(f.Doc().IsModified());
+    QCOMPARE(f.Frame().windowTitle(), u"good.vlk - ZQ-L52"_s);
+
+    const QString garbage = f.TempPath(u"garbage.vlk"_s);
+    WriteFile(garbage, "hello\r\n");
+    QVERIFY(!f.Doc().OnOpenDocument(garbage));
+    QVERIFY(MessageBox::shown().last().text.contains(LoadString(ids::kFileFormatError)));
+
+    const QString otherModel = f.TempPath(u"other.vlk"_s);
+    WriteFile(otherModel, "21360001\r\n#\r\n");
+    QVERIFY(!f.Doc().OnOpenDocument(otherModel));
+    QVERIFY(MessageBox::shown().last().text.contains(LoadString(ids::kFileMismatchModel)));
+    QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"433.0000"_s);
+    QCOMPARE(f.Doc().GetPathName(), QFileInfo(good).absoluteFilePath());
+
+    // A recent file that has gone is taken off the list.
+    QVERIFY(f.Doc().OnOpenDocument(good));
+    QVERIFY(QFile::remove(good));
+    f.Doc().OpenRecentFile(good);
+    QVERIFY(!f.Frame().RecentFiles().contains(good));
+}
+
+void TestZQL52Doc::failedSaveTellsWhyAndKeepsTheDocument()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
+    const QString nowhere = f.TempPath(u"no such folder/radio.vlk"_s);
+    FileDialogs::setNextFileName(nowhere);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileSaveAs));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QVERIFY(MessageBox::shown().at(0).text.contains(nowhere));
+    QVERIFY(MessageBox::shown().at(0).text.contains(LoadString(ids::kFileCannotWrite)));
+    QVERIFY(f.Doc().IsModified());
+    QVERIFY(f.Doc().GetPathName().isEmpty());
+    QCOMPARE(f.Frame().windowTitle(), u"Untitled - ZQ-L52"_s);
+}
+
+void TestZQL52Doc::fileAnswersInPlainWords()
+{
+    QCOMPARE(FileFailureText(u"CANNOT_OPEN_FILE"_s, false), LoadString(ids::kFileCannotRead));
+    QCOMPARE(FileFailureText(u"CANNOT_OPEN_FILE"_s, true), LoadString(ids::kFileCannotWrite));
+    QCOMPARE(FileFailureText(u"DATA_OVERFLOW"_s, false), LoadString(ids::kFileDataOverflow));
+    QCOMPARE(FileFailureText(u"MISMATCH_REVISION"_s, false), LoadString(ids::kFileMismatchRevision));
+    QCOMPARE(FileFailureText(u"NOT_ENOUGH_DATA"_s, false), LoadString(ids::kFileNotEnoughData));
+    QVERIFY(FileFailureText(u"ERROR"_s, false).contains(u"(ERROR)"_s));
+}
+
+void TestZQL52Doc::modifiedDocumentAsksBeforeNew()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
+
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().at(0).text, u"Save changes to Untitled?"_s);
+    QCOMPARE(MessageBox::shown().at(0).buttons, MessageBox::Buttons::YesNoCancel);
+    QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
+    QVERIFY(f.Doc().IsModified());
+
+    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
+    QCOMPARE(MessageBox::shown().size(), 2);
+    QVERIFY(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s) != u"145.1000"_s);
+    QVERIFY(!f.Doc().IsModified());
+    QVERIFY(FileDialogs::requests().isEmpty());
+
+    // Not modified: no question.
+    QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
+    QCOMPARE(MessageBox::shown().size(), 2);
+}
+
+void TestZQL52Doc::modifiedDocumentAsksBeforeOpenAndExit()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    const QString path = f.TempPath(u"radio.vlk"_s);
+    QVERIFY(f.Doc().OnSaveDocument(path));
+    Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
+
+    FileDialogs::setNextFileName(path);
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileOpen));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().at(0).text, u"Save changes to radio.vlk?"_s);
+    QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
+
+    // Yes on a document with a file saves it there before going on.
+    FileDialogs::setNextFileName(path);
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileOpen));
+    QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
+    QVERIFY(!f.Doc().IsModified());
+
+    f.Frame().ShowFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.Frame()));
+    Execute(f.Doc(), u"CH.MCH.4.FREQUENCY=145.2"_s);
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    QVERIFY(!f.Frame().close());
+    QVERIFY(f.Frame().isVisible());
+    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    QVERIFY(f.Frame().close());
+    QVERIFY(!f.Frame().isVisible());
+    QCOMPARE(MessageBox::shown().size(), 4);
+}
+
+void TestZQL52Doc::yesOnTheUntitledPromptSavesAs()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
+    const QString path = f.TempPath(u"asked.vlk"_s);
+
+    // Yes, then the Save As dialog cancelled: the command stops, nothing is lost.
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
+    QCOMPARE(FileDialogs::requests().size(), 1);
+    QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
+
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    FileDialogs::setNextFileName(path);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
+    QVERIFY(QFileInfo::exists(path));
+    QVERIFY(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s) != u"145.1000"_s);
+    QVERIFY(f.Doc().GetPathName().isEmpty());
+}
+
+void TestZQL52Doc::portCommandsCheckTheirPortAndStoreIt()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    f.Settings().Store().SetInt("CommPort", "PortNumber", 2);
+    QVERIFY(f.Start());
+    QCOMPARE(f.Doc().GetPort(), 2U);
+    f.Frame().UpdateCommandUi();
+    QVERIFY(f.Frame().Action(cmd::kComPort2)->isChecked());
+    QVERIFY(!f.Frame().Action(cmd::kComPort1)->isChecked());
+
+    QVERIFY(f.Frame().RunCommand(cmd::kComPort4));
+    QCOMPARE(f.Doc().GetPort(), 4U);
+    QVERIFY(f.Frame().Action(cmd::kComPort4)->isChecked());
+    QVERIFY(!f.Frame().Action(cmd::kComPort2)->isChecked());
+    // Kept when the document goes.
+    QCOMPARE(f.Settings().Reopen()->GetInt("CommPort", "PortNumber", -1), 2);
+    f.Stop();
+    QCOMPARE(f.Settings().Reopen()->GetInt("CommPort", "PortNumber", -1), 4);
+}
+
+void TestZQL52Doc::portItemsShowTheirDevices()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    f.MapPort(2, u"/dev/ttyUSB0"_s);
+    QVERIFY(f.Start());
+    QCOMPARE(f.Frame().Action(cmd::kComPort1)->text(), u"COM1 (/dev/ttyS0)"_s);
+    QCOMPARE(f.Frame().Action(cmd::kComPort2)->text(), u"COM2 (/dev/ttyUSB0)"_s);
+    QCOMPARE(f.Frame().Action(cmd::kComPort2)->toolTip(), u"COM2 (/dev/ttyUSB0)"_s);
+    QCOMPARE(f.Frame().Action(cmd::kComPort4)->text(), u"COM4 (/dev/ttyS3)"_s);
+    QCOMPARE(f.Frame().Action(cmd::kComPort2)->statusTip(), u"Use COM2"_s);
+
+    auto* menu = f.Frame().findChild<QMenu*>(u"menuComPort"_s);
+    QVERIFY(menu != nullptr);
+    const QList<QAction*> items = menu->actions();
+    QCOMPARE(items.size(), 6);
+    QVERIFY(items.at(4)->isSeparator());
+    QCOMPARE(items.at(5)->objectName(), u"actionPortDevices"_s);
+    QCOMPARE(items.at(5)->text(), u"Port &Devices..."_s);
+}
+
+void TestZQL52Doc::portDevicesDialogStoresTheMapping()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    f.MapPort(3, u"/dev/ttyACM0"_s);
+    QVERIFY(f.Start());
+    bool seen = false;
+    ClickInNextModal(u"portDevicesDialog"_s, u"okButton"_s, [&seen](QWidget* modal) {
+        auto* dialog = qobject_cast<CPortDevicesDlg*>(modal);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->Device(1), u"/dev/ttyS0"_s);
+        QCOMPARE(dialog->Device(3), u"/dev/ttyACM0"_s);
+        QVERIFY(dialog->findChild<QComboBox*>(u"deviceCombo2"_s)->isEditable());
+        dialog->SetDevice(2, u"/dev/ttyUSB1"_s);
+        seen = true;
+    });
+    f.Frame().findChild<QAction*>(u"actionPortDevices"_s)->trigger();
+    QVERIFY(seen);
+    const auto stored = f.Settings().Reopen();
+    QCOMPARE(QString::fromStdString(stored->GetString("CommPort", "Device2", "")), u"/dev/ttyUSB1"_s);
+    QCOMPARE(QString::fromStdString(stored->GetString("CommPort", "Device3", "")), u"/dev/ttyACM0"_s);
+    QCOMPARE(f.Frame().Action(cmd::kComPort2)->text(), u"COM2 (/dev/ttyUSB1)"_s);
+}
+
+QTEST_MAIN(TestZQL52Doc)
+#include "tst_zql52_doc.moc"

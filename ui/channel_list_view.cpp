@@ -1,0 +1,450 @@
+#include "ui/channel_list_view.h"
+
+#include "app/wait_cursor.h"
+#include "app/zql52_doc.h"
+#include "core/radio_data.h"
+#include "core/settings_store.h"
+#include "res/load_string.h"
+
+#include <QAbstractTableModel>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionHeader>
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view kColumnSection = "Column";
+constexpr std::string_view kWidthPrefix = "Width";
+constexpr std::string_view kClearOperation = "CLEAR";
+const char* const kEllipsis = "...";
+
+std::string WidthValueName(int column)
+{
+    return std::string(kWidthPrefix) + std::to_string(column);
+}
+
+Qt::Alignment ColumnAlignment(int column)
+{
+    // The list always shows its first column left-aligned, whatever the column table says.
+    if (column <= 0 || column >= channel_rows::kColumnCount) {
+        return Qt::AlignLeft;
+    }
+    return channel_rows::kColumns[static_cast<size_t>(column)].align == channel_rows::EAlign::Right
+               ? Qt::AlignRight
+               : Qt::AlignLeft;
+}
+
+} // namespace
+
+// Column headers follow the cells' rule: a title too wide for its column is cut, ends in "..." and is
+// drawn from the left.
+class CListHeader : public QHeaderView
+{
+public:
+    explicit CListHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override
+    {
+        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+        if (option->text.isEmpty()) {
+            return;
+        }
+        const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, option, this);
+        bool shortened = false;
+        option->text = CListViewEx::ShortenText(option->fontMetrics, option->text, sectionSize(logicalIndex),
+                                                2 * margin, &shortened);
+        if (shortened) {
+            option->textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        }
+    }
+};
+
+// The list's item texts: what the rows show, set from the view's cache row by row.
+class CChannelListModel : public QAbstractTableModel
+{
+public:
+    explicit CChannelListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : channel_rows::kRowCount;
+    }
+
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : channel_rows::kColumnCount;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= channel_rows::kRowCount ||
+            index.column() >= channel_rows::kColumnCount) {
+            return {};
+        }
+        switch (role) {
+        case Qt::DisplayRole:
+            return m_items.at(static_cast<size_t>(index.row())).at(static_cast<size_t>(index.column()));
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(ColumnAlignment(index.column()) | Qt::AlignVCenter);
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || section >= channel_rows::kColumnCount) {
+            return {};
+        }
+        switch (role) {
+        case Qt::DisplayRole:
+            return LoadString(ids::kColumnChannel + section);
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(ColumnAlignment(section) | Qt::AlignVCenter);
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    void SetRow(int row, const channel_rows::Cells& cells)
+    {
+        auto& items = m_items.at(static_cast<size_t>(row));
+        for (size_t column = 0; column < cells.size(); ++column) {
+            items.at(column) = QString::fromStdString(cells.at(column));
+        }
+        Q_EMIT dataChanged(index(row, 0), index(row, channel_rows::kColumnCount - 1), {Qt::DisplayRole});
+    }
+
+private:
+    std::array<std::array<QString, channel_rows::kColumnCount>, channel_rows::kRowCount> m_items;
+};
+
+// ---- CListViewEx ----
+
+CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent)
+{
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setIndentation(0);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setFrameShape(QFrame::StyledPanel);
+
+    setHeader(new CListHeader(this));
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    // Clicking a header neither sorts nor selects anything.
+    header()->setSectionsClickable(false);
+    header()->setMinimumSectionSize(channel_rows::kMinColumnWidth);
+
+    m_rowBackground = palette().color(QPalette::Base);
+    m_fullRow = true;
+    m_clientWidth = viewport()->width();
+}
+
+QString CListViewEx::ShortenText(const QFontMetrics& metrics, const QString& text, int width, int spare,
+                                 bool* shortened)
+{
+    if (shortened != nullptr) {
+        *shortened = false;
+    }
+    if (text.isEmpty() || metrics.horizontalAdvance(text) + spare <= width) {
+        return text;
+    }
+    if (shortened != nullptr) {
+        *shortened = true;
+    }
+    const QString dots = QString::fromLatin1(kEllipsis);
+    const int dotsWidth = metrics.horizontalAdvance(dots);
+    for (qsizetype length = text.size() - 1; length >= 1; --length) {
+        const QString head = text.left(length);
+        if (metrics.horizontalAdvance(head) + dotsWidth + spare <= width) {
+            return head + dots;
+        }
+    }
+    return text.left(1) + dots;
+}
+
+void CListViewEx::SetClientWidthHighlight(bool on)
+{
+    m_clientWidthFlag = on;
+    viewport()->update();
+}
+
+void CListViewEx::SetTextBackgroundColor(const QColor& colour)
+{
+    m_rowBackground = colour;
+    viewport()->update();
+}
+
+void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const
+{
+    const QHeaderView* head = header();
+    const int columns = model()->columnCount(index.parent());
+    if (columns == 0) {
+        return;
+    }
+    // The highlight goes with the keyboard focus: another window active means no highlighted row.
+    const bool focus = hasFocus();
+    const bool selected =
+        focus && selectionModel() != nullptr && selectionModel()->isRowSelected(index.row(), index.parent());
+
+    const int top = option.rect.top();
+    const int height = option.rect.height();
+    const int left = head->sectionViewportPosition(0);
+    int right = left;
+    for (int column = 0; column < columns; ++column) {
+        if (!head->isSectionHidden(column)) {
+            right = std::max(right, head->sectionViewportPosition(column) + head->sectionSize(column));
+        }
+    }
+    if (m_clientWidthFlag && right < m_clientWidth) {
+        right = m_clientWidth;
+    }
+    const QRect rowRect(left, top, right - left, height);
+
+    const QPalette& colours = palette();
+    painter->save();
+    painter->fillRect(rowRect,
+                      selected ? colours.color(QPalette::Active, QPalette::Highlight) : m_rowBackground);
+    painter->setPen(selected ? colours.color(QPalette::Active, QPalette::HighlightedText)
+                             : colours.color(QPalette::Active, QPalette::Text));
+    painter->setFont(option.font);
+    for (int column = 0; column < columns; ++column) {
+        if (head->isSectionHidden(column)) {
+            continue;
+        }
+        const QRect area(head->sectionViewportPosition(column), top, head->sectionSize(column), height);
+        const QModelIndex cell = model()->index(index.row(), column, index.parent());
+        if (column == 0) {
+            DrawCell(*painter, area, cell, kLabelSpare, kLabelInset);
+        } else {
+            DrawCell(*painter, area, cell, kCellSpare, kCellInset);
+        }
+    }
+    if (focus && currentIndex().isValid() && currentIndex().row() == index.row()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rowRect;
+        frame.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+        frame.backgroundColor =
+            selected ? colours.color(QPalette::Active, QPalette::Highlight) : m_rowBackground;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, this);
+    }
+    painter->restore();
+}
+
+void CListViewEx::DrawCell(QPainter& painter, const QRect& area, const QModelIndex& index, int spare,
+                           int inset) const
+{
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty()) {
+        return;
+    }
+    bool shortened = false;
+    const QString shown = ShortenText(painter.fontMetrics(), text, area.width(), spare, &shortened);
+    Qt::Alignment alignment = Qt::AlignLeft;
+    if (!shortened) {
+        const QVariant stored = index.data(Qt::TextAlignmentRole);
+        if (stored.isValid()) {
+            alignment = stored.value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+        }
+    }
+    painter.drawText(area.adjusted(inset, 0, -inset, 0),
+                     static_cast<int>(alignment | Qt::AlignVCenter) | Qt::TextSingleLine, shown);
+}
+
+void CListViewEx::focusInEvent(QFocusEvent* event)
+{
+    QTreeView::focusInEvent(event);
+    viewport()->update();
+}
+
+void CListViewEx::focusOutEvent(QFocusEvent* event)
+{
+    QTreeView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void CListViewEx::resizeEvent(QResizeEvent* event)
+{
+    QTreeView::resizeEvent(event);
+    m_clientWidth = viewport()->width();
+}
+
+// ---- CZQL52View ----
+
+CZQL52View::CZQL52View(CZQL52Doc& document, QWidget* parent)
+    : CListViewEx(parent), m_document(document), m_data(document.GetRadioData()),
+      m_model(new CChannelListModel(this))
+{
+    setObjectName(QStringLiteral("channelListView"));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setModel(m_model);
+    CreateColumns();
+
+    connect(&m_document, &CZQL52Doc::DocumentReplaced, this, &CZQL52View::OnInitialUpdate);
+    connect(&m_document, &CZQL52Doc::DocumentChanged, this, &CZQL52View::OnUpdate);
+}
+
+CZQL52View::~CZQL52View()
+{
+    StoreColumnWidths();
+}
+
+void CZQL52View::CreateColumns()
+{
+    const ISettingsStore& settings = m_document.Settings();
+    for (int column = 0; column < channel_rows::kColumnCount; ++column) {
+        const int stored = settings.GetInt(kColumnSection, WidthValueName(column), 0);
+        header()->resizeSection(column, channel_rows::EffectiveColumnWidth(column, stored));
+    }
+}
+
+void CZQL52View::StoreColumnWidths()
+{
+    ISettingsStore& settings = m_document.Settings();
+    for (int column = 0; column < channel_rows::kColumnCount; ++column) {
+        settings.SetInt(kColumnSection, WidthValueName(column), header()->sectionSize(column));
+    }
+}
+
+void CZQL52View::BuildRow(int row)
+{
+    if (row < 0 || row >= channel_rows::kRowCount) {
+        return;
+    }
+    m_cache.at(static_cast<size_t>(row)) = channel_rows::BuildRow(m_data, row);
+}
+
+void CZQL52View::ShowRow(int row)
+{
+    if (row < 0 || row >= channel_rows::kRowCount) {
+        return;
+    }
+    m_model->SetRow(row, m_cache.at(static_cast<size_t>(row)));
+    Q_EMIT RowShown(row);
+}
+
+void CZQL52View::RefreshRow(int row)
+{
+    BuildRow(row);
+    ShowRow(row);
+}
+
+void CZQL52View::RefreshAll()
+{
+    {
+        CWaitCursor wait;
+        for (int row = 0; row < channel_rows::kRowCount; ++row) {
+            BuildRow(row);
+        }
+    }
+    for (int row = 0; row < channel_rows::kRowCount; ++row) {
+        ShowRow(row);
+    }
+}
+
+int CZQL52View::SelectedRow() const
+{
+    if (selectionModel() == nullptr) {
+        return 0;
+    }
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.constFirst().row();
+}
+
+void CZQL52View::SelectRow(int row)
+{
+    if (row < 0 || row >= channel_rows::kRowCount) {
+        return;
+    }
+    const QModelIndex index = m_model->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void CZQL52View::EditSelected()
+{
+    m_currentChannel = SelectedRow();
+    if (m_editHandler && m_editHandler(m_currentChannel)) {
+        RefreshRow(m_currentChannel);
+    }
+}
+
+void CZQL52View::ClearSelected()
+{
+    const int row = SelectedRow();
+    m_data.Execute(channel_rows::RowKeyPrefix(row) + std::string(kClearOperation));
+    RefreshRow(row);
+}
+
+void CZQL52View::OnInitialUpdate()
+{
+    SelectRow(0);
+    OnUpdate();
+}
+
+void CZQL52View::OnUpdate()
+{
+    RefreshAll();
+}
+
+QString CZQL52View::CellText(int row, int column) const
+{
+    if (row < 0 || row >= channel_rows::kRowCount || column < 0 || column >= channel_rows::kColumnCount) {
+        return QString();
+    }
+    return QString::fromStdString(m_cache.at(static_cast<size_t>(row)).at(static_cast<size_t>(column)));
+}
+
+void CZQL52View::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            EditSelected();
+            event->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Delete:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            ClearSelected();
+        }
+        break;
+    default:
+        break;
+    }
+    CListViewEx::keyPressEvent(event);
+}
+
+void CZQL52View::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        CListViewEx::mouseDoubleClickEvent(event);
+        return;
+    }
+    // Anywhere in the list, on a row or below the last one; the list's own handling is skipped.
+    EditSelected();
+    event->accept();
+}
