@@ -125,6 +125,7 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
         m_view = new CZQL52View(*m_document, m_frame.get());
         m_frame->setCentralWidget(m_view);
         m_document->AttachFrame(*m_frame);
+        m_view->AttachFrame(*m_frame);
 
         const bool opened = commandLine.fileName.isEmpty() ? m_document->OnNewDocument()
                                                            : m_document->OnOpenDocument(commandLine.fileName);

@@ -1,5 +1,6 @@
 #include "app/zql52_doc.h"
 
+#include "app/edit_history.h"
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
 #include "app/information_dialog.h"
@@ -35,6 +36,20 @@ QString TemplatePart(int index)
 QString Paragraph(const QString& first, const QString& second)
 {
     return first + QStringLiteral("\n\n") + second;
+}
+
+// "&Undo Paste\tCtrl+Z" while there is a step to name, the plain item otherwise.
+QString StepItemText(int plainId, int formatId, int stepNameId)
+{
+    return stepNameId == 0 ? LoadString(plainId) : LoadString(formatId).arg(LoadString(stepNameId));
+}
+
+// Asked for while the program is idle: a menu item keeps its text unless it really changes.
+void SetItemText(QAction& action, const QString& text)
+{
+    if (action.text() != text) {
+        action.setText(text);
+    }
 }
 
 } // namespace
@@ -80,6 +95,8 @@ CZQL52Doc::CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* pare
     m_session->SetPort(
         static_cast<unsigned>(m_settings.GetInt(settings::kCommPort, settings::kPortNumber, 1)));
     m_data->Initialize();
+    m_history = std::make_unique<CEditHistory>(*m_data);
+    RememberSavedImage();
 }
 
 CZQL52Doc::~CZQL52Doc()
@@ -117,6 +134,18 @@ void CZQL52Doc::InstallCommands()
                 action.setChecked(m_session->GetPort() == port);
             });
     }
+    frame.SetCommandHandler(
+        cmd::kEditUndo, [this] { Undo(); },
+        [this](QAction& action) {
+            action.setEnabled(CanUndo());
+            SetItemText(action, StepItemText(ids::kItemUndo, ids::kUndoFormat, m_history->UndoNameId()));
+        });
+    frame.SetCommandHandler(
+        cmd::kEditRedo, [this] { Redo(); },
+        [this](QAction& action) {
+            action.setEnabled(CanRedo());
+            SetItemText(action, StepItemText(ids::kItemRedo, ids::kRedoFormat, m_history->RedoNameId()));
+        });
     frame.SetCommandHandler(cmd::kCloneRead, [this] { CloneRead(); });
     frame.SetCommandHandler(cmd::kCloneWrite, [this] { CloneWrite(); });
     frame.SetCommandHandler(cmd::kCloneInformation, [this] { CloneInformation(); });
@@ -153,6 +182,78 @@ bool CZQL52Doc::IsModified()
 void CZQL52Doc::SetModifiedFlag(bool modified)
 {
     m_modified = modified;
+}
+
+void CZQL52Doc::RecordEdit(int nameId, const std::function<void()>& change)
+{
+    const std::string before = m_history->CurrentImage();
+    change();
+    m_history->Push(nameId, before, m_history->CurrentImage());
+    RefreshCommandUi();
+}
+
+bool CZQL52Doc::CanUndo() const
+{
+    return m_history->CanUndo();
+}
+
+bool CZQL52Doc::CanRedo() const
+{
+    return m_history->CanRedo();
+}
+
+void CZQL52Doc::Undo()
+{
+    bool undone = false;
+    {
+        CWaitCursor wait;
+        undone = m_history->Undo();
+    }
+    if (undone) {
+        SyncModifiedWithSavedImage();
+        Q_EMIT DocumentChanged();
+        RefreshCommandUi();
+    }
+}
+
+void CZQL52Doc::Redo()
+{
+    bool redone = false;
+    {
+        CWaitCursor wait;
+        redone = m_history->Redo();
+    }
+    if (redone) {
+        SyncModifiedWithSavedImage();
+        Q_EMIT DocumentChanged();
+        RefreshCommandUi();
+    }
+}
+
+void CZQL52Doc::RefreshCommandUi()
+{
+    // A key pressed at once (Delete, then Ctrl+Z) must find Undo enabled already: the idle update may
+    // not have come yet.
+    if (m_frame) {
+        m_frame->UpdateCommandUi();
+    }
+}
+
+void CZQL52Doc::RememberSavedImage()
+{
+    m_savedImage = m_history->CurrentImage();
+}
+
+void CZQL52Doc::SyncModifiedWithSavedImage()
+{
+    // Both marks go: the flag a clone read sets, and the radio data's edit flag, which stays on once an
+    // edit has been seen.
+    if (m_history->CurrentImage() == m_savedImage) {
+        m_modified = false;
+        m_data->SetEdited(false);
+    } else {
+        m_modified = true;
+    }
 }
 
 void CZQL52Doc::SetPathName(const QString& path)
@@ -198,6 +299,9 @@ bool CZQL52Doc::OnNewDocument()
         m_data->Initialize();
     }
     m_modified = false;
+    m_history->Clear();
+    RememberSavedImage();
+    RefreshCommandUi();
     SetPathName(QString());
     Q_EMIT DocumentReplaced();
     return true;
@@ -222,6 +326,9 @@ bool CZQL52Doc::OnOpenDocument(const QString& path)
         return false;
     }
     m_modified = false;
+    m_history->Clear();
+    RememberSavedImage();
+    RefreshCommandUi();
     SetPathName(path);
     Q_EMIT DocumentReplaced();
     return true;
@@ -243,6 +350,7 @@ bool CZQL52Doc::OnSaveDocument(const QString& path)
         return false;
     }
     m_modified = false;
+    RememberSavedImage();
     SetPathName(path);
     return true;
 }
@@ -374,10 +482,10 @@ void CZQL52Doc::CloneRead()
     }
     CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
     int outcome = clone_outcome::kSuccess;
-    {
+    RecordEdit(ids::kStepCloneRead, [&commands, &outcome] {
         CWaitCursor wait;
         outcome = commands.Read();
-    }
+    });
     if (outcome == clone_outcome::kSuccess) {
         m_modified = true;
         Q_EMIT DocumentChanged();

@@ -6,9 +6,12 @@
 #include <QPointer>
 #include <QString>
 #include <QTemporaryFile>
+#include <functional>
 #include <memory>
+#include <string>
 
 class CCloneSession;
+class CEditHistory;
 class CGuiCloneHost;
 class CL52RadioData;
 class CMainFrame;
@@ -22,7 +25,10 @@ class QAction;
 // confirmations, sounds, status texts and message boxes.
 //
 // Views learn of changes through two signals: DocumentReplaced after New and Open (select row 0 and rebuild
-// everything), DocumentChanged after a clone read (rebuild, keep the selection).
+// everything), DocumentChanged after a clone read, an undo or a redo (rebuild, keep the selection).
+//
+// Every change made through the program is one step of undo and redo. Undoing or redoing back to the image
+// of the last New, Open or Save makes the document unmodified again.
 class CZQL52Doc : public QObject
 {
     Q_OBJECT
@@ -70,6 +76,14 @@ public:
     bool FileSaveAs();
     void OpenRecentFile(const QString& path);
 
+    // Runs a change made through the program as one undo step, named by the string-table identifier.
+    void RecordEdit(int nameId, const std::function<void()>& change);
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void Undo();
+    void Redo();
+    CEditHistory& History() { return *m_history; }
+
     // COM Port menu.
     void SetPort(unsigned port);
     unsigned GetPort() const;
@@ -88,6 +102,9 @@ Q_SIGNALS:
 
 private:
     void InstallCommands();
+    void RefreshCommandUi();
+    void RememberSavedImage();
+    void SyncModifiedWithSavedImage();
     void SetPathName(const QString& path);
     void ReportOutcome(ECloneCommand command, int outcome);
     void ShowStatus(const QString& text);
@@ -102,6 +119,9 @@ private:
     QTemporaryFile m_cloneFile;
     std::unique_ptr<CGuiCloneHost> m_host;
     std::unique_ptr<CCloneSession> m_session;
+    std::unique_ptr<CEditHistory> m_history;
+    // The image as last created, opened or saved.
+    std::string m_savedImage;
     QString m_path;
     bool m_modified = false;
     QAction* m_portDevicesAction = nullptr;

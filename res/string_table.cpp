@@ -290,6 +290,20 @@ constexpr SStringEntry kStrings[] = {
     {ids::kSetupDevicesButton, "&Devices..."},
     {ids::kDetectedDeviceFormat, "%1 - %2"},
     {ids::kInformationSeparator, ":"},
+
+    {ids::kUndoFormat, "&Undo %1\tCtrl+Z"},
+    {ids::kRedoFormat, "&Redo %1\tCtrl+Y"},
+    {ids::kStepEditMemory, "Edit Memory"},
+    {ids::kStepPaste, "Paste"},
+    {ids::kStepClear, "Clear"},
+    {ids::kStepDelete, "Delete"},
+    {ids::kStepInsert, "Insert"},
+    {ids::kStepCommonSetting, "Common Setting"},
+    {ids::kStepDtmfAutoDial, "DTMF AutoDial"},
+    {ids::kStepCloneRead, "Read <- TR"},
+
+    {ids::kDtmfMemoryFormat, "D%1"},
+    {ids::kDtmfLineFormat, "%1  %2"},
 };
 
 constexpr bool IsStrictlyAscending()

@@ -243,4 +243,22 @@ inline constexpr int kSetupDevicesButton = 61423;
 // "%1": device path, "%2": what the system says the device is.
 inline constexpr int kDetectedDeviceFormat = 61424;
 inline constexpr int kInformationSeparator = 61425;
+
+// Undo and redo. "&Undo %1\tCtrl+Z", "&Redo %1\tCtrl+Y": the name of the step.
+inline constexpr int kUndoFormat = 61440;
+inline constexpr int kRedoFormat = 61441;
+// Names of the steps.
+inline constexpr int kStepEditMemory = 61442;
+inline constexpr int kStepPaste = 61443;
+inline constexpr int kStepClear = 61444;
+inline constexpr int kStepDelete = 61445;
+inline constexpr int kStepInsert = 61446;
+inline constexpr int kStepCommonSetting = 61447;
+inline constexpr int kStepDtmfAutoDial = 61448;
+inline constexpr int kStepCloneRead = 61449;
+
+// DTMF Autodial dialog: "D%1" names a memory by its number; "%1  %2" is a memory list line, the name
+// and the digits.
+inline constexpr int kDtmfMemoryFormat = 61500;
+inline constexpr int kDtmfLineFormat = 61501;
 } // namespace ids

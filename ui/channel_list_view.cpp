@@ -2,11 +2,14 @@
 
 #include "app/wait_cursor.h"
 #include "app/zql52_doc.h"
+#include "channels/dialogs/edit_memory_dlg.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
+#include "ui/channel_commands.h"
 
 #include <QAbstractTableModel>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -21,7 +24,6 @@ namespace {
 
 constexpr std::string_view kColumnSection = "Column";
 constexpr std::string_view kWidthPrefix = "Width";
-constexpr std::string_view kClearOperation = "CLEAR";
 const char* const kEllipsis = "...";
 
 std::string WidthValueName(int column)
@@ -133,6 +135,11 @@ private:
 
 // ---- CListViewEx ----
 
+namespace {
+constexpr qreal kListPointSize = 8.0;
+} // namespace
+
+
 CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent)
 {
     setRootIsDecorated(false);
@@ -153,6 +160,14 @@ CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent)
     // Clicking a header neither sorts nor selects anything.
     header()->setSectionsClickable(false);
     header()->setMinimumSectionSize(channel_rows::kMinColumnWidth);
+
+    // The default and stored column widths count on a compact list font: at the desktop's usual
+    // 9 or 10 points a frequency such as 1295.0000 no longer fits its 70-pixel column.
+    QFont listFont = font();
+    if (listFont.pointSizeF() > kListPointSize) {
+        listFont.setPointSizeF(kListPointSize);
+        setFont(listFont);
+    }
 
     m_rowBackground = palette().color(QPalette::Base);
     m_fullRow = true;
@@ -294,12 +309,16 @@ void CListViewEx::resizeEvent(QResizeEvent* event)
 
 CZQL52View::CZQL52View(CZQL52Doc& document, QWidget* parent)
     : CListViewEx(parent), m_document(document), m_data(document.GetRadioData()),
-      m_model(new CChannelListModel(this))
+      m_model(new CChannelListModel(this)), m_commands(std::make_unique<CChannelCommands>(*this, document))
 {
     setObjectName(QStringLiteral("channelListView"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setModel(m_model);
     CreateColumns();
+    m_editHandler = [this](int row) {
+        CEditMemoryDlg dialog(m_data, row, window());
+        return dialog.exec() == QDialog::Accepted;
+    };
 
     connect(&m_document, &CZQL52Doc::DocumentReplaced, this, &CZQL52View::OnInitialUpdate);
     connect(&m_document, &CZQL52Doc::DocumentChanged, this, &CZQL52View::OnUpdate);
@@ -308,6 +327,11 @@ CZQL52View::CZQL52View(CZQL52Doc& document, QWidget* parent)
 CZQL52View::~CZQL52View()
 {
     StoreColumnWidths();
+}
+
+void CZQL52View::AttachFrame(CMainFrame& frame)
+{
+    m_commands->AttachFrame(frame);
 }
 
 void CZQL52View::CreateColumns()
@@ -385,16 +409,20 @@ void CZQL52View::SelectRow(int row)
 void CZQL52View::EditSelected()
 {
     m_currentChannel = SelectedRow();
-    if (m_editHandler && m_editHandler(m_currentChannel)) {
+    if (!m_editHandler) {
+        return;
+    }
+    bool confirmed = false;
+    m_document.RecordEdit(ids::kStepEditMemory,
+                          [this, &confirmed] { confirmed = m_editHandler(m_currentChannel); });
+    if (confirmed) {
         RefreshRow(m_currentChannel);
     }
 }
 
 void CZQL52View::ClearSelected()
 {
-    const int row = SelectedRow();
-    m_data.Execute(channel_rows::RowKeyPrefix(row) + std::string(kClearOperation));
-    RefreshRow(row);
+    m_commands->Clear();
 }
 
 void CZQL52View::OnInitialUpdate()
@@ -446,5 +474,26 @@ void CZQL52View::mouseDoubleClickEvent(QMouseEvent* event)
     }
     // Anywhere in the list, on a row or below the last one; the list's own handling is skipped.
     EditSelected();
+    event->accept();
+}
+
+void CZQL52View::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right-click first selects the row under the mouse; below the last row the selection stays.
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex index = indexAt(event->pos());
+        if (index.isValid()) {
+            SelectRow(index.row());
+        }
+    }
+    QPoint where = event->globalPos();
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        // From the keyboard: under the selected row rather than wherever the mouse happens to be.
+        const QRect row = visualRect(m_model->index(SelectedRow(), 0));
+        if (row.isValid() && viewport()->rect().intersects(row)) {
+            where = viewport()->mapToGlobal(row.bottomLeft());
+        }
+    }
+    m_commands->ShowContextMenu(where);
     event->accept();
 }

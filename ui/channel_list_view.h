@@ -7,8 +7,11 @@
 #include <QTreeView>
 #include <array>
 #include <functional>
+#include <memory>
 
+class CChannelCommands;
 class CChannelListModel;
+class CMainFrame;
 class CRadioData;
 class CZQL52Doc;
 class QFontMetrics;
@@ -64,19 +67,24 @@ private:
 // P0A to P9B, call channels) with one column per channel field; every cell is an answer of the radio data
 // to a channel command, kept in a cache of texts from which the list's items are set. Enter and a
 // double-click edit the selected row, Delete clears it. The column widths are kept in the settings
-// ("Column"/"Width0" to "Width10").
+// ("Column"/"Width0" to "Width10"). The view carries the channel editing commands (its menu, toolbar and
+// context-menu commands) and runs each change as one undo step of the document.
 class CZQL52View : public CListViewEx
 {
     Q_OBJECT
 
 public:
-    // Runs the Edit Memory dialog for the row; true when the user confirmed it, so the row is rebuilt.
+    // Runs the Edit Memory dialog for the row; true when the user confirmed it, so the row is rebuilt. The
+    // view starts with a handler that runs the program's Edit Memory dialog.
     using EditHandler = std::function<bool(int row)>;
 
     explicit CZQL52View(CZQL52Doc& document, QWidget* parent = nullptr);
     ~CZQL52View() override;
 
     CZQL52Doc& GetDocument() { return m_document; }
+    CChannelCommands& Commands() { return *m_commands; }
+    // Hands the channel editing commands to the frame's menus, toolbar and accelerators.
+    void AttachFrame(CMainFrame& frame);
 
     // Computes the row's 11 cell texts into the cache.
     void BuildRow(int row);
@@ -93,7 +101,8 @@ public:
     // The row last opened for editing.
     int GetCurrentChannel() const { return m_currentChannel; }
     void EditSelected();
-    // The Clear command on the selected row: the channel table refuses what it cannot clear.
+    // The Clear action on the selected row, without asking whether Clear is enabled: the channel table
+    // refuses what it cannot clear.
     void ClearSelected();
 
     void SetEditHandler(EditHandler handler) { m_editHandler = std::move(handler); }
@@ -113,6 +122,7 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void CreateColumns();
@@ -124,4 +134,5 @@ private:
     std::array<channel_rows::Cells, channel_rows::kRowCount> m_cache;
     int m_currentChannel = 0;
     EditHandler m_editHandler;
+    std::unique_ptr<CChannelCommands> m_commands;
 };
