@@ -162,12 +162,14 @@ CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent)
     header()->setMinimumSectionSize(channel_rows::kMinColumnWidth);
 
     // The default and stored column widths count on a compact list font: at the desktop's usual
-    // 9 or 10 points a frequency such as 1295.0000 no longer fits its 70-pixel column.
+    // 9 or 10 points, or in a wide face, a frequency such as 1295.0000 no longer fits its 70-pixel
+    // column.
     QFont listFont = font();
     if (listFont.pointSizeF() > kListPointSize) {
         listFont.setPointSizeF(kListPointSize);
-        setFont(listFont);
     }
+    listFont.setStretch(QFont::SemiCondensed);
+    setFont(listFont);
 
     m_rowBackground = palette().color(QPalette::Base);
     m_fullRow = true;
