@@ -24,6 +24,22 @@ std::string ValueOf(const CCommandCursor& cursor)
     return cursor.Rest('=', 1);
 }
 
+// Both selections answer alike: a position with "ByNumber", the entry's text otherwise.
+template <typename Selection> std::string ExecuteSelection(Selection& selection, CCommandCursor& cursor)
+{
+    const ESelector selector = ParseSelector(cursor);
+    const std::string value = ValueOf(cursor);
+    if (!value.empty()) {
+        long long number = 0;
+        if (selector != ESelector::ByNumber) {
+            selection.SelectByText(value);
+        } else if (ParseDecimal(value, number)) {
+            selection.Select(ClampToInt(number));
+        }
+    }
+    return selector == ESelector::ByNumber ? std::to_string(selection.GetPosition()) : selection.GetText();
+}
+
 } // namespace
 
 // ---- CCodeList / CCodeSelection ----
@@ -114,17 +130,7 @@ std::string CCodeSelection::GetText() const
 
 std::string CCodeSelection::Execute(CCommandCursor& cursor)
 {
-    const ESelector selector = ParseSelector(cursor);
-    const std::string value = ValueOf(cursor);
-    if (!value.empty()) {
-        long long number = 0;
-        if (selector != ESelector::ByNumber) {
-            SelectByText(value);
-        } else if (ParseDecimal(value, number)) {
-            Select(ClampToInt(number));
-        }
-    }
-    return selector == ESelector::ByNumber ? std::to_string(m_position) : GetText();
+    return ExecuteSelection(*this, cursor);
 }
 
 // ---- CIndexList / CIndexSelection ----
@@ -197,17 +203,7 @@ std::string CIndexSelection::GetText() const
 
 std::string CIndexSelection::Execute(CCommandCursor& cursor)
 {
-    const ESelector selector = ParseSelector(cursor);
-    const std::string value = ValueOf(cursor);
-    if (!value.empty()) {
-        long long number = 0;
-        if (selector != ESelector::ByNumber) {
-            SelectByText(value);
-        } else if (ParseDecimal(value, number)) {
-            Select(ClampToInt(number));
-        }
-    }
-    return selector == ESelector::ByNumber ? std::to_string(m_position) : GetText();
+    return ExecuteSelection(*this, cursor);
 }
 
 // ---- CNameText ----

@@ -1,5 +1,6 @@
 #include "channels/dialogs/edit_memory_dlg.h"
 
+#include "channels/channel_record.h"
 #include "channels/channel_rows.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
@@ -64,17 +65,6 @@ constexpr int kDuplexPlusIndex = 2;
 // Only the European versions have the narrow FM mode.
 constexpr std::array<std::string_view, 5> kNarrowFmCountries = {"EUR", "UK", "DEN", "ITA", "FRA"};
 
-// The entries of the tone and tuning step lists are the channel's own value words, in the channel
-// table's order, so a list's text can be sent back as it is.
-constexpr std::array<std::string_view, 50> kTones = {
-    "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
-    "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
-    "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
-    "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
-    "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
-constexpr std::array<std::string_view, 9> kTuningSteps = {"5k",  "10k", "12.5k", "15k", "20k",
-                                                          "25k", "30k", "50k",   "100k"};
-
 QString FromStd(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -101,10 +91,25 @@ void SelectText(QComboBox* list, const QString& text)
     list->setCurrentIndex(list->findText(text, Qt::MatchFixedString));
 }
 
-template <size_t N> void AddEntries(QComboBox* list, const std::array<std::string_view, N>& entries)
+// The list entries are the channel's own value words in the channel table's order, taken from the
+// table's lists, so a list's text can be sent back as it is.
+const SChannelValueLists& ChannelLists()
 {
-    for (std::string_view entry : entries) {
-        list->addItem(FromStd(entry));
+    static const SChannelValueLists lists;
+    return lists;
+}
+
+void AddEntries(QComboBox* list, const CCodeList& entries)
+{
+    for (int i = 0; i < entries.Count(); ++i) {
+        list->addItem(FromStd(entries.Text(i)));
+    }
+}
+
+void AddEntries(QComboBox* list, const CIndexList& entries)
+{
+    for (int i = entries.Lo(); i <= entries.Hi(); ++i) {
+        list->addItem(FromStd(entries.Text(i)));
     }
 }
 
@@ -157,9 +162,9 @@ void CEditMemoryDlg::CreateControls()
     m_tone = makeRadio("radioTone", ids::kEditToneTone);
     m_tsql = makeRadio("radioTsql", ids::kEditToneTsql);
     m_repeaterTone = makeList("comboRepeaterTone");
-    AddEntries(m_repeaterTone, kTones);
+    AddEntries(m_repeaterTone, ChannelLists().tones);
     m_tsqlTone = makeList("comboTsqlTone");
-    AddEntries(m_tsqlTone, kTones);
+    AddEntries(m_tsqlTone, ChannelLists().tones);
 
     m_fm = makeRadio("radioFm", ids::kEditModeFm);
     m_am = makeRadio("radioAm", ids::kEditModeAm);
@@ -173,7 +178,7 @@ void CEditMemoryDlg::CreateControls()
     m_tuningStepLabel->setObjectName(QStringLiteral("labelTuningStep"));
     m_tuningStepLabel->hide();
     m_tuningStep = makeList("comboTuningStep");
-    AddEntries(m_tuningStep, kTuningSteps);
+    AddEntries(m_tuningStep, ChannelLists().tuningStep);
     m_tuningStepLabel->setBuddy(m_tuningStep);
     m_tuningStep->hide();
 
