@@ -1,5 +1,6 @@
 #include "app/about_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "res/icons.h"
 #include "res/load_string.h"
 
@@ -35,11 +36,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     version->setObjectName(QStringLiteral("aboutVersion"));
     version->setTextFormat(Qt::PlainText);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(LoadString(ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::Ok);
 
     auto* text = new QVBoxLayout;
     text->addWidget(version);

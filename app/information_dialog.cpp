@@ -1,5 +1,6 @@
 #include "app/information_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "res/load_string.h"
 
 #include <QDialogButtonBox>
@@ -47,11 +48,7 @@ CInformationDlg::CInformationDlg(QWidget* parent)
     grid->addWidget(m_comment, 1, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(LoadString(ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::Ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -1,5 +1,6 @@
 #include "app/initial_setup_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "app/gui_clone_host.h"
 #include "app/message_box.h"
 #include "app/port_devices_dialog.h"
@@ -92,14 +93,7 @@ CInitialSetupDlg::CInitialSetupDlg(ISettingsStore& settings, CCloneSession& sess
     m_status->setObjectName(QStringLiteral("statusText"));
     m_status->setTextFormat(Qt::PlainText);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(LoadString(ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(LoadString(ids::kButtonCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CInitialSetupDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CInitialSetupDlg::reject);
+    QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::OkCancel);
 
     auto* fields = new QGridLayout;
     fields->addWidget(portLabel, 0, 0);

@@ -1,5 +1,6 @@
 #include "app/port_devices_dialog.h"
 
+#include "app/dialog_buttons.h"
 #include "clone/port_map.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
@@ -56,14 +57,7 @@ CPortDevicesDlg::CPortDevicesDlg(ISettingsStore& settings, QWidget* parent)
         form->addRow(label, combo);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(LoadString(ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(LoadString(ids::kButtonCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::OkCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);

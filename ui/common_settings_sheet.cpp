@@ -1,5 +1,6 @@
 #include "ui/common_settings_sheet.h"
 
+#include "app/dialog_buttons.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
 
@@ -406,15 +407,7 @@ CFixedFontPropertySheet::CFixedFontPropertySheet(const QString& caption, QWidget
     m_font.setPixelSize(kFontPixelHeight);
     m_font.setItalic(true);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->setObjectName(QStringLiteral("sheetButtons"));
-    QPushButton* ok = buttons->addButton(LoadString(ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(LoadString(ids::kButtonCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CFixedFontPropertySheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CFixedFontPropertySheet::reject);
+    QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::OkCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);

@@ -1,5 +1,6 @@
 #include "channels/dialogs/dtmf_autodial_dlg.h"
 
+#include "app/dialog_buttons.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
 
@@ -106,15 +107,7 @@ void CDtmfAutodialDlg::LayOut()
     auto* speedLayout = new QVBoxLayout(speedBox);
     speedLayout->addWidget(m_speed);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    QPushButton* ok = buttons->addButton(LoadString(ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(LoadString(ids::kButtonCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDtmfAutodialDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDtmfAutodialDlg::reject);
+    QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::OkCancel, Qt::Vertical);
 
     auto* memories = new QVBoxLayout;
     memories->addWidget(m_memories, 1);

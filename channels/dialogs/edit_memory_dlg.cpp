@@ -1,5 +1,6 @@
 #include "channels/dialogs/edit_memory_dlg.h"
 
+#include "app/dialog_buttons.h"
 #include "channels/channel_record.h"
 #include "channels/channel_rows.h"
 #include "core/command_text.h"
@@ -232,15 +233,7 @@ void CEditMemoryDlg::LayOut()
     modes->addWidget(m_narrowFm);
     modes->addStretch(1);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->setObjectName(QStringLiteral("buttonBox"));
-    QPushButton* ok = buttons->addButton(LoadString(ids::kButtonOk), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(LoadString(ids::kButtonCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CEditMemoryDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CEditMemoryDlg::reject);
+    QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::OkCancel, Qt::Vertical);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(fields);
