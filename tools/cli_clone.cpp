@@ -97,6 +97,7 @@ private:
 struct SCloneSetup
 {
     std::unique_ptr<ISettingsStore> settings;
+    std::unique_ptr<ISettingsStore> portMap;
     std::unique_ptr<CL52RadioData> data;
     CTerminalHost host;
     std::unique_ptr<CCloneSession> session;
@@ -140,9 +141,8 @@ bool Prepare(const SArguments& arguments, SCloneSetup& setup)
     setup.data->Initialize();
     setup.session = std::make_unique<CCloneSession>(&setup.host);
     // Slot names resolve through the stored mapping even with --profile's in-memory store.
-    static std::unique_ptr<ISettingsStore> stored;
-    stored = OpenSettings(SArguments{});
-    setup.session->SetPortMap(stored.get());
+    setup.portMap = OpenSettings(SArguments{});
+    setup.session->SetPortMap(setup.portMap.get());
     setup.session->SetDevice(*port);
     setup.session->SetReadTotal(177);
     setup.exchangeFile = MakeExchangeFile();
