@@ -38,5 +38,8 @@ int RunInfo(int argc, char** argv);
 int RunRead(int argc, char** argv);
 int RunWrite(int argc, char** argv);
 int RunSim(int argc, char** argv);
+int RunSort(int argc, char** argv);
+int RunCompact(int argc, char** argv);
+int RunFill(int argc, char** argv);
 
 } // namespace cli

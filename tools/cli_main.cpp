@@ -23,6 +23,12 @@ int main(int argc, char** argv)
     if (std::strcmp(command, "write") == 0) {
         return cli::RunWrite(argc, argv);
     }
+    if (std::strcmp(command, "sort") == 0) {
+        return cli::RunSort(argc, argv);
+    }
+    if (std::strcmp(command, "compact") == 0) {
+        return cli::RunCompact(argc, argv);
+    }
     if (std::strcmp(command, "sim") == 0) {
         return cli::RunSim(argc, argv);
     }

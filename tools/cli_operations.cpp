@@ -1,0 +1,187 @@
+#include "channels/channel_rows.h"
+#include "core/command_text.h"
+#include "core/radio_data.h"
+#include "operations/channel_operations.h"
+#include "tools/cli_common.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kSortUsage =
+    "usage: zql52-cli sort [--profile D,L,F] [--by frequency|name|tone] [--range A-B] FILE --output OUT\n"
+    "  Sorts the memory channels in use by frequency (the default), by name, or by tone and then\n"
+    "  frequency; blank channels go to the end of the range. Channels with equal keys keep their order.\n"
+    "  --range A-B  memory channels A to B (0-99; the default is all of them)\n";
+
+constexpr const char* kCompactUsage =
+    "usage: zql52-cli compact [--profile D,L,F] [--range A-B] FILE --output OUT\n"
+    "  Closes the gaps between the memory channels in use, keeping their order; blank channels go to\n"
+    "  the end of the range.\n"
+    "  --range A-B  memory channels A to B (0-99; the default is all of them)\n";
+
+struct SRange
+{
+    int first = CChannelOperations::kFirstMemory;
+    int last = CChannelOperations::kLastMemory;
+};
+
+bool ParseMemoryNumber(const std::string& text, int& number)
+{
+    long long value = 0;
+    size_t used = 0;
+    if (text.empty() || !ParseDecimal(text, value, &used) || used != text.size() || text.front() == '-' ||
+        text.front() == '+' || value < CChannelOperations::kFirstMemory ||
+        value > CChannelOperations::kLastMemory) {
+        return false;
+    }
+    number = static_cast<int>(value);
+    return true;
+}
+
+// "A-B" with memory channel numbers 0-99 (or 00-99), A not after B.
+bool ParseRange(const SArguments& arguments, SRange& range)
+{
+    const auto text = arguments.Option("--range");
+    if (!text) {
+        return true;
+    }
+    if (text->find('-') == std::string::npos || !ParseMemoryNumber(TextToken(*text, "-", 0), range.first) ||
+        !ParseMemoryNumber(TextRest(*text, "-", 1), range.last) || range.first > range.last) {
+        std::fprintf(stderr,
+                     "zql52-cli: --range wants A-B, memory channels from 0 to 99 with A not after B\n");
+        return false;
+    }
+    return true;
+}
+
+int UsageOf(const char* usage, bool asked)
+{
+    std::fputs(usage, asked ? stdout : stderr);
+    return asked ? 0 : kExitUsage;
+}
+
+// One clone data file in, one out, with a range of memory channels: what sort, compact and fill share.
+class CFileOperation
+{
+public:
+    CFileOperation(const char* usage, std::vector<std::string> withValue)
+        : m_usage(usage), m_withValue(std::move(withValue))
+    {
+        m_withValue.insert(m_withValue.end(), {"--profile", "--range", "--output"});
+    }
+
+    // Returns an exit code when the command ends here (a usage error, --help), else -1. FILE is the
+    // first positional word; `maxPositionals` of 0 takes any number.
+    int Parse(int argc, char** argv, size_t minPositionals, size_t maxPositionals)
+    {
+        if (!ParseArguments(argc, argv, 2, m_withValue, {"--help"}, m_arguments)) {
+            return UsageOf(m_usage, false);
+        }
+        if (m_arguments.Option("--help")) {
+            return UsageOf(m_usage, true);
+        }
+        const size_t count = m_arguments.positional.size();
+        if (count < minPositionals || (maxPositionals > 0 && count > maxPositionals) ||
+            !m_arguments.Option("--output") || !ParseRange(m_arguments, m_range)) {
+            return UsageOf(m_usage, false);
+        }
+        m_settings = OpenSettings(m_arguments);
+        return m_settings ? -1 : UsageOf(m_usage, false);
+    }
+
+    // Reads FILE; the exit code for a file that cannot be read, else -1.
+    int Load()
+    {
+        m_data = std::make_unique<CL52RadioData>(m_settings.get());
+        m_data->Initialize();
+        const std::string& file = m_arguments.positional.front();
+        if (const std::string result = m_data->OpenDocument(file); result != answer::kOk) {
+            std::fprintf(stderr, "zql52-cli: cannot read %s: %s\n", file.c_str(), result.c_str());
+            return kExitFileError;
+        }
+        return -1;
+    }
+
+    // Saves the document to --output; the exit code for a file that cannot be written, else 0.
+    int Save()
+    {
+        const std::string output = *m_arguments.Option("--output");
+        if (const std::string result = m_data->SaveDocument(output); result != answer::kOk) {
+            std::fprintf(stderr, "zql52-cli: cannot write %s: %s\n", output.c_str(), result.c_str());
+            return kExitFileError;
+        }
+        return 0;
+    }
+
+    const SArguments& Arguments() const { return m_arguments; }
+    const SRange& Range() const { return m_range; }
+    CRadioData& Data() { return *m_data; }
+
+private:
+    const char* m_usage;
+    std::vector<std::string> m_withValue;
+    SArguments m_arguments;
+    SRange m_range;
+    std::unique_ptr<ISettingsStore> m_settings;
+    std::unique_ptr<CL52RadioData> m_data;
+};
+
+std::string RangeText(const SRange& range)
+{
+    return channel_rows::RowLabel(range.first, true) + "-" + channel_rows::RowLabel(range.last, true);
+}
+
+void ReportChanged(const char* what, const SRange& range, const SOperationResult& result)
+{
+    std::fprintf(stderr, "%s %s: %zu row%s changed\n", what, RangeText(range).c_str(),
+                 result.changedRows.size(), result.changedRows.size() == 1 ? "" : "s");
+}
+
+} // namespace
+
+int RunSort(int argc, char** argv)
+{
+    CFileOperation operation(kSortUsage, {"--by"});
+    if (const int code = operation.Parse(argc, argv, 1, 1); code >= 0) {
+        return code;
+    }
+    ESortKey key = ESortKey::Frequency;
+    const std::string by = operation.Arguments().Option("--by").value_or("frequency");
+    if (EqualsNoCase(by, "name")) {
+        key = ESortKey::Name;
+    } else if (EqualsNoCase(by, "tone")) {
+        key = ESortKey::ToneThenFrequency;
+    } else if (!EqualsNoCase(by, "frequency")) {
+        std::fprintf(stderr, "zql52-cli sort: --by wants frequency, name or tone\n");
+        return UsageOf(kSortUsage, false);
+    }
+    if (const int code = operation.Load(); code >= 0) {
+        return code;
+    }
+    const SRange& range = operation.Range();
+    const SOperationResult result = CChannelOperations(operation.Data()).Sort(range.first, range.last, key);
+    ReportChanged("sorted", range, result);
+    return operation.Save();
+}
+
+int RunCompact(int argc, char** argv)
+{
+    CFileOperation operation(kCompactUsage, {});
+    if (const int code = operation.Parse(argc, argv, 1, 1); code >= 0) {
+        return code;
+    }
+    if (const int code = operation.Load(); code >= 0) {
+        return code;
+    }
+    const SRange& range = operation.Range();
+    const SOperationResult result = CChannelOperations(operation.Data()).Compact(range.first, range.last);
+    ReportChanged("compacted", range, result);
+    return operation.Save();
+}
+
+} // namespace cli
