@@ -1,0 +1,586 @@
+#include "operations/channel_fields.h"
+
+#include "channels/channel_record.h"
+#include "channels/channel_rows.h"
+#include "core/command_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::array<std::string_view, 9> kFieldNames = {"Frequency", "Duplex",    "Offset", "Name", "Tone",
+                                                         "rToneFreq", "cToneFreq", "Mode",   "Skip"};
+
+// Channel command keys and the value words the channel answers.
+constexpr std::string_view kAppear = "APPEAR";
+constexpr std::string_view kFrequencyHertz = "FREQUENCY.ByNumber";
+constexpr std::string_view kOffset = "REPEATER_FREQUENCY";
+constexpr std::string_view kOffsetHertz = "REPEATER_FREQUENCY.ByNumber";
+constexpr std::string_view kDuplex = "DUPLEX_SELECTION";
+constexpr std::string_view kToneMode = "TONE_SELECTION";
+constexpr std::string_view kRepeaterTone = "REPEATER_TONE_FREQUENCY";
+constexpr std::string_view kTsqlTone = "TSQL_FREQUENCY";
+constexpr std::string_view kTuningStep = "TUNING_STEP_SELECTION";
+constexpr std::string_view kName = "NAME";
+constexpr std::string_view kMode = "MODE";
+constexpr std::string_view kSkip = "SKIP";
+constexpr std::string_view kHeal = "HEAL";
+constexpr std::string_view kIsLegal = "ISLEGAL";
+
+constexpr std::string_view kDupMinus = "Dup-";
+constexpr std::string_view kDupPlus = "Dup+";
+constexpr std::string_view kToneTone = "TONE";
+constexpr std::string_view kToneTsql = "TSQL";
+constexpr std::string_view kModeFm = "FM";
+constexpr std::string_view kModeAm = "AM";
+constexpr std::string_view kModeWideFm = "Wide FM";
+constexpr std::string_view kModeNarrowFm = "FM Narrow";
+
+// Exchange words.
+constexpr std::string_view kXDupMinus = "-";
+constexpr std::string_view kXDupPlus = "+";
+constexpr std::string_view kXTone = "Tone";
+constexpr std::string_view kXTsql = "TSQL";
+constexpr std::string_view kXWfm = "WFM";
+constexpr std::string_view kXNfm = "NFM";
+constexpr std::string_view kXSkip = "S";
+constexpr std::string_view kXProgramSkip = "P";
+
+// What the Edit Memory dialog offers for a blank channel. An empty NAME value would leave the old
+// name, so a blank is sent to clear it.
+constexpr std::string_view kBlankOffset = "0.0000";
+constexpr std::string_view kBlankTone = "88.5";
+constexpr std::string_view kBlankTuningStep = "5k";
+constexpr std::string_view kBlankName = " ";
+
+constexpr int32_t kHertzPerMegahertz = 1'000'000;
+constexpr int32_t kMaxMegahertz = 2000;
+constexpr size_t kNameLength = 6;
+
+// A character that no name may hold: a non-ASCII character becomes one blank, not one per byte.
+constexpr char kForeignCharacter = '?';
+
+std::string KeyPrefix(const CChannelId& channel)
+{
+    std::string prefix = "CH.";
+    prefix += CChannelId::kKindNames[static_cast<size_t>(channel.GetKind())];
+    prefix += '.';
+    prefix += channel.NumberText();
+    prefix += '.';
+    return prefix;
+}
+
+std::string Read(ICommandTarget& data, const CChannelId& channel, std::string_view key)
+{
+    return data.Execute(KeyPrefix(channel) + std::string(key));
+}
+
+std::string Write(ICommandTarget& data, const CChannelId& channel, std::string_view key,
+                  std::string_view value)
+{
+    std::string command = KeyPrefix(channel);
+    command += key;
+    command += '=';
+    command += value;
+    return data.Execute(command);
+}
+
+const SChannelValueLists& ChannelLists()
+{
+    static const SChannelValueLists lists;
+    return lists;
+}
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "'";
+    quoted += text;
+    quoted += '\'';
+    return quoted;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// A plain decimal number ("88.5", "100", ".5"), nothing else.
+std::optional<double> ParsePlainDecimal(std::string_view text)
+{
+    bool digits = false;
+    bool point = false;
+    for (char c : text) {
+        if (IsDigit(c)) {
+            digits = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Each UTF-8 sequence counts as one character, so "cut to 6 characters" means characters.
+std::string OneBytePerCharacter(std::string_view text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            out += text[i];
+            ++i;
+            continue;
+        }
+        out += kForeignCharacter;
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
+            ++i;
+        }
+    }
+    return out;
+}
+
+// How a value looks in a note; an empty one in words.
+std::string Shown(EChannelField field, std::string_view value)
+{
+    if (!value.empty()) {
+        return std::string(value);
+    }
+    switch (field) {
+    case EChannelField::Duplex:
+        return "without duplex";
+    case EChannelField::Tone:
+        return "without a tone";
+    case EChannelField::Skip:
+        return "without skip";
+    case EChannelField::Name:
+        return "without a name";
+    default:
+        return "(blank)";
+    }
+}
+
+SFieldResult Refused(ICommandTarget& data, const CChannelId& channel, EChannelField field, std::string note)
+{
+    return {false, std::move(note), GetChannelField(data, channel, field)};
+}
+
+SFieldResult SetWord(ICommandTarget& data, const CChannelId& channel, std::string_view key,
+                     std::string_view word, std::string_view exchange)
+{
+    Write(data, channel, key, word);
+    return {true, {}, std::string(exchange)};
+}
+
+SFieldResult SetFrequency(ICommandTarget& data, const CChannelId& channel, const std::string& text)
+{
+    if (text.empty()) {
+        if (!channel.MayBeBlank()) {
+            return Refused(data, channel, EChannelField::Frequency,
+                           ChannelLabel(data, channel) + " cannot be blank");
+        }
+        Write(data, channel, kAppear, answer::kOff);
+        return {true, {}, {}};
+    }
+    const std::optional<int32_t> hertz = ParseExchangeMHz(text);
+    if (!hertz || *hertz <= 0) {
+        return Refused(data, channel, EChannelField::Frequency,
+                       "Frequency " + Quoted(text) + " cannot be stored");
+    }
+    Write(data, channel, kFrequencyHertz, std::to_string(*hertz));
+    Write(data, channel, kAppear, answer::kOn);
+    return {true, {}, FormatExchangeMHz(*hertz)};
+}
+
+SFieldResult SetOffset(ICommandTarget& data, const CChannelId& channel, const std::string& text)
+{
+    const std::optional<int32_t> hertz = text.empty() ? std::optional<int32_t>(0) : ParseExchangeMHz(text);
+    if (!hertz) {
+        return Refused(data, channel, EChannelField::Offset, "Offset " + Quoted(text) + " cannot be stored");
+    }
+    Write(data, channel, kOffsetHertz, std::to_string(*hertz));
+    return {true, {}, FormatExchangeMHz(*hertz)};
+}
+
+SFieldResult SetName(ICommandTarget& data, const CChannelId& channel, std::string_view value)
+{
+    std::string name = OneBytePerCharacter(value);
+    if (name.size() > kNameLength) {
+        name.resize(kNameLength);
+    }
+    if (TrimRightWhiteSpace(name).empty()) {
+        name = kBlankName;
+    }
+    const std::string stored = TrimRightWhiteSpace(Write(data, channel, kName, name));
+    const std::string given = TrimRightWhiteSpace(value);
+    std::string note;
+    if (stored != given) {
+        note = "Name " + Quoted(given) + " stored as " + Quoted(stored);
+    }
+    return {true, std::move(note), stored};
+}
+
+SFieldResult SetTone(ICommandTarget& data, const CChannelId& channel, EChannelField field,
+                     const std::string& text)
+{
+    const std::string_view key = field == EChannelField::RepeaterTone ? kRepeaterTone : kTsqlTone;
+    if (text.empty()) {
+        return SetWord(data, channel, key, kBlankTone, kBlankTone);
+    }
+    const std::optional<double> wanted = ParsePlainDecimal(text);
+    if (!wanted) {
+        return Refused(data, channel, field,
+                       std::string(ChannelFieldName(field)) + " " + Quoted(text) + " is not a tone");
+    }
+    const CIndexList& tones = ChannelLists().tones;
+    int nearest = tones.Lo();
+    double distance = HUGE_VAL;
+    for (int i = tones.Lo(); i <= tones.Hi(); ++i) {
+        const double d = std::fabs(std::strtod(tones.Text(i).c_str(), nullptr) - *wanted);
+        if (d < distance - 1e-9) {
+            distance = d;
+            nearest = i;
+        }
+    }
+    const std::string& tone = tones.Text(nearest);
+    Write(data, channel, key, tone);
+    std::string note;
+    if (distance > 1e-6) {
+        note = text + " is not a tone, stored " + tone;
+    }
+    return {true, std::move(note), tone};
+}
+
+// The note for a field the heal changed after it was set.
+std::string HealNote(ICommandTarget& data, const CChannelId& channel, const SFieldAssignment& assignment,
+                     const SFieldResult& result, const std::string& actual)
+{
+    const std::string given = assignment.field == EChannelField::Name ? TrimRightWhiteSpace(assignment.value)
+                                                                      : TrimWhiteSpace(assignment.value);
+    switch (assignment.field) {
+    case EChannelField::Frequency:
+        return "Frequency " + given + " rounded to " + actual;
+    case EChannelField::Offset:
+        return "Offset " + (given.empty() ? std::string("0") : given) + " rounded to " + actual;
+    case EChannelField::Name:
+        if (channel.GetKind() == CChannelId::kCall) {
+            return "a call channel has no name, Name " + Quoted(given) + " not stored";
+        }
+        return "Name " + Quoted(given) + " stored as " + Quoted(actual);
+    case EChannelField::Skip:
+        if (!channel.IsMemory()) {
+            return "only memory channels skip, Skip " + Quoted(given) + " not stored";
+        }
+        break;
+    case EChannelField::Mode:
+        return "Mode " + result.value + " is not allowed at " +
+               GetChannelField(data, channel, EChannelField::Frequency) + ", stored " + actual;
+    default:
+        break;
+    }
+    return std::string(ChannelFieldName(assignment.field)) + " " + Quoted(given) + " stored as " +
+           Quoted(actual);
+}
+
+} // namespace
+
+std::optional<EChannelField> FindChannelField(std::string_view name)
+{
+    for (EChannelField field : kChannelFields) {
+        if (EqualsNoCase(name, ChannelFieldName(field))) {
+            return field;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view ChannelFieldName(EChannelField field)
+{
+    return kFieldNames[static_cast<size_t>(field)];
+}
+
+std::optional<CChannelId> ParseChannelLabel(std::string_view label)
+{
+    const std::string text = TrimWhiteSpace(label);
+    if (!text.empty() && text.size() <= 3 && std::all_of(text.begin(), text.end(), IsDigit)) {
+        const int number = std::atoi(text.c_str());
+        if (number < channel_rows::kFirstEdgeRow) {
+            return CChannelId(CChannelId::kMch, number);
+        }
+        return std::nullopt;
+    }
+    for (int row = channel_rows::kFirstEdgeRow; row < channel_rows::kRowCount; ++row) {
+        if (EqualsNoCase(text, channel_rows::RowLabel(row, true)) ||
+            EqualsNoCase(text, channel_rows::RowLabel(row, false))) {
+            return ChannelOfRow(row);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string ChannelLabel(ICommandTarget& data, const CChannelId& channel)
+{
+    const int row = ChannelRow(channel);
+    return channel_rows::RowLabel(row,
+                                  row == channel_rows::kFirstCallRow ? channel_rows::HasBand50(data) : true);
+}
+
+int ChannelRow(const CChannelId& channel)
+{
+    switch (channel.GetKind()) {
+    case CChannelId::kMch:
+        return channel.GetNumber();
+    case CChannelId::kPch:
+        return channel_rows::kFirstEdgeRow + channel.GetNumber();
+    case CChannelId::kCall:
+        return channel_rows::kFirstCallRow + channel.GetNumber();
+    default:
+        return -1;
+    }
+}
+
+CChannelId ChannelOfRow(int row)
+{
+    if (row >= channel_rows::kFirstCallRow) {
+        return {CChannelId::kCall, row - channel_rows::kFirstCallRow};
+    }
+    if (row >= channel_rows::kFirstEdgeRow) {
+        return {CChannelId::kPch, row - channel_rows::kFirstEdgeRow};
+    }
+    return {CChannelId::kMch, row};
+}
+
+std::string FormatExchangeMHz(int32_t hertz)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld.%06ld", static_cast<long>(hertz / kHertzPerMegahertz),
+                  static_cast<long>(hertz % kHertzPerMegahertz));
+    return text;
+}
+
+std::optional<int32_t> ParseExchangeMHz(std::string_view text)
+{
+    const std::string number = TrimWhiteSpace(text);
+    std::string_view rest = number;
+    if (!rest.empty() && rest.front() == '+') {
+        rest.remove_prefix(1);
+    }
+    const size_t point = rest.find('.');
+    const std::string_view whole = rest.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
+    if ((whole.empty() && fraction.empty()) || !std::all_of(whole.begin(), whole.end(), IsDigit) ||
+        !std::all_of(fraction.begin(), fraction.end(), IsDigit)) {
+        return std::nullopt;
+    }
+    int64_t megahertz = 0;
+    for (char c : whole) {
+        megahertz = megahertz * 10 + (c - '0');
+        if (megahertz >= kMaxMegahertz) {
+            return std::nullopt;
+        }
+    }
+    // Six decimals are hertz; the seventh rounds to the nearest hertz.
+    int64_t hertz = 0;
+    for (size_t i = 0; i < 6; ++i) {
+        hertz = hertz * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+    }
+    if (fraction.size() > 6 && fraction[6] >= '5') {
+        ++hertz;
+    }
+    hertz += megahertz * kHertzPerMegahertz;
+    if (hertz >= int64_t{kMaxMegahertz} * kHertzPerMegahertz) {
+        return std::nullopt;
+    }
+    return static_cast<int32_t>(hertz);
+}
+
+bool IsChannelBlank(ICommandTarget& data, const CChannelId& channel)
+{
+    return Read(data, channel, kAppear) == answer::kOff;
+}
+
+std::string GetChannelField(ICommandTarget& data, const CChannelId& channel, EChannelField field)
+{
+    switch (field) {
+    case EChannelField::Frequency: {
+        if (IsChannelBlank(data, channel)) {
+            return {};
+        }
+        return FormatExchangeMHz(std::atoi(Read(data, channel, kFrequencyHertz).c_str()));
+    }
+    case EChannelField::Duplex: {
+        const std::string duplex = Read(data, channel, kDuplex);
+        return std::string(duplex == kDupMinus ? kXDupMinus : duplex == kDupPlus ? kXDupPlus : "");
+    }
+    case EChannelField::Offset:
+        return FormatExchangeMHz(std::atoi(Read(data, channel, kOffsetHertz).c_str()));
+    case EChannelField::Name:
+        return TrimRightWhiteSpace(Read(data, channel, kName));
+    case EChannelField::Tone: {
+        const std::string tone = Read(data, channel, kToneMode);
+        return std::string(tone == kToneTone ? kXTone : tone == kToneTsql ? kXTsql : "");
+    }
+    case EChannelField::RepeaterTone:
+        return Read(data, channel, kRepeaterTone);
+    case EChannelField::TsqlTone:
+        return Read(data, channel, kTsqlTone);
+    case EChannelField::Mode: {
+        const std::string mode = Read(data, channel, kMode);
+        return std::string(mode == kModeAm         ? kModeAm
+                           : mode == kModeWideFm   ? kXWfm
+                           : mode == kModeNarrowFm ? kXNfm
+                                                   : kModeFm);
+    }
+    case EChannelField::Skip:
+        return std::string(Read(data, channel, kSkip) == answer::kOn ? kXSkip : "");
+    }
+    return {};
+}
+
+SFieldResult SetChannelField(ICommandTarget& data, const CChannelId& channel, EChannelField field,
+                             std::string_view value)
+{
+    const std::string text = TrimWhiteSpace(value);
+    const auto refused = [&] {
+        return Refused(data, channel, field,
+                       std::string(ChannelFieldName(field)) + " " + Quoted(text) + " cannot be stored");
+    };
+    switch (field) {
+    case EChannelField::Frequency:
+        return SetFrequency(data, channel, text);
+    case EChannelField::Duplex:
+        if (text.empty()) {
+            return SetWord(data, channel, kDuplex, answer::kOff, "");
+        }
+        if (text == kXDupMinus) {
+            return SetWord(data, channel, kDuplex, kDupMinus, kXDupMinus);
+        }
+        if (text == kXDupPlus) {
+            return SetWord(data, channel, kDuplex, kDupPlus, kXDupPlus);
+        }
+        return refused();
+    case EChannelField::Offset:
+        return SetOffset(data, channel, text);
+    case EChannelField::Name:
+        return SetName(data, channel, value);
+    case EChannelField::Tone:
+        if (text.empty()) {
+            return SetWord(data, channel, kToneMode, answer::kOff, "");
+        }
+        if (EqualsNoCase(text, kXTone)) {
+            return SetWord(data, channel, kToneMode, kToneTone, kXTone);
+        }
+        if (EqualsNoCase(text, kXTsql)) {
+            return SetWord(data, channel, kToneMode, kToneTsql, kXTsql);
+        }
+        return refused();
+    case EChannelField::RepeaterTone:
+    case EChannelField::TsqlTone:
+        return SetTone(data, channel, field, text);
+    case EChannelField::Mode:
+        if (text.empty() || EqualsNoCase(text, kModeFm)) {
+            return SetWord(data, channel, kMode, kModeFm, kModeFm);
+        }
+        if (EqualsNoCase(text, kModeAm)) {
+            return SetWord(data, channel, kMode, kModeAm, kModeAm);
+        }
+        if (EqualsNoCase(text, kXWfm)) {
+            return SetWord(data, channel, kMode, kModeWideFm, kXWfm);
+        }
+        if (EqualsNoCase(text, kXNfm)) {
+            return SetWord(data, channel, kMode, kModeNarrowFm, kXNfm);
+        }
+        return refused();
+    case EChannelField::Skip:
+        if (text.empty()) {
+            return SetWord(data, channel, kSkip, answer::kOff, "");
+        }
+        if (EqualsNoCase(text, kXSkip) || EqualsNoCase(text, kXProgramSkip)) {
+            return SetWord(data, channel, kSkip, answer::kOn, kXSkip);
+        }
+        return refused();
+    }
+    return {};
+}
+
+void SetBlankChannelDefaults(ICommandTarget& data, const CChannelId& channel)
+{
+    Write(data, channel, kOffset, kBlankOffset);
+    Write(data, channel, kDuplex, answer::kOff);
+    Write(data, channel, kRepeaterTone, kBlankTone);
+    Write(data, channel, kTsqlTone, kBlankTone);
+    Write(data, channel, kTuningStep, kBlankTuningStep);
+    Write(data, channel, kName, kBlankName);
+    Write(data, channel, kToneMode, answer::kOff);
+    Write(data, channel, kMode, kModeFm);
+    Write(data, channel, kSkip, answer::kOff);
+}
+
+void PrepareChannel(ICommandTarget& data, const CChannelId& channel)
+{
+    if (IsChannelBlank(data, channel)) {
+        SetBlankChannelDefaults(data, channel);
+    }
+}
+
+std::vector<std::string> WriteChannelFields(ICommandTarget& data, const CChannelId& channel,
+                                            std::span<const SFieldAssignment> fields, EChannelStart start)
+{
+    if (start == EChannelStart::FromDefaults) {
+        SetBlankChannelDefaults(data, channel);
+    } else {
+        PrepareChannel(data, channel);
+    }
+    std::vector<SFieldResult> results;
+    results.reserve(fields.size());
+    bool blankingAsked = false;
+    for (const SFieldAssignment& assignment : fields) {
+        results.push_back(SetChannelField(data, channel, assignment.field, assignment.value));
+        blankingAsked = blankingAsked || (assignment.field == EChannelField::Frequency &&
+                                          results.back().stored && results.back().value.empty());
+    }
+    Read(data, channel, kHeal);
+
+    if (IsChannelBlank(data, channel)) {
+        if (blankingAsked || fields.empty()) {
+            return {};
+        }
+        return {ChannelLabel(data, channel) + " is blank: give it a Frequency to use it"};
+    }
+    std::vector<std::string> notes;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const SFieldAssignment& assignment = fields[i];
+        const SFieldResult& result = results[i];
+        const std::string actual = GetChannelField(data, channel, assignment.field);
+        if (!result.stored) {
+            std::string note = result.note;
+            if (assignment.field != EChannelField::Frequency) {
+                note += ", stored " + Shown(assignment.field, actual);
+            }
+            notes.push_back(std::move(note));
+        } else if (actual != result.value) {
+            notes.push_back(HealNote(data, channel, assignment, result, actual));
+        } else if (!result.note.empty()) {
+            notes.push_back(result.note);
+        }
+        if (assignment.field == EChannelField::Frequency && result.stored &&
+            Read(data, channel, kIsLegal) == answer::kNg) {
+            notes.push_back(actual + " is outside the transceiver's bands, stored and marked ?");
+        }
+    }
+    return notes;
+}
