@@ -2,7 +2,6 @@
 
 #include "channels/channel_rows.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
 
 #include <algorithm>
 #include <numeric>
@@ -235,6 +234,55 @@ SOperationResult CChannelOperations::Move(int row, int delta)
         return result;
     }
     return Arrange(upper, upper + 1, {upper + 1, upper});
+}
+
+bool CChannelOperations::CanFill(EChannelField field)
+{
+    return field != EChannelField::Frequency && field != EChannelField::Name;
+}
+
+SOperationResult CChannelOperations::Fill(int first, int last, EChannelField field, std::string_view value)
+{
+    SOperationResult result;
+    result.refusal = CheckRange(first, last);
+    if (!result.Refused() && !CanFill(field)) {
+        result.refusal =
+            std::string(ChannelFieldName(field)) + " cannot be filled: every channel would hold the same.";
+    }
+    if (result.Refused()) {
+        return result;
+    }
+    for (int row : RowsInUse(first, last)) {
+        const CChannelId channel = ChannelOfRow(row);
+        const std::string before = Send(row, kAll);
+        const std::string old = GetChannelField(m_data, channel, field);
+        const SFieldResult set = SetChannelField(m_data, channel, field, value);
+        if (!set.stored) {
+            // The text is no value of the field on any memory channel, so the first one tells.
+            result.refusal = set.note;
+            break;
+        }
+        Send(row, kHeal);
+        const std::string now = GetChannelField(m_data, channel, field);
+        if (now != set.value && field == EChannelField::Mode) {
+            const std::string frequency = GetChannelField(m_data, channel, EChannelField::Frequency);
+            SetChannelField(m_data, channel, field, old);
+            Send(row, kHeal);
+            result.skippedRows.push_back(
+                {row, "Mode " + set.value + " is not allowed at " + frequency + ", left as it was"});
+            continue;
+        }
+        if (now != set.value) {
+            result.adjustedRows.push_back(
+                {row, std::string(ChannelFieldName(field)) + " " + set.value + " stored as " + now});
+        } else if (!set.note.empty()) {
+            result.adjustedRows.push_back({row, set.note});
+        }
+        if (Send(row, kAll) != before) {
+            result.changedRows.push_back(row);
+        }
+    }
+    return result;
 }
 
 std::vector<int> CChannelOperations::Find(std::string_view text)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "operations/channel_fields.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
 
-class CRadioData;
+class ICommandTarget;
 
 enum class ESortKey
 {
@@ -58,7 +60,7 @@ public:
     static constexpr int kFirstMemory = 0;
     static constexpr int kLastMemory = 99;
 
-    explicit CChannelOperations(CRadioData& data) : m_data(data) {}
+    explicit CChannelOperations(ICommandTarget& data) : m_data(data) {}
 
     // Sorts the channels in use among memory channels first..last by the key; blank channels go to
     // the end of the range. Equal keys keep their order. Channels without the key (no name, no tone)
@@ -72,6 +74,16 @@ public:
     // Swaps memory channel `row` with the one above (delta -1) or below (delta +1). Refused at the
     // first and last memory channel, for edge and call rows, and for any other delta.
     SOperationResult Move(int row, int delta);
+
+    // Sets one field, in its exchange form, on every channel in use among memory channels first..last,
+    // each repaired after. The fields that can be filled are Duplex, Offset, Tone, rToneFreq, cToneFreq,
+    // Mode and Skip. A channel where the value is not allowed (a mode the band does not permit) is left
+    // as it was and reported as skipped; one that holds the value in another form (an offset rounded to
+    // the band's step) is reported as adjusted. Refused, changing nothing, for Frequency and Name and for
+    // a value the field cannot take at all.
+    SOperationResult Fill(int first, int last, EChannelField field, std::string_view value);
+
+    static bool CanFill(EChannelField field);
 
     // Rows whose channel is in use and whose name contains the text (letter case ignored) or whose
     // frequency text begins with it, in row order. Blank text finds nothing.
@@ -98,5 +110,5 @@ private:
     // move down one row. Rows after `from` end as they were.
     void BringForward(int to, int from);
 
-    CRadioData& m_data;
+    ICommandTarget& m_data;
 };

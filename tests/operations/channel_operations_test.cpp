@@ -4,6 +4,7 @@
 #include "core/settings_store.h"
 #include "operations/channel_operations.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
@@ -15,8 +16,11 @@ namespace {
 class ChannelOperationsTest : public ::testing::Test
 {
 protected:
+    // A transceiver with the 50 MHz band, so some channels allow both FM and AM.
     ChannelOperationsTest() : m_data(&m_store), m_operations(m_data)
     {
+        m_store.SetInt(settings::kSetupInfo, settings::kSetupDone, 1);
+        m_store.SetInt(settings::kSetupInfo, settings::kOptionFlags, 2);
         m_data.Initialize();
         for (int row = 0; row <= CChannelOperations::kLastMemory; ++row) {
             Send(row, "CLEAR");
@@ -252,6 +256,118 @@ TEST_F(ChannelOperationsTest, MovedChannelsKeepWhatFieldCommandsCannotSet)
 
     m_operations.Sort(7, 8, ESortKey::Frequency, ESortOrder::Descending);
     EXPECT_EQ(DescribeRows(7, 8), (Rows{"146.0000", "145.0000 A=B"}));
+}
+
+TEST_F(ChannelOperationsTest, FillSetsChannelsInUseAndLeavesThoseWhereTheValueIsNotAllowed)
+{
+    using Notes = std::vector<std::pair<int, std::string>>;
+    struct SCase
+    {
+        EChannelField field;
+        const char* value;
+        const char* held; // what the filled channels answer after
+        Changed changed;
+        Notes skipped;
+        Notes adjusted;
+    };
+    // Rows 10-14 as put below: 10 6 m FM, 11 2 m, 12 blank, 13 air band AM, 14 70 cm.
+    const SCase cases[] = {
+        {EChannelField::Mode,
+         "am",
+         "AM",
+         {10},
+         {{11, "Mode AM is not allowed at 145.000000, left as it was"},
+          {14, "Mode AM is not allowed at 433.000000, left as it was"}},
+         {}},
+        {EChannelField::Skip, "S", "S", {10, 11, 13, 14}, {}, {}},
+        {EChannelField::Duplex, "-", "-", {10, 14}, {}, {}},
+        {EChannelField::Offset,
+         "0.6001",
+         "0.600000",
+         {10, 11, 13, 14},
+         {},
+         {{10, "Offset 0.600100 stored as 0.600000"},
+          {11, "Offset 0.600100 stored as 0.600000"},
+          {13, "Offset 0.600100 stored as 0.600000"},
+          {14, "Offset 0.600100 stored as 0.600000"}}},
+        {EChannelField::RepeaterTone, "100", "100.0", {10, 11, 13, 14}, {}, {}},
+        {EChannelField::TsqlTone,
+         "69.4",
+         "69.3",
+         {10, 11, 13, 14},
+         {},
+         {{10, "69.4 is not a tone, stored 69.3"},
+          {11, "69.4 is not a tone, stored 69.3"},
+          {13, "69.4 is not a tone, stored 69.3"},
+          {14, "69.4 is not a tone, stored 69.3"}}},
+        {EChannelField::Tone, "tsql", "TSQL", {10, 11, 13, 14}, {}, {}},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(std::string(ChannelFieldName(c.field)) + "=" + c.value);
+        Put(9, {"FREQUENCY=120.0"});
+        Put(10, {"FREQUENCY=51.0"});
+        Put(11, {"FREQUENCY=145.0", "DUPLEX_SELECTION=Dup-", "NAME=KEEP"});
+        Send(12, "CLEAR");
+        Put(13, {"FREQUENCY=121.5", "MODE=AM", "DUPLEX_SELECTION=Dup-"});
+        Put(14, {"FREQUENCY=433.0"});
+        Put(15, {"FREQUENCY=120.0"});
+        const std::vector<std::string> before = AllRows();
+
+        const SOperationResult result = m_operations.Fill(10, 14, c.field, c.value);
+        EXPECT_FALSE(result.Refused()) << result.refusal;
+        EXPECT_EQ(result.changedRows, c.changed);
+        Notes skipped;
+        for (const SRowNote& note : result.skippedRows) {
+            skipped.emplace_back(note.row, note.text);
+            EXPECT_EQ(Send(note.row, "ALL"), before[static_cast<size_t>(note.row)]) << "left as it was";
+        }
+        EXPECT_EQ(skipped, c.skipped);
+        Notes adjusted;
+        for (const SRowNote& note : result.adjustedRows) {
+            adjusted.emplace_back(note.row, note.text);
+        }
+        EXPECT_EQ(adjusted, c.adjusted);
+        for (int row : {9, 12, 15}) {
+            EXPECT_EQ(Send(row, "ALL"), before[static_cast<size_t>(row)]) << row << " is not filled";
+        }
+        for (int row : {10, 11, 13, 14}) {
+            const bool wasSkipped = std::any_of(c.skipped.begin(), c.skipped.end(),
+                                                [&](const auto& note) { return note.first == row; });
+            if (!wasSkipped) {
+                EXPECT_EQ(GetChannelField(m_data, ChannelOfRow(row), c.field), c.held) << row;
+            }
+        }
+        ExpectHealed();
+    }
+}
+
+TEST_F(ChannelOperationsTest, FillRefusesFieldsAndValuesThatCannotBeFilled)
+{
+    Put(3, {"FREQUENCY=145.0"});
+    Put(4, {"FREQUENCY=146.0"});
+    const std::string image = m_data.Execute("IMAGE");
+    struct SCase
+    {
+        int first;
+        int last;
+        EChannelField field;
+        const char* value;
+        const char* refusal;
+    };
+    const SCase cases[] = {
+        {0, 99, EChannelField::Frequency, "145.5",
+         "Frequency cannot be filled: every channel would hold the same."},
+        {0, 99, EChannelField::Name, "X", "Name cannot be filled: every channel would hold the same."},
+        {0, 99, EChannelField::Mode, "USB", "Mode 'USB' cannot be stored"},
+        {0, 99, EChannelField::Duplex, "x", "Duplex 'x' cannot be stored"},
+        {5, 4, EChannelField::Skip, "S", "Memory channels 5-4 are not a range within 00-99."},
+    };
+    for (const SCase& c : cases) {
+        const SOperationResult result = m_operations.Fill(c.first, c.last, c.field, c.value);
+        EXPECT_EQ(result.refusal, c.refusal);
+        EXPECT_TRUE(result.changedRows.empty());
+    }
+    EXPECT_EQ(m_data.Execute("IMAGE"), image);
 }
 
 TEST_F(ChannelOperationsTest, FindMatchesNamesAnywhereAndFrequenciesFromTheStart)
