@@ -29,6 +29,9 @@ int main(int argc, char** argv)
     if (std::strcmp(command, "compact") == 0) {
         return cli::RunCompact(argc, argv);
     }
+    if (std::strcmp(command, "fill") == 0) {
+        return cli::RunFill(argc, argv);
+    }
     if (std::strcmp(command, "sim") == 0) {
         return cli::RunSim(argc, argv);
     }

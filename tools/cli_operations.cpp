@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace cli {
@@ -22,6 +23,16 @@ constexpr const char* kCompactUsage =
     "usage: zql52-cli compact [--profile D,L,F] [--range A-B] FILE --output OUT\n"
     "  Closes the gaps between the memory channels in use, keeping their order; blank channels go to\n"
     "  the end of the range.\n"
+    "  --range A-B  memory channels A to B (0-99; the default is all of them)\n";
+
+constexpr const char* kFillUsage =
+    "usage: zql52-cli fill [--profile D,L,F] [--range A-B] FILE --output OUT FIELD=VALUE ...\n"
+    "  Sets fields on every memory channel in use in the range, in the CSV value forms:\n"
+    "    Duplex=-|+|(empty)  Offset=MHz  Tone=Tone|TSQL|(empty)  rToneFreq=TONE  cToneFreq=TONE\n"
+    "    Mode=FM|AM|WFM|NFM  Skip=S|(empty)\n"
+    "  A channel where the value is not allowed (a mode its band does not permit) is left as it was.\n"
+    "  Exits 65 when channels were skipped or took a value in another form; the report goes to\n"
+    "  standard error.\n"
     "  --range A-B  memory channels A to B (0-99; the default is all of them)\n";
 
 struct SRange
@@ -142,6 +153,32 @@ void ReportChanged(const char* what, const SRange& range, const SOperationResult
                  result.changedRows.size(), result.changedRows.size() == 1 ? "" : "s");
 }
 
+// "Mode=AM" and the like; a field that cannot be filled is a usage error.
+bool ParseAssignment(const std::string& text, SFieldAssignment& assignment)
+{
+    const size_t equals = text.find('=');
+    const auto field = FindChannelField(text.substr(0, equals));
+    if (equals == std::string::npos || !field) {
+        std::fprintf(stderr, "zql52-cli fill: %s is not FIELD=VALUE with a channel field\n", text.c_str());
+        return false;
+    }
+    if (!CChannelOperations::CanFill(*field)) {
+        std::fprintf(stderr, "zql52-cli fill: %s cannot be filled: every channel would hold the same\n",
+                     std::string(ChannelFieldName(*field)).c_str());
+        return false;
+    }
+    assignment = {*field, text.substr(equals + 1)};
+    return true;
+}
+
+void ReportNotes(const char* what, const std::vector<SRowNote>& notes)
+{
+    for (const SRowNote& note : notes) {
+        std::fprintf(stderr, "%s %s: %s\n", channel_rows::RowLabel(note.row, true).c_str(), what,
+                     note.text.c_str());
+    }
+}
+
 } // namespace
 
 int RunSort(int argc, char** argv)
@@ -182,6 +219,46 @@ int RunCompact(int argc, char** argv)
     const SOperationResult result = CChannelOperations(operation.Data()).Compact(range.first, range.last);
     ReportChanged("compacted", range, result);
     return operation.Save();
+}
+
+int RunFill(int argc, char** argv)
+{
+    CFileOperation operation(kFillUsage, {});
+    if (const int code = operation.Parse(argc, argv, 2, 0); code >= 0) {
+        return code;
+    }
+    const std::vector<std::string>& words = operation.Arguments().positional;
+    std::vector<SFieldAssignment> assignments(words.size() - 1);
+    for (size_t i = 1; i < words.size(); ++i) {
+        if (!ParseAssignment(words[i], assignments[i - 1])) {
+            return UsageOf(kFillUsage, false);
+        }
+    }
+    if (const int code = operation.Load(); code >= 0) {
+        return code;
+    }
+    const SRange& range = operation.Range();
+    CChannelOperations operations(operation.Data());
+    std::set<int> changed;
+    bool noted = false;
+    for (const SFieldAssignment& assignment : assignments) {
+        const SOperationResult result =
+            operations.Fill(range.first, range.last, assignment.field, assignment.value);
+        if (result.Refused()) {
+            std::fprintf(stderr, "zql52-cli fill: %s\n", result.refusal.c_str());
+            return kExitUsage;
+        }
+        ReportNotes("skipped", result.skippedRows);
+        ReportNotes("adjusted", result.adjustedRows);
+        noted = noted || !result.skippedRows.empty() || !result.adjustedRows.empty();
+        changed.insert(result.changedRows.begin(), result.changedRows.end());
+    }
+    std::fprintf(stderr, "filled %s: %zu row%s changed\n", RangeText(range).c_str(), changed.size(),
+                 changed.size() == 1 ? "" : "s");
+    if (const int code = operation.Save(); code != 0) {
+        return code;
+    }
+    return noted ? kExitDataChanged : 0;
 }
 
 } // namespace cli
