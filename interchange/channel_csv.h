@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ICommandTarget;
+
+// Channel lists as CSV, in the layout the open-source multi-radio programming tools exchange. The
+// columns, in the order export writes them:
+//
+// | column                    | export                                   | import                          |
+// |---------------------------|------------------------------------------|---------------------------------|
+// | Location                  | memory channel 0-99; with all channels   | required; 0-99 or a row label,  |
+// |                           | also P0A-P9B and CALL_... (row labels)   | anything else skips the row     |
+// | Name                      | trailing blanks removed                  | made a valid name               |
+// | Frequency                 | MHz, 6 decimals                          | required; rounded by the heal   |
+// | Duplex                    | "", "-", "+"                             | others skip the row             |
+// | Offset                    | MHz, 6 decimals                          | rounded by the heal             |
+// | Tone                      | "", "Tone", "TSQL"                       | others: no tone                 |
+// | rToneFreq, cToneFreq      | "88.5"                                   | the nearest of the 50 tones     |
+// | DtcsCode ... CrossMode    | "023", "NN", "023", "Tone->Tone"         | ignored                         |
+// | Mode                      | "FM", "AM", "WFM", "NFM"                 | a mode the band allows          |
+// | TStep                     | "5.00"                                   | ignored                         |
+// | Skip                      | "" or "S"                                | "S" or "P" skip                 |
+// | Power ... DVCODE          | empty                                    | ignored                         |
+//
+// Import reads the columns by their header names (letter case ignored, any order, unknown ones ignored);
+// a missing column gives every row the Edit Memory dialog's value for a blank channel.
+namespace channel_csv {
+
+inline constexpr std::array<std::string_view, 21> kColumns = {
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
+
+// The memory channels in use, in order; with `all` also the program-scan edges in use and the call
+// channels. LF line ends.
+std::string Export(ICommandTarget& data, bool all);
+
+// One line of the report: a row skipped or not stored exactly as written.
+struct SNote
+{
+    int line = 0;
+    std::string text;
+    bool skipped = false;
+};
+
+struct SReport
+{
+    // False when the text is no channel list (no header, no Location or no Frequency column); nothing
+    // was changed and the notes say why.
+    bool readable = true;
+    std::vector<SNote> notes;
+    int stored = 0;
+    int skipped = 0;
+
+    // Every row went in exactly as written.
+    bool Exact() const { return readable && notes.empty(); }
+};
+
+// "line 7: Duplex 'split' cannot be stored, row skipped"
+std::string FormatNote(const SNote& note);
+
+// Writes every row onto its channel through the channel commands, healed as the Edit Memory dialog
+// heals; the channels of other Locations stay as they were. A Location given twice takes its last row.
+SReport Import(ICommandTarget& data, std::string_view text);
+
+} // namespace channel_csv

@@ -1,0 +1,253 @@
+#include "../operations/test_document.h"
+#include "core/default_images.h"
+#include "interchange/channel_csv.h"
+#include "operations/channel_fields.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr const char* kHeader = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                                "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,"
+                                "RPT1CALL,RPT2CALL,DVCODE\n";
+
+std::vector<std::string> FormattedNotes(const channel_csv::SReport& report)
+{
+    std::vector<std::string> lines;
+    for (const channel_csv::SNote& note : report.notes) {
+        lines.push_back(channel_csv::FormatNote(note));
+    }
+    return lines;
+}
+
+std::string Field(CL52RadioData& data, const char* label, EChannelField field)
+{
+    return GetChannelField(data, *ParseChannelLabel(label), field);
+}
+
+TEST(ChannelCsvExport, WritesTheChannelsInUseInTheExchangeLayout)
+{
+    CTestDocument document;
+    CL52RadioData& data = document.Data();
+    data.Execute("CH.MCH.50.FREQUENCY=146.94");
+    data.Execute("CH.MCH.50.APPEAR=ON");
+    data.Execute("CH.MCH.50.NAME= W1");
+    data.Execute("CH.MCH.50.DUPLEX_SELECTION=Dup-");
+    data.Execute("CH.MCH.50.REPEATER_FREQUENCY=0.6");
+    data.Execute("CH.MCH.50.TONE_SELECTION=TSQL");
+    data.Execute("CH.MCH.50.TSQL_FREQUENCY=100.0");
+    data.Execute("CH.MCH.50.SKIP=ON");
+    data.Execute("HEAL");
+
+    const std::string memories = channel_csv::Export(data, false);
+    EXPECT_EQ(memories.substr(0, memories.find('\n') + 1), kHeader);
+    EXPECT_NE(
+        memories.find("\n50,\" W1\",146.940000,-,0.600000,TSQL,67.0,100.0,023,NN,023,Tone->Tone,FM,5.00,S,"
+                      ",,,,,\n"),
+        std::string::npos)
+        << memories;
+    EXPECT_EQ(memories.find("\n4,"), std::string::npos) << "a blank channel is not written";
+    EXPECT_EQ(memories.find("P0A"), std::string::npos);
+
+    const std::string all = channel_csv::Export(data, true);
+    EXPECT_EQ(all.substr(0, memories.size()), memories);
+    EXPECT_NE(all.find("\nP0A,,50.000000,"), std::string::npos) << all;
+    EXPECT_NE(all.find("\nCALL_50M,"), std::string::npos);
+    EXPECT_NE(all.find("\nCALL_1200,"), std::string::npos);
+    EXPECT_EQ(all.find("\nP1A,"), std::string::npos) << "edges that are not in use are left out";
+
+    CTestDocument withoutBand50(5, 0, 0);
+    EXPECT_NE(channel_csv::Export(withoutBand50.Data(), true).find("\nCALL_WFM,"), std::string::npos);
+}
+
+// Export then import onto a new document gives the same image, for every default image. Levels 1
+// with the 50 MHz flag and 0 without it reach all 22 of them.
+TEST(ChannelCsvRoundTrip, DefaultImages)
+{
+    std::vector<bool> seen(kDefaultImageCount, false);
+    for (int country = 0; country < 11; ++country) {
+        for (const auto& [level, flags] : {std::pair{1, 2}, std::pair{0, 0}}) {
+            CTestDocument source(country, level, flags);
+            const bool band50 = source.Data().Execute("MODEL.50M_EXIST") == "OK";
+            seen[static_cast<size_t>(DefaultImageIndex(country, band50))] = true;
+            for (bool all : {false, true}) {
+                CTestDocument target(country, level, flags);
+                const channel_csv::SReport report =
+                    channel_csv::Import(target.Data(), channel_csv::Export(source.Data(), all));
+                EXPECT_TRUE(report.Exact())
+                    << country << " " << level << ": " << ::testing::PrintToString(FormattedNotes(report));
+                EXPECT_EQ(target.Image(), source.Image()) << "country " << country << " level " << level;
+            }
+        }
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), true), kDefaultImageCount);
+}
+
+// Every channel of the list in use, every field varied across them, on a European model with the
+// expanded coverage (all four modes have somewhere to be allowed). Written with raw channel commands
+// and healed, as "zql52-cli exec" could.
+TEST(ChannelCsvRoundTrip, EveryFieldVaried)
+{
+    const char* frequencies[] = {
+        "51.0",      "53.0125",   "88.5",      "100.1", "118.0",    "121.5", "135.0125", "144.0", "145.00625",
+        "146.52",    "150.0125",  "162.55",    "175.0", "220.0",    "300.0", "350.0125", "430.0", "440.0125",
+        "446.00625", "470.0",     "599.995",   "600.0", "650.0125", "800.0", "850.0",    "870.0", "900.0",
+        "1240.0",    "1295.0125", "1299.9875", "250.0", "1400",     "45.0"};
+    const char* offsets[] = {"0", "0.6", "5", "1.6", "0.1", "75", "12.5", "7.6", "0.0125"};
+    const char* duplexes[] = {"OFF", "Dup-", "Dup+"};
+    const char* toneModes[] = {"OFF", "TONE", "TSQL"};
+    const char* modes[] = {"FM", "AM", "Wide FM", "FM Narrow"};
+    const std::string characters = " ()*+-./0123456789:ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+    CTestDocument source(1, 1, 2);
+    CL52RadioData& data = source.Data();
+    for (int row = 0; row < 124; ++row) {
+        const CChannelId channel = ChannelOfRow(row);
+        const std::string prefix =
+            "CH." + std::string(CChannelId::kKindNames[static_cast<size_t>(channel.GetKind())]) + "." +
+            channel.NumberText() + ".";
+        const auto r = static_cast<size_t>(row);
+        std::string name = row % 11 == 0 ? " " : characters.substr((r * 5) % (characters.size() - 6), 6);
+        for (const std::string& command :
+             {"FREQUENCY=" + std::string(frequencies[r % std::size(frequencies)]), std::string("APPEAR=ON"),
+              "DUPLEX_SELECTION=" + std::string(duplexes[r % 3]),
+              "REPEATER_FREQUENCY=" + std::string(offsets[r % std::size(offsets)]),
+              "TONE_SELECTION=" + std::string(toneModes[(r / 3) % 3]),
+              "REPEATER_TONE_FREQUENCY.ByNumber=" + std::to_string(r % 50),
+              "TSQL_FREQUENCY.ByNumber=" + std::to_string((r * 7 + 3) % 50),
+              "MODE=" + std::string(modes[r % 4]), "SKIP=" + std::string(r % 2 == 0 ? "ON" : "OFF"),
+              "NAME=" + name}) {
+            data.Execute(prefix + command);
+        }
+    }
+    data.Execute("HEAL");
+    ASSERT_NE(source.Image(), CTestDocument(1, 1, 2).Image());
+
+    CTestDocument target(1, 1, 2);
+    const channel_csv::SReport report = channel_csv::Import(target.Data(), channel_csv::Export(data, true));
+    EXPECT_EQ(report.stored, 124);
+    for (const channel_csv::SNote& note : report.notes) {
+        EXPECT_NE(note.text.find("is outside the transceiver's bands"), std::string::npos) << note.text;
+    }
+    EXPECT_FALSE(report.notes.empty()) << "the illegal channels are reported";
+    EXPECT_EQ(target.Image(), source.Image());
+}
+
+// A list written the way other programs write theirs: a byte order mark, CRLF, quoted names with commas
+// and quotes, columns in another order, columns of their own, a comment over two lines, DTCS, split and
+// out-of-band rows.
+TEST(ChannelCsvImport, AHandWrittenListGivesItsReport)
+{
+    const std::string text =
+        "\xEF\xBB\xBF"
+        "Frequency,Location,Name,Tone,rToneFreq,cToneFreq,DtcsCode,Duplex,Offset,Mode,Skip,Comment,Bank\r\n"
+        "146.520000,1,\"Simplex, calling\",,88.5,88.5,023,,0.000000,FM,,national calling,A\r\n"
+        "147.000000,2,\"W1AW \"\"Rpt\"\"\",Tone,100.0,88.5,023,+,0.600000,FM,S,,\r\n"
+        "145.230000,3,DTCSRP,DTCS,88.5,88.5,074,-,0.600000,FM,,,\r\n"
+        "145.000000,4,SPLIT,,88.5,88.5,023,split,146.000000,FM,,,\r\n"
+        "162.550000,5,NOAA,,88.5,88.5,023,,0.000000,NFM,,\"weather\r\nradio\",\r\n"
+        "250.000000,6,OOB,,88.5,88.5,023,,0.000000,FM,,,\r\n"
+        "146.940000,7,RPT69,TSQL,88.5,69.4,023,-,0.600000,FM,,,\r\n"
+        "121.500000,120,AIR,,88.5,88.5,023,,0.000000,AM,,,\r\n"
+        "\r\n"
+        "146.5213,8,odd,,88.5,88.5,023,,0,FM,,,\r\n"
+        "118.100000,9,TOWER,,88.5,88.5,023,,,AM,P,,\r\n"
+        "446.000000,1,TWICE,,88.5,88.5,023,,,FM,,,\r\n";
+    CTestDocument document;
+    CL52RadioData& data = document.Data();
+    const std::string channel0 = data.Execute("CH.MCH.0.ALL");
+    const channel_csv::SReport report = channel_csv::Import(data, text);
+
+    EXPECT_TRUE(report.readable);
+    EXPECT_EQ(FormattedNotes(report),
+              (std::vector<std::string>{
+                  "line 2: Name 'Simplex, calling' stored as 'SIMPLE'",
+                  "line 3: Name 'W1AW \"Rpt\"' stored as 'W1AW'",
+                  "line 4: Tone 'DTCS' cannot be stored, stored without a tone",
+                  "line 5: Duplex 'split' cannot be stored, row skipped",
+                  "line 6: Mode NFM is not allowed at 162.550000, stored FM",
+                  "line 8: 250.000000 is outside the transceiver's bands, stored and marked ?",
+                  "line 9: 69.4 is not a tone, stored 69.3",
+                  "line 10: Location '120' is not a channel (0-99, P0A-P9B, CALL_...), row skipped",
+                  "line 12: Frequency 146.5213 rounded to 146.520000; Name 'odd' stored as 'ODD'",
+                  "line 14: Location 1 is also on line 2, this row replaces it",
+              }));
+    EXPECT_EQ(report.stored, 9);
+    EXPECT_EQ(report.skipped, 2);
+    EXPECT_TRUE(report.notes[3].skipped);
+    EXPECT_FALSE(report.notes[2].skipped);
+
+    EXPECT_EQ(data.Execute("CH.MCH.0.ALL"), channel0) << "a Location not in the file stays as it was";
+    EXPECT_EQ(data.Execute("CH.MCH.4.APPEAR"), "OFF") << "the skipped row left its channel alone";
+    EXPECT_EQ(Field(data, "1", EChannelField::Name), "TWICE");
+    EXPECT_EQ(Field(data, "1", EChannelField::Frequency), "446.000000");
+    EXPECT_EQ(Field(data, "2", EChannelField::Duplex), "+");
+    EXPECT_EQ(Field(data, "2", EChannelField::Offset), "0.600000");
+    EXPECT_EQ(Field(data, "2", EChannelField::Tone), "Tone");
+    EXPECT_EQ(Field(data, "2", EChannelField::RepeaterTone), "100.0");
+    EXPECT_EQ(Field(data, "2", EChannelField::Skip), "S");
+    EXPECT_EQ(Field(data, "3", EChannelField::Tone), "");
+    EXPECT_EQ(Field(data, "3", EChannelField::Duplex), "-");
+    EXPECT_EQ(data.Execute("CH.MCH.6.ISLEGAL"), "NG");
+    EXPECT_EQ(Field(data, "7", EChannelField::TsqlTone), "69.3");
+    EXPECT_EQ(Field(data, "9", EChannelField::Mode), "AM");
+    EXPECT_EQ(Field(data, "9", EChannelField::Skip), "S") << "P is taken as skip";
+}
+
+TEST(ChannelCsvImport, ColumnsByNameAndDefaultsForTheMissingOnes)
+{
+    CTestDocument document;
+    CL52RadioData& data = document.Data();
+    data.Execute("CH.MCH.10.FREQUENCY=147.0");
+    data.Execute("CH.MCH.10.APPEAR=ON");
+    data.Execute("CH.MCH.10.MODE=AM");
+    data.Execute("CH.MCH.10.TONE_SELECTION=TSQL");
+    data.Execute("CH.MCH.10.NAME=OLD");
+    const channel_csv::SReport report =
+        channel_csv::Import(data, "\n frequency ,LOCATION\n145.5,10\n,,\nP3A,145.6\n146,P3A\n  ,\n\"1");
+    EXPECT_EQ(FormattedNotes(report),
+              (std::vector<std::string>{
+                  "line 5: Location '145.6' is not a channel (0-99, P0A-P9B, CALL_...), row skipped",
+                  "line 8: a quoted field is not closed, row skipped",
+              }));
+    EXPECT_EQ(report.stored, 2);
+    EXPECT_EQ(Field(data, "10", EChannelField::Frequency), "145.500000");
+    EXPECT_EQ(Field(data, "10", EChannelField::Mode), "FM") << "the row describes the whole channel";
+    EXPECT_EQ(Field(data, "10", EChannelField::Tone), "");
+    EXPECT_EQ(Field(data, "10", EChannelField::Name), "");
+    EXPECT_EQ(Field(data, "10", EChannelField::RepeaterTone), "88.5");
+    EXPECT_EQ(Field(data, "P3A", EChannelField::Frequency), "146.000000");
+
+    struct SCase
+    {
+        const char* text;
+        std::vector<std::string> notes;
+    };
+    const SCase unreadable[] = {
+        {"", {"line 1: no header line, nothing imported"}},
+        {"\n\nName,Frequency\n1,2\n", {"line 3: no Location column, nothing imported"}},
+        {"a,b\n",
+         {"line 1: no Location column, nothing imported", "line 1: no Frequency column, nothing imported"}},
+    };
+    for (const SCase& c : unreadable) {
+        CTestDocument untouched;
+        const std::string before = untouched.Image();
+        const channel_csv::SReport r = channel_csv::Import(untouched.Data(), c.text);
+        EXPECT_FALSE(r.readable) << c.text;
+        EXPECT_EQ(FormattedNotes(r), c.notes) << c.text;
+        EXPECT_EQ(untouched.Image(), before);
+    }
+
+    const channel_csv::SReport rows =
+        channel_csv::Import(data, "Location,Frequency\n,145\n12,\n13,abc\n14,0\n15,146.52\n");
+    EXPECT_EQ(FormattedNotes(rows), (std::vector<std::string>{
+                                        "line 2: no Location, row skipped",
+                                        "line 3: no Frequency, row skipped",
+                                        "line 4: Frequency 'abc' cannot be stored, row skipped",
+                                        "line 5: Frequency '0' cannot be stored, row skipped",
+                                    }));
+    EXPECT_EQ(rows.skipped, 4);
+    EXPECT_EQ(rows.stored, 1);
+}
+
+} // namespace
