@@ -43,5 +43,9 @@ int RunSim(int argc, char** argv);
 int RunSort(int argc, char** argv);
 int RunCompact(int argc, char** argv);
 int RunFill(int argc, char** argv);
+int RunExport(int argc, char** argv);
+int RunImport(int argc, char** argv);
+int RunDiff(int argc, char** argv);
+int RunSet(int argc, char** argv);
 
 } // namespace cli

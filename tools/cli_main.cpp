@@ -35,5 +35,17 @@ int main(int argc, char** argv)
     if (std::strcmp(command, "sim") == 0) {
         return cli::RunSim(argc, argv);
     }
+    if (std::strcmp(command, "export") == 0) {
+        return cli::RunExport(argc, argv);
+    }
+    if (std::strcmp(command, "import") == 0) {
+        return cli::RunImport(argc, argv);
+    }
+    if (std::strcmp(command, "diff") == 0) {
+        return cli::RunDiff(argc, argv);
+    }
+    if (std::strcmp(command, "set") == 0) {
+        return cli::RunSet(argc, argv);
+    }
     return cli::Usage();
 }

@@ -1,0 +1,284 @@
+#include "core/command_text.h"
+#include "core/radio_data.h"
+#include "interchange/channel_csv.h"
+#include "interchange/image_compare.h"
+#include "operations/channel_fields.h"
+#include "tools/cli_common.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+// Channel interchange on the command line: CSV export and import, the differences between two clone
+// data files, and channel fields set by name.
+namespace cli {
+
+namespace {
+
+constexpr int kExitDifferent = 1;
+
+constexpr const char* kExportUsage =
+    "usage: zql52-cli export [--profile D,L,F] [--all] [--format csv] FILE [--output OUT]\n"
+    "  the memory channels in use as CSV (to OUT or standard output); --all adds the program-scan\n"
+    "  edges and call channels. The format follows OUT's extension when --format is not given.\n";
+constexpr const char* kImportUsage =
+    "usage: zql52-cli import [--profile D,L,F] [--base FILE] [--strict] CSV --output OUT\n"
+    "  applies the rows of CSV onto FILE (or a new document) and saves OUT; a line on standard error\n"
+    "  for every row skipped or not stored exactly. Exit 0 when all went in exactly, 65 when not\n"
+    "  (with --strict nothing is then written), 2 when a file cannot be read or written.\n";
+constexpr const char* kDiffUsage =
+    "usage: zql52-cli diff [--profile D,L,F] A B\n"
+    "  the differences between two clone data files, one line each. Exit 0 when they are equal,\n"
+    "  1 when they differ, 2 when one cannot be read.\n";
+constexpr const char* kSetUsage =
+    "usage: zql52-cli set [--profile D,L,F] FILE --output OUT CHANNEL FIELD=VALUE ...\n"
+    "  CHANNEL is a row label (10, P3A, CALL_144); FIELD is Frequency, Duplex, Offset, Name, Tone,\n"
+    "  rToneFreq, cToneFreq, Mode or Skip, with the values of the CSV columns. A blank channel takes\n"
+    "  the Edit Memory dialog's defaults first. Exit 65 when a value was not stored exactly.\n";
+
+// Export formats by name and by the extension of the file written.
+struct SExportFormat
+{
+    std::string_view name;
+    std::string_view extension;
+    std::string (*write)(ICommandTarget& data, bool all);
+};
+
+constexpr std::array<SExportFormat, 1> kExportFormats = {{
+    {"csv", ".csv", channel_csv::Export},
+}};
+
+int SubcommandUsage(const char* usage, bool asked)
+{
+    std::fputs(usage, asked ? stdout : stderr);
+    return asked ? 0 : kExitUsage;
+}
+
+bool ReadFile(const std::string& path, std::string& text)
+{
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return true;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    text = content.str();
+    return !in.bad();
+}
+
+bool WriteFile(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    return static_cast<bool>(out);
+}
+
+// A new document with the chosen profile, with the file at `path` opened when there is one. On failure the
+// answer word goes to standard error (after the path when `withLabel`) and the result is null.
+std::unique_ptr<CL52RadioData> LoadDocument(ISettingsStore& settings, const std::string* path,
+                                            bool withLabel = false)
+{
+    auto data = std::make_unique<CL52RadioData>(&settings);
+    data->Initialize();
+    if (path != nullptr) {
+        const std::string result = data->OpenDocument(*path);
+        if (result != answer::kOk) {
+            if (withLabel) {
+                std::fprintf(stderr, "%s: %s\n", path->c_str(), result.c_str());
+            } else {
+                std::fprintf(stderr, "%s\n", result.c_str());
+            }
+            return nullptr;
+        }
+    }
+    return data;
+}
+
+bool SaveDocument(CL52RadioData& data, const std::string& path)
+{
+    const std::string result = data.SaveDocument(path);
+    if (result != answer::kOk) {
+        std::fprintf(stderr, "%s\n", result.c_str());
+        return false;
+    }
+    return true;
+}
+
+const SExportFormat* ChooseFormat(const SArguments& arguments)
+{
+    if (const auto name = arguments.Option("--format")) {
+        for (const SExportFormat& format : kExportFormats) {
+            if (EqualsNoCase(*name, format.name)) {
+                return &format;
+            }
+        }
+        std::fprintf(stderr, "zql52-cli: export: unknown format '%s'\n", name->c_str());
+        return nullptr;
+    }
+    if (const auto output = arguments.Option("--output")) {
+        const std::string extension = std::filesystem::path(*output).extension().string();
+        for (const SExportFormat& format : kExportFormats) {
+            if (EqualsNoCase(extension, format.extension)) {
+                return &format;
+            }
+        }
+    }
+    return &kExportFormats.front();
+}
+
+} // namespace
+
+int RunExport(int argc, char** argv)
+{
+    SArguments arguments;
+    if (!ParseArguments(argc, argv, 2, {"--profile", "--format", "--output"}, {"--all", "--help"},
+                        arguments) ||
+        arguments.Option("--help") || arguments.positional.size() != 1) {
+        return SubcommandUsage(kExportUsage, arguments.Option("--help").has_value());
+    }
+    const SExportFormat* format = ChooseFormat(arguments);
+    const auto settings = OpenSettings(arguments);
+    if (format == nullptr || !settings) {
+        return SubcommandUsage(kExportUsage, false);
+    }
+    const auto data = LoadDocument(*settings, &arguments.positional.front());
+    if (!data) {
+        return kExitFileError;
+    }
+    const std::string text = format->write(*data, arguments.Option("--all").has_value());
+    if (const auto output = arguments.Option("--output")) {
+        if (!WriteFile(*output, text)) {
+            std::fprintf(stderr, "zql52-cli: cannot write %s: %s\n", output->c_str(), std::strerror(errno));
+            return kExitFileError;
+        }
+        return 0;
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : kExitFileError;
+}
+
+int RunImport(int argc, char** argv)
+{
+    SArguments arguments;
+    if (!ParseArguments(argc, argv, 2, {"--profile", "--base", "--output"}, {"--strict", "--help"},
+                        arguments) ||
+        arguments.Option("--help") || arguments.positional.size() != 1 || !arguments.Option("--output")) {
+        return SubcommandUsage(kImportUsage, arguments.Option("--help").has_value());
+    }
+    const auto settings = OpenSettings(arguments);
+    if (!settings) {
+        return SubcommandUsage(kImportUsage, false);
+    }
+    const std::string& csvPath = arguments.positional.front();
+    std::string text;
+    if (!ReadFile(csvPath, text)) {
+        std::fprintf(stderr, "zql52-cli: cannot read %s: %s\n", csvPath.c_str(), std::strerror(errno));
+        return kExitFileError;
+    }
+    const auto base = arguments.Option("--base");
+    const auto data = LoadDocument(*settings, base ? &*base : nullptr);
+    if (!data) {
+        return kExitFileError;
+    }
+    const channel_csv::SReport report = channel_csv::Import(*data, text);
+    for (const channel_csv::SNote& note : report.notes) {
+        std::fprintf(stderr, "%s\n", channel_csv::FormatNote(note).c_str());
+    }
+    if (!report.readable) {
+        return kExitFileError;
+    }
+    if (!report.Exact() && arguments.Option("--strict")) {
+        return kExitDataChanged;
+    }
+    if (!SaveDocument(*data, *arguments.Option("--output"))) {
+        return kExitFileError;
+    }
+    return report.Exact() ? 0 : kExitDataChanged;
+}
+
+int RunDiff(int argc, char** argv)
+{
+    SArguments arguments;
+    if (!ParseArguments(argc, argv, 2, {"--profile"}, {"--help"}, arguments) || arguments.Option("--help") ||
+        arguments.positional.size() != 2) {
+        return SubcommandUsage(kDiffUsage, arguments.Option("--help").has_value());
+    }
+    const auto settings = OpenSettings(arguments);
+    if (!settings) {
+        return SubcommandUsage(kDiffUsage, false);
+    }
+    const auto left = LoadDocument(*settings, &arguments.positional[0], true);
+    const auto right = left ? LoadDocument(*settings, &arguments.positional[1], true) : nullptr;
+    if (!left || !right) {
+        return kExitFileError;
+    }
+    const std::vector<SImageDifference> differences = CompareDocuments(*left, *right);
+    for (const SImageDifference& difference : differences) {
+        const std::string line = FormatDifference(difference) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stdout);
+    }
+    if (std::fflush(stdout) != 0) {
+        return kExitFileError;
+    }
+    return differences.empty() ? 0 : kExitDifferent;
+}
+
+int RunSet(int argc, char** argv)
+{
+    SArguments arguments;
+    if (!ParseArguments(argc, argv, 2, {"--profile", "--output"}, {"--help"}, arguments) ||
+        arguments.Option("--help") || arguments.positional.size() < 3 || !arguments.Option("--output")) {
+        return SubcommandUsage(kSetUsage, arguments.Option("--help").has_value());
+    }
+    const std::optional<CChannelId> channel = ParseChannelLabel(arguments.positional[1]);
+    if (!channel) {
+        std::fprintf(stderr, "zql52-cli: set: '%s' is not a channel (00-99, P0A-P9B, CALL_...)\n",
+                     arguments.positional[1].c_str());
+        return SubcommandUsage(kSetUsage, false);
+    }
+    std::vector<SFieldAssignment> assignments;
+    for (size_t i = 2; i < arguments.positional.size(); ++i) {
+        const std::string& word = arguments.positional[i];
+        const size_t equals = word.find('=');
+        const std::optional<EChannelField> field =
+            equals == std::string::npos ? std::nullopt
+                                        : FindChannelField(std::string_view(word).substr(0, equals));
+        if (!field) {
+            std::fprintf(stderr, "zql52-cli: set: '%s' is not FIELD=VALUE with a known field\n",
+                         word.c_str());
+            return SubcommandUsage(kSetUsage, false);
+        }
+        assignments.push_back({*field, word.substr(equals + 1)});
+    }
+    const auto settings = OpenSettings(arguments);
+    if (!settings) {
+        return SubcommandUsage(kSetUsage, false);
+    }
+    const auto data = LoadDocument(*settings, &arguments.positional[0]);
+    if (!data) {
+        return kExitFileError;
+    }
+    const std::vector<std::string> notes =
+        WriteChannelFields(*data, *channel, assignments, EChannelStart::FromChannel);
+    const std::string label = ChannelLabel(*data, *channel);
+    for (const std::string& note : notes) {
+        std::fprintf(stderr, "%s: %s\n", label.c_str(), note.c_str());
+    }
+    if (!SaveDocument(*data, *arguments.Option("--output"))) {
+        return kExitFileError;
+    }
+    return notes.empty() ? 0 : kExitDataChanged;
+}
+
+} // namespace cli
