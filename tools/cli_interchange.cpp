@@ -29,9 +29,10 @@ constexpr const char* kExportUsage =
     "  edges and call channels. The format follows OUT's extension when --format is not given.\n";
 constexpr const char* kImportUsage =
     "usage: zql52-cli import [--profile D,L,F] [--base FILE] [--strict] CSV --output OUT\n"
-    "  applies the rows of CSV onto FILE (or a new document) and saves OUT; a line on standard error\n"
-    "  for every row skipped or not stored exactly. Exit 0 when all went in exactly, 65 when not\n"
-    "  (with --strict nothing is then written), 2 when a file cannot be read or written.\n";
+    "  applies the rows of CSV (- for standard input) onto FILE (or a new document) and saves OUT;\n"
+    "  a line on standard error for every row skipped or not stored exactly. Exit 0 when all went in\n"
+    "  exactly, 65 when not (with --strict nothing is then written), 2 when a file cannot be read or\n"
+    "  written.\n";
 constexpr const char* kDiffUsage =
     "usage: zql52-cli diff [--profile D,L,F] A B\n"
     "  the differences between two clone data files, one line each. Exit 0 when they are equal,\n"
