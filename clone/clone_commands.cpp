@@ -1,6 +1,8 @@
 #include "clone/clone_commands.h"
 
+#include "clone/clone_archive.h"
 #include "clone/clone_session.h"
+#include "clone/clone_ui.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
 #include "res/string_table.h"
@@ -50,8 +52,31 @@ SCloneOutcomeTexts CloneOutcomeTexts(ECloneCommand command, int outcome)
 }
 
 CCloneCommands::CCloneCommands(CRadioData& data, CCloneSession& session, std::string cloneFile)
-    : m_data(data), m_session(session), m_cloneFile(std::move(cloneFile))
+    : m_data(data), m_session(session), m_cloneFile(std::move(cloneFile)),
+      m_userArchive(std::make_unique<CCloneArchive>(DefaultArchiveFolder())), m_archive(m_userArchive.get())
 {
+}
+
+CCloneCommands::~CCloneCommands() = default;
+
+void CCloneCommands::KeepArchiveCopy(bool written)
+{
+    if (m_archive == nullptr) {
+        return;
+    }
+    const SArchiveResult result =
+        m_archive->Store(m_data, written ? EArchiveKind::Write : EArchiveKind::Read);
+    if (result.stored) {
+        return;
+    }
+    std::string text(CloneText(ids::kArchiveCopyFailed));
+    if (const size_t place = text.find("%1"); place != std::string::npos) {
+        text.replace(place, 2, result.error);
+    }
+    m_archiveFailure = text;
+    if (ICloneHost* host = m_session.GetHost(); host != nullptr) {
+        host->ShowStatus(m_archiveFailure);
+    }
 }
 
 void CCloneCommands::UseProfileBytes()
@@ -93,6 +118,7 @@ int CCloneCommands::Information()
 
 int CCloneCommands::Read()
 {
+    m_archiveFailure.clear();
     int outcome = ReadAndCheckInformation();
     if (outcome == clone_outcome::kSuccess) {
         outcome = m_session.ReadFromTransceiver();
@@ -101,12 +127,16 @@ int CCloneCommands::Read()
     if (outcome == clone_outcome::kSuccess && m_data.LoadCloneFile(m_cloneFile) != answer::kOk) {
         outcome = clone_outcome::kCommunicationFailure;
     }
+    if (outcome == clone_outcome::kSuccess) {
+        KeepArchiveCopy(false);
+    }
     m_session.BeepResult(outcome == clone_outcome::kSuccess);
     return outcome;
 }
 
 int CCloneCommands::Write()
 {
+    m_archiveFailure.clear();
     int outcome = ReadAndCheckInformation();
     if (outcome == clone_outcome::kSuccess) {
         // Never send an older exchange file when the current image could not be written to it.
@@ -116,6 +146,9 @@ int CCloneCommands::Write()
             m_session.SetCloneFile(m_cloneFile);
             outcome = m_session.WriteToTransceiver();
         }
+    }
+    if (outcome == clone_outcome::kSuccess) {
+        KeepArchiveCopy(true);
     }
     m_session.BeepResult(outcome == clone_outcome::kSuccess);
     return outcome;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
+class CCloneArchive;
 class CCloneSession;
 class CRadioData;
 
@@ -35,7 +37,14 @@ class CCloneCommands
 {
 public:
     // The clone file is the exchange file between the session and the radio data.
+    // Successful reads and writes keep a copy in the user's clone archive.
     CCloneCommands(CRadioData& data, CCloneSession& session, std::string cloneFile);
+    ~CCloneCommands();
+    CCloneCommands(const CCloneCommands&) = delete;
+    CCloneCommands& operator=(const CCloneCommands&) = delete;
+
+    // Another archive for the copies, or none to keep no copy. It must outlive the commands' use.
+    void SetArchive(const CCloneArchive* archive) { m_archive = archive; }
 
     // 0, 77, 85, 90 or 91. On success the session holds the transceiver's information block.
     int Information();
@@ -45,12 +54,20 @@ public:
     // 0, 1, 77, 80, 85, 90 or 91. The working image is left as it was.
     int Write();
 
+    // Why the copy of the latest successful read or write could not be kept, as shown in the
+    // status; empty when it was kept or none was due. The outcome never depends on it.
+    const std::string& ArchiveFailure() const { return m_archiveFailure; }
+
 private:
     int ReadAndCheckInformation();
     int CheckVersion();
     void UseProfileBytes();
+    void KeepArchiveCopy(bool written);
 
     CRadioData& m_data;
     CCloneSession& m_session;
     std::string m_cloneFile;
+    std::unique_ptr<CCloneArchive> m_userArchive;
+    const CCloneArchive* m_archive = nullptr;
+    std::string m_archiveFailure;
 };

@@ -265,7 +265,9 @@ int CCloneSession::RunOperation(EOperation operation)
     m_frameReady = false;
     Close();
     if (m_progress) {
-        std::this_thread::sleep_for(kProgressLinger);
+        if (m_progress->LingersAfterTransfer()) {
+            std::this_thread::sleep_for(kProgressLinger);
+        }
         m_progress.reset();
     }
     switch (m_result) {

@@ -86,6 +86,7 @@ public:
     CCloneSession& operator=(CCloneSession&&) = delete;
 
     void SetHost(ICloneHost* host) { m_host = host; }
+    ICloneHost* GetHost() const { return m_host; }
 
     // Slot 1 to 4: the port "COM<n>" that an operation opens unless a device is set.
     unsigned SetPort(unsigned port);

@@ -39,6 +39,9 @@ public:
     virtual int SetPos(int position) = 0;
     // Reports a cancel request made since the last call, and forgets it.
     virtual bool CheckCancel() = 0;
+    // A window stays on screen for a moment after the transfer, so the user sees it end; a progress
+    // display that stays anyway (a terminal line) does not hold the session up for that.
+    virtual bool LingersAfterTransfer() const { return true; }
 };
 
 class ICloneHost

@@ -125,6 +125,11 @@ std::string CRadioData::SaveDocument(const std::string& path)
     return result;
 }
 
+std::string CRadioData::SaveCopy(const std::string& path)
+{
+    return Execute(std::string(kFileSave) + Quoted(path));
+}
+
 std::string CRadioData::LoadCloneFile(const std::string& path)
 {
     if (!CanOpen(path, "rb")) {

@@ -51,6 +51,8 @@ public:
     // leave the document unedited on "OK"; a failed open leaves the data as it was.
     std::string OpenDocument(const std::string& path);
     std::string SaveDocument(const std::string& path);
+    // The same save, for a copy kept elsewhere: the document does not count as saved afterwards.
+    std::string SaveCopy(const std::string& path);
 
     // After a clone read: load what arrived. Answers the load's word, or "CANNOT_OPEN_FILE".
     std::string LoadCloneFile(const std::string& path);

@@ -304,6 +304,8 @@ constexpr SStringEntry kStrings[] = {
 
     {ids::kDtmfMemoryFormat, "D%1"},
     {ids::kDtmfLineFormat, "%1  %2"},
+
+    {ids::kArchiveCopyFailed, " The clone archive copy could not be saved: %1"},
 };
 
 constexpr bool IsStrictlyAscending()

@@ -261,4 +261,7 @@ inline constexpr int kStepCloneRead = 61449;
 // and the digits.
 inline constexpr int kDtmfMemoryFormat = 61500;
 inline constexpr int kDtmfLineFormat = 61501;
+
+// Clone archive. "%1": why the copy could not be saved.
+inline constexpr int kArchiveCopyFailed = 61600;
 } // namespace ids

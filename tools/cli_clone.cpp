@@ -21,6 +21,8 @@ namespace cli {
 
 namespace {
 
+constexpr const char* kNoArchive = "--no-archive";
+
 std::atomic<bool> g_interrupted{false};
 
 extern "C" void OnInterrupt(int /*signal*/)
@@ -62,6 +64,7 @@ public:
         return previous;
     }
     bool CheckCancel() override { return g_interrupted.exchange(false); }
+    bool LingersAfterTransfer() const override { return false; }
     ~CTerminalProgress() override
     {
         if (m_position >= 0) {
@@ -187,11 +190,14 @@ int RunRead(int argc, char** argv)
 {
     SArguments arguments;
     SCloneSetup setup;
-    if (!ParseArguments(argc, argv, 2, {"--port", "--profile", "--output"}, {}, arguments) ||
+    if (!ParseArguments(argc, argv, 2, {"--port", "--profile", "--output"}, {kNoArchive}, arguments) ||
         !arguments.positional.empty() || !arguments.Option("--output") || !Prepare(arguments, setup)) {
         return Usage();
     }
     CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
+    if (arguments.Option(kNoArchive)) {
+        commands.SetArchive(nullptr);
+    }
     const int outcome = commands.Read();
     if (outcome == 0) {
         const std::string result = setup.data->SaveDocument(*arguments.Option("--output"));
@@ -207,7 +213,7 @@ int RunWrite(int argc, char** argv)
 {
     SArguments arguments;
     SCloneSetup setup;
-    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {}, arguments) ||
+    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {kNoArchive}, arguments) ||
         arguments.positional.size() != 1 || !Prepare(arguments, setup)) {
         return Usage();
     }
@@ -217,7 +223,25 @@ int RunWrite(int argc, char** argv)
         return kExitFileError;
     }
     CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
+    if (arguments.Option(kNoArchive)) {
+        commands.SetArchive(nullptr);
+    }
     return Report(ECloneCommand::Write, commands.Write());
+}
+
+int ReadTransceiver(const SArguments& arguments, const std::function<void(CRadioData& received)>& received)
+{
+    SCloneSetup setup;
+    if (!Prepare(arguments, setup)) {
+        return Usage();
+    }
+    CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
+    commands.SetArchive(nullptr);
+    const int outcome = Report(ECloneCommand::Read, commands.Read());
+    if (outcome == clone_outcome::kSuccess) {
+        received(*setup.data);
+    }
+    return outcome;
 }
 
 namespace {

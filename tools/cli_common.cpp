@@ -18,9 +18,9 @@ constexpr const char* kUsage =
     "        without COMMANDs, one command per line of standard input\n"
     "  show  [--profile D,L,F] FILE          print the channel list of a clone data file\n"
     "  info  --port PORT                     read the transceiver's information block\n"
-    "  read  --port PORT [--profile D,L,F] --output FILE\n"
+    "  read  --port PORT [--profile D,L,F] [--no-archive] --output FILE\n"
     "                                        read the transceiver's memory into a clone data file\n"
-    "  write --port PORT [--profile D,L,F] FILE\n"
+    "  write --port PORT [--profile D,L,F] [--no-archive] FILE\n"
     "                                        write a clone data file to the transceiver\n"
     "  sort  [--profile D,L,F] [--by frequency|name|tone] [--range A-B] FILE --output OUT\n"
     "                                        sort the memory channels in use; blank ones go last\n"
@@ -35,12 +35,14 @@ constexpr const char* kUsage =
     "  diff  [--profile D,L,F] A B           the differences between two clone data files\n"
     "  set   [--profile D,L,F] FILE --output OUT CHANNEL FIELD=VALUE ...\n"
     "                                        set channel fields as the Edit Memory dialog does\n"
+    "  archive list | path                   the copies of every read and write, and their folder\n"
     "  sim   [options]                       the virtual transceiver (see 'zql52-cli sim --help')\n"
     "\n"
     "PORT is COM1 to COM4 (mapped to devices in the stored settings) or a device path.\n"
     "D,L,F are the transceiver's destination (0-10), coverage level (0-2) and option flags.\n"
     "Clone commands exit with their outcome: 0 success, 1 cancelled, 77 communication failure,\n"
-    "80 unusable clone file, 85 model or revision differs, 90 version differs, 91 port cannot be opened.\n";
+    "80 unusable clone file, 85 model or revision differs, 90 version differs, 91 port cannot be opened.\n"
+    "read and write keep a copy of the image in the clone archive unless --no-archive is given.\n";
 
 } // namespace
 

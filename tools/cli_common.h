@@ -2,10 +2,13 @@
 
 #include "core/settings_store.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+class CRadioData;
 
 // Shared by the subcommands of zql52-cli.
 namespace cli {
@@ -47,5 +50,11 @@ int RunExport(int argc, char** argv);
 int RunImport(int argc, char** argv);
 int RunDiff(int argc, char** argv);
 int RunSet(int argc, char** argv);
+int RunArchive(int argc, char** argv);
+
+// A whole read of the transceiver at --port (information read, version check, transfer, load) into a
+// new document with the arguments' profile, keeping no archive copy. `received` is given the
+// document when the read succeeded. Answers the outcome, whose texts go to standard error.
+int ReadTransceiver(const SArguments& arguments, const std::function<void(CRadioData& received)>& received);
 
 } // namespace cli

@@ -32,6 +32,9 @@ int main(int argc, char** argv)
     if (std::strcmp(command, "fill") == 0) {
         return cli::RunFill(argc, argv);
     }
+    if (std::strcmp(command, "archive") == 0) {
+        return cli::RunArchive(argc, argv);
+    }
     if (std::strcmp(command, "sim") == 0) {
         return cli::RunSim(argc, argv);
     }

@@ -21,6 +21,8 @@ trap cleanup EXIT
 
 export XDG_CONFIG_HOME=$demo/config
 mkdir -p "$XDG_CONFIG_HOME/Velk"
+# The clone archive of the demo's reads and writes goes with it.
+export XDG_DATA_HOME=$demo/data
 # A runtime folder of its own, so the demo starts even while the real program runs (one copy per
 # runtime folder).
 export XDG_RUNTIME_DIR=$demo/run

@@ -159,7 +159,8 @@ protected:
     {
         std::vector<std::string> command = {ZQ_CLI_PATH};
         command.insert(command.end(), arguments.begin(), arguments.end());
-        std::vector<std::string> overrides = {"XDG_CONFIG_HOME=" + m_home.Path().string()};
+        std::vector<std::string> overrides = {"XDG_CONFIG_HOME=" + m_home.Path().string(),
+                                              "XDG_DATA_HOME=" + m_home.File("data")};
         overrides.insert(overrides.end(), environment.begin(), environment.end());
         CChildProcess process;
         SRun run;
@@ -554,7 +555,7 @@ TEST_F(CliCloneInterrupted, CtrlCDuringAReadCancelsIt)
     CChildProcess cli;
     ASSERT_TRUE(cli.Start(
         {ZQ_CLI_PATH, "read", "--port", sim.Device(), "--profile", std::string(kProfile), "--output", output},
-        {"XDG_CONFIG_HOME=" + m_home.Path().string()}));
+        {"XDG_CONFIG_HOME=" + m_home.Path().string(), "XDG_DATA_HOME=" + m_home.File("data")}));
     // Well into the transfer, which takes about 1.5 s at this rate.
     ASSERT_TRUE(cli.WaitFor(EStream::Err, " 10 %", 20s)) << cli.Err();
     ASSERT_TRUE(cli.Signal(SIGINT));
@@ -576,7 +577,7 @@ TEST_F(CliCloneInterrupted, CtrlCDuringAWriteCancelsIt)
     CChildProcess cli;
     ASSERT_TRUE(
         cli.Start({ZQ_CLI_PATH, "write", "--port", sim.Device(), "--profile", std::string(kProfile), file},
-                  {"XDG_CONFIG_HOME=" + m_home.Path().string()}));
+                  {"XDG_CONFIG_HOME=" + m_home.Path().string(), "XDG_DATA_HOME=" + m_home.File("data")}));
     ASSERT_TRUE(cli.WaitFor(EStream::Err, " 10 %", 20s)) << cli.Err();
     ASSERT_TRUE(cli.Signal(SIGINT));
     const int status = cli.Finish();

@@ -5,8 +5,8 @@
 #include <string>
 #include <sys/wait.h>
 
-// Runs zql52-cli through the shell with its settings in `configHome`, capturing standard output
-// (and standard error when `withStderr`).
+// Runs zql52-cli through the shell with its settings (and clone archive) in `configHome`, capturing standard
+// output (and standard error when `withStderr`).
 struct SCliResult
 {
     int status = -1;
@@ -29,8 +29,9 @@ inline std::string ShellQuote(const std::string& text)
 inline SCliResult RunCli(const std::string& arguments, const std::string& configHome, bool withStderr = false,
                          const std::string& input = {})
 {
-    std::string command =
-        "XDG_CONFIG_HOME=" + ShellQuote(configHome) + " " + ShellQuote(ZQ_CLI_PATH) + " " + arguments;
+    std::string command = "XDG_CONFIG_HOME=" + ShellQuote(configHome) +
+                          " XDG_DATA_HOME=" + ShellQuote(configHome + "/data") + " " +
+                          ShellQuote(ZQ_CLI_PATH) + " " + arguments;
     if (!input.empty()) {
         command = "printf '%s' " + ShellQuote(input) + " | " + command;
     }

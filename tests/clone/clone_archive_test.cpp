@@ -1,0 +1,303 @@
+#include "clone/clone_archive.h"
+#include "core/clone_file.h"
+#include "core/command_text.h"
+#include "core/radio_data.h"
+#include "core/rig_core.h"
+#include "tests/clone/clone_test_support.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::tm At(int year, int month, int day, int hour, int minute, int second)
+{
+    std::tm when{};
+    when.tm_year = year - 1900;
+    when.tm_mon = month - 1;
+    when.tm_mday = day;
+    when.tm_hour = hour;
+    when.tm_min = minute;
+    when.tm_sec = second;
+    return when;
+}
+
+// A clock the test sets.
+struct SFixedClock
+{
+    std::tm now = At(2026, 12, 8, 14, 30, 12);
+    CCloneArchive::Clock Clock()
+    {
+        return [this] { return now; };
+    }
+};
+
+std::vector<std::string> FileNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+CMemoryImage LoadImage(const std::string& path)
+{
+    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    EXPECT_EQ(LoadCloneFile(path, image), answer::kOk) << path;
+    return image;
+}
+
+// An archive file without meaningful contents, for naming and trimming.
+void Touch(const std::string& path)
+{
+    WriteWholeFile(path, "");
+}
+
+struct SNameCase
+{
+    const char* comment;
+    EArchiveKind kind;
+    const char* expected;
+};
+
+TEST(CloneArchiveName, SaysTimeOperationAndComment)
+{
+    const std::tm when = At(2026, 12, 8, 14, 30, 12);
+    const SNameCase cases[] = {
+        {"                ", EArchiveKind::Read, "2026-12-08_143012_read.vlk"},
+        {"", EArchiveKind::Write, "2026-12-08_143012_write.vlk"},
+        {"Club net 2      ", EArchiveKind::Write, "2026-12-08_143012_write_Club_net_2.vlk"},
+        {"  lead blanks", EArchiveKind::Read, "2026-12-08_143012_read_lead_blanks.vlk"},
+        {"../etc/passwd", EArchiveKind::Read, "2026-12-08_143012_read____etc_passwd.vlk"},
+        {"a~b*c\"d:e\\f", EArchiveKind::Read, "2026-12-08_143012_read_a_b_c_d_e_f.vlk"},
+        {"RPT-7", EArchiveKind::Read, "2026-12-08_143012_read_RPT-7.vlk"},
+    };
+    for (const SNameCase& c : cases) {
+        const std::string name = ArchiveFileName(when, c.kind, c.comment);
+        EXPECT_EQ(name, c.expected) << c.comment;
+        const auto parsed = ParseArchiveFileName(name);
+        ASSERT_TRUE(parsed.has_value()) << name;
+        EXPECT_EQ(parsed->stamp, "2026-12-08_143012");
+        EXPECT_EQ(parsed->kind, c.kind);
+        EXPECT_EQ(parsed->copy, 1U);
+    }
+    EXPECT_EQ(ArchiveFileName(At(2027, 1, 2, 3, 4, 5), EArchiveKind::Read, ""), "2027-01-02_030405_read.vlk");
+}
+
+TEST(CloneArchiveName, OnlyArchiveNamesCount)
+{
+    struct SCase
+    {
+        const char* name;
+        bool archive;
+        unsigned copy;
+    };
+    const SCase cases[] = {
+        {"2026-12-08_143012_write~2.vlk", true, 2},
+        {"2026-12-08_143012_read_Club_net~13.vlk", true, 13},
+        {"2026-12-08_143012_read~1.vlk", false, 0},
+        {"2026-12-08_143012_read~.vlk", false, 0},
+        {"2026-12-08_143012_read~x.vlk", false, 0},
+        {"2026-12-08_143012_reading.vlk", false, 0},
+        {"2026-12-08_143012_erase.vlk", false, 0},
+        {"2026-12-08_143012_read.VLK", false, 0},
+        {"2026-12-08_143012_read.vlk.tmp", false, 0},
+        {"2026-12-08-143012_read.vlk", false, 0},
+        {"2026-12-8_143012_read.vlk", false, 0},
+        {"mine.vlk", false, 0},
+        {".vlk", false, 0},
+    };
+    for (const SCase& c : cases) {
+        const auto parsed = ParseArchiveFileName(c.name);
+        EXPECT_EQ(parsed.has_value(), c.archive) << c.name;
+        if (parsed && c.archive) {
+            EXPECT_EQ(parsed->copy, c.copy) << c.name;
+        }
+    }
+}
+
+TEST(CloneArchiveFolder, FollowsTheDataHome)
+{
+    const char* savedData = std::getenv("XDG_DATA_HOME");
+    const char* savedHome = std::getenv("HOME");
+    const std::string dataCopy = savedData ? savedData : "";
+    const std::string homeCopy = savedHome ? savedHome : "";
+
+    ::setenv("XDG_DATA_HOME", "/srv/data", 1);
+    EXPECT_EQ(DefaultArchiveFolder(), "/srv/data/Velk/ZQ-L52/archive");
+    ::setenv("XDG_DATA_HOME", "", 1);
+    ::setenv("HOME", "/home/op//", 1);
+    EXPECT_EQ(DefaultArchiveFolder(), "/home/op/.local/share/Velk/ZQ-L52/archive");
+    ::unsetenv("XDG_DATA_HOME");
+    ::setenv("HOME", "/home/op/../ham", 1);
+    EXPECT_EQ(DefaultArchiveFolder(), "/home/ham/.local/share/Velk/ZQ-L52/archive");
+
+    savedData ? ::setenv("XDG_DATA_HOME", dataCopy.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+    savedHome ? ::setenv("HOME", homeCopy.c_str(), 1) : ::unsetenv("HOME");
+}
+
+class CloneArchiveStore : public ::testing::Test
+{
+protected:
+    void SetUp() override { m_data.Initialize(); }
+
+    CScratchDir m_dir;
+    std::string m_folder = m_dir.File("share/Velk/ZQ-L52/archive");
+    SFixedClock m_clock;
+    CCloneArchive m_archive{m_folder, m_clock.Clock()};
+    CL52RadioData m_data;
+};
+
+TEST_F(CloneArchiveStore, KeepsTheWholeImageWithoutMarkingTheDocumentSaved)
+{
+    ASSERT_EQ(m_data.Execute("CH.MCH.17.FREQUENCY=145.5"), "145.5000");
+    m_data.Execute("CH.MCH.17.APPEAR=ON");
+    m_data.Execute("COMMON.CLONE_COMMENT=Club net 2");
+    ASSERT_TRUE(m_data.IsEdited());
+
+    const SArchiveResult result = m_archive.Store(m_data, EArchiveKind::Write);
+    ASSERT_TRUE(result.stored) << result.error;
+    EXPECT_EQ(result.path, m_folder + "/2026-12-08_143012_write_Club_net_2.vlk");
+    EXPECT_EQ(FileNames(m_folder), std::vector<std::string>{"2026-12-08_143012_write_Club_net_2.vlk"})
+        << "the folder is made, and nothing but the copy is left in it";
+    EXPECT_TRUE(LoadImage(result.path).IsEqual(m_data.Rig().WorkingImage()));
+    EXPECT_TRUE(m_data.IsEdited()) << "the copy is not the document's own file";
+}
+
+TEST_F(CloneArchiveStore, CopiesWithinOneSecondNeverReplaceEachOther)
+{
+    m_data.Execute("CH.MCH.1.FREQUENCY=146.52");
+    const SArchiveResult first = m_archive.Store(m_data, EArchiveKind::Read);
+    ASSERT_TRUE(first.stored) << first.error;
+    const std::string firstText = ReadWholeFile(first.path);
+    m_data.Execute("CH.MCH.1.FREQUENCY=147.0");
+    const SArchiveResult second = m_archive.Store(m_data, EArchiveKind::Read);
+    const SArchiveResult third = m_archive.Store(m_data, EArchiveKind::Read);
+    ASSERT_TRUE(second.stored && third.stored);
+
+    EXPECT_EQ(FileNames(m_folder),
+              (std::vector<std::string>{"2026-12-08_143012_read.vlk", "2026-12-08_143012_read~2.vlk",
+                                        "2026-12-08_143012_read~3.vlk"}));
+    EXPECT_EQ(ReadWholeFile(first.path), firstText);
+    EXPECT_NE(ReadWholeFile(second.path), firstText);
+    const std::vector<SArchiveEntry> entries = m_archive.List();
+    ASSERT_EQ(entries.size(), 3U);
+    EXPECT_EQ(entries.front().path, third.path) << "the latest copy of the second lists first";
+}
+
+TEST_F(CloneArchiveStore, AFolderThatCannotBeMadeOnlyLeavesNoCopy)
+{
+    const std::string blocker = m_dir.File("plain-file");
+    Touch(blocker);
+    const CCloneArchive archive(blocker + "/Velk/ZQ-L52/archive", m_clock.Clock());
+    const SArchiveResult result = archive.Store(m_data, EArchiveKind::Read);
+    EXPECT_FALSE(result.stored);
+    EXPECT_NE(result.error.find(blocker), std::string::npos) << result.error;
+    EXPECT_EQ(ReadWholeFile(blocker), "");
+}
+
+TEST_F(CloneArchiveStore, KeepsTheNewest200AndLeavesOtherFilesAlone)
+{
+    fs::create_directories(m_folder);
+    // 205 older copies, one minute apart, some of them second copies of their second.
+    std::vector<std::string> older;
+    for (int i = 0; i < 205; ++i) {
+        std::string name = ArchiveFileName(At(2026, 11, 1 + i / 60, 10, i % 60, 0),
+                                           i % 2 ? EArchiveKind::Read : EArchiveKind::Write, "");
+        if (i % 7 == 0) {
+            name.insert(name.size() - 4, "~2");
+        }
+        Touch(m_folder + "/" + name);
+        older.push_back(name);
+    }
+    const std::vector<std::string> others = {"notes.txt", "mine.vlk", "2026-12-08_143012_read.vlk.swp"};
+    for (const std::string& name : others) {
+        Touch(m_folder + "/" + name);
+    }
+
+    const SArchiveResult result = m_archive.Store(m_data, EArchiveKind::Read);
+    ASSERT_TRUE(result.stored) << result.error;
+
+    std::vector<std::string> expected(older.begin() + 6, older.end());
+    expected.push_back("2026-12-08_143012_read.vlk");
+    expected.insert(expected.end(), others.begin(), others.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FileNames(m_folder), expected) << "the six oldest copies go";
+
+    m_archive.Trim(3);
+    const std::vector<SArchiveEntry> left = m_archive.List();
+    ASSERT_EQ(left.size(), 3U);
+    EXPECT_EQ(left[0].fileName, "2026-12-08_143012_read.vlk");
+    EXPECT_EQ(left[1].fileName, older[204]);
+    EXPECT_EQ(left[2].fileName, older[203]);
+}
+
+TEST_F(CloneArchiveStore, ListsNewestFirstWithWhatEachCopyHolds)
+{
+    m_clock.now = At(2026, 12, 8, 9, 5, 1);
+    m_data.Execute("COMMON.CLONE_COMMENT=morning");
+    ASSERT_TRUE(m_archive.Store(m_data, EArchiveKind::Read).stored);
+
+    m_clock.now = At(2026, 12, 8, 21, 0, 59);
+    for (int channel : {20, 21, 55}) {
+        const std::string prefix = "CH.MCH." + std::to_string(channel) + ".";
+        m_data.Execute(prefix + "FREQUENCY=145.6");
+        m_data.Execute(prefix + "APPEAR=ON");
+    }
+    m_data.Execute("COMMON.CLONE_COMMENT= ");
+    ASSERT_TRUE(m_archive.Store(m_data, EArchiveKind::Write).stored);
+
+    // A copy that does not load still shows, with what its name says.
+    WriteWholeFile(m_folder + "/2026-12-07_235959_write_broken.vlk", "21350001\r\n#\r\n000010FF\r\n");
+
+    const std::vector<SArchiveEntry> entries = m_archive.List();
+    ASSERT_EQ(entries.size(), 3U);
+    EXPECT_EQ(entries[0].fileName, "2026-12-08_210059_write.vlk");
+    EXPECT_EQ(entries[0].path, m_folder + "/" + entries[0].fileName);
+    EXPECT_EQ(entries[0].date, "2026-12-08");
+    EXPECT_EQ(entries[0].time, "21:00:59");
+    EXPECT_EQ(entries[0].kind, EArchiveKind::Write);
+    EXPECT_EQ(entries[0].comment, "");
+    EXPECT_EQ(entries[0].channelsInUse, entries[1].channelsInUse + 3);
+
+    EXPECT_EQ(entries[1].fileName, "2026-12-08_090501_read_morning.vlk");
+    EXPECT_EQ(entries[1].time, "09:05:01");
+    EXPECT_EQ(entries[1].kind, EArchiveKind::Read);
+    EXPECT_EQ(entries[1].comment, "morning");
+
+    EXPECT_EQ(entries[2].date, "2026-12-07");
+    EXPECT_EQ(entries[2].kind, EArchiveKind::Write);
+    EXPECT_EQ(entries[2].channelsInUse, -1);
+
+    EXPECT_TRUE(CCloneArchive(m_dir.File("nothing-here")).List().empty());
+}
+
+TEST(CloneArchiveList, OrdersCopiesOfOneSecondByNumber)
+{
+    CScratchDir dir;
+    const std::string folder = dir.File("archive");
+    fs::create_directories(folder);
+    for (const char* name : {"2026-12-08_143012_read.vlk", "2026-12-08_143012_read~2.vlk",
+                             "2026-12-08_143012_read~10.vlk", "2026-12-08_143011_write~3.vlk"}) {
+        Touch(folder + "/" + name);
+    }
+    std::vector<std::string> order;
+    for (const SArchiveEntry& entry : CCloneArchive(folder).List()) {
+        order.push_back(entry.fileName);
+    }
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"2026-12-08_143012_read~10.vlk", "2026-12-08_143012_read~2.vlk",
+                                        "2026-12-08_143012_read.vlk", "2026-12-08_143011_write~3.vlk"}));
+}
+
+} // namespace
