@@ -8,10 +8,18 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
 #include <fstream>
+#include <spawn.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 // Whole clone sessions against the virtual transceiver keeping to 9600 bit/s, compared with the
 // least time the line allows. The session should spend its time waiting for the line, not working:
@@ -24,6 +32,10 @@
 //   cpu%        CPU time of the calling thread, which runs the session, as a share of wall
 //   process%    CPU time of the whole process, the simulator's serving thread included
 //   to_tr, from_tr  bytes on the wire towards and from the transceiver
+//
+// The command-line runs time `zql52-cli read` and `zql52-cli write` as a user starts them, process
+// start, information read, version check, transfer, files and archive copy included:
+//   limit       the most the command may take at this rate
 
 namespace {
 
@@ -223,6 +235,123 @@ void RunSessions(benchmark::State& state, EOperation operation)
     state.counters["from_tr"] = bytes.fromTransceiver;
 }
 
+#ifdef ZQ_CLI_PATH
+
+// What `read` and `write` may take at 9600 bit/s: the line's bound and little more, since the
+// command-line tool has no progress window to keep on screen after the transfer.
+constexpr double kCliReadLimit = 9.1;
+constexpr double kCliWriteLimit = 9.5;
+
+// Runs the command-line tool to its end with its settings and archive in `home`; its exit code.
+int RunCli(const std::vector<std::string>& arguments, const std::string& home)
+{
+    std::vector<std::string> environment = {"XDG_CONFIG_HOME=" + home + "/config",
+                                            "XDG_DATA_HOME=" + home + "/data"};
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string variable = *entry;
+        if (variable.rfind("XDG_CONFIG_HOME=", 0) != 0 && variable.rfind("XDG_DATA_HOME=", 0) != 0) {
+            environment.push_back(variable);
+        }
+    }
+    std::vector<char*> argv = {const_cast<char*>(ZQ_CLI_PATH)};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (std::string& variable : environment) {
+        envp.push_back(variable.data());
+    }
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    ::posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int failed = ::posix_spawn(&pid, ZQ_CLI_PATH, &actions, nullptr, argv.data(), envp.data());
+    ::posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        return -1;
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void RunCliCommand(benchmark::State& state, EOperation operation)
+{
+    CVirtualTransceiver transceiver(PacedOptions());
+    if (!transceiver.Start()) {
+        state.SkipWithError(("virtual transceiver: " + transceiver.GetErrorText()).c_str());
+        return;
+    }
+    const std::string home = TempPath("home");
+    std::filesystem::create_directories(home);
+    const std::string file = home + "/rig.vlk";
+    const std::string sentFile = home + "/sent.vlk";
+    if (SaveCloneFile(file, NormalSaveRanges(), transceiver.GetImage(), "ZQ BENCH") != "OK" ||
+        SaveCloneFile(sentFile, SafetySaveRanges(), transceiver.GetImage(), "ZQ BENCH") != "OK") {
+        state.SkipWithError("cannot write the clone files");
+        return;
+    }
+
+    SLineBytes information;
+    SLineBytes bytes;
+    double bound = InformationBound(information);
+    std::vector<std::string> arguments = {operation == EOperation::Write ? "write" : "read", "--port",
+                                          transceiver.GetDevicePath(), "--profile", "5,0,0"};
+    if (operation == EOperation::Write) {
+        bound += WriteBound(sentFile, bytes);
+        arguments.push_back(file);
+    } else {
+        bound += ReadBound(bytes);
+        arguments.insert(arguments.end(), {"--output", home + "/received.vlk"});
+    }
+
+    double totalWall = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const int outcome = RunCli(arguments, home);
+        const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+        totalWall += wall;
+        state.SetIterationTime(wall);
+        if (outcome != clone_outcome::kSuccess) {
+            state.SkipWithError(("zql52-cli exit code " + std::to_string(outcome)).c_str());
+            break;
+        }
+    }
+    transceiver.Join();
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+
+    const auto runs = static_cast<double>(state.iterations());
+    if (runs == 0) {
+        return;
+    }
+    const double wall = totalWall / runs;
+    state.counters["wall"] = wall;
+    state.counters["bound"] = bound;
+    state.counters["wall/bound"] = wall / bound;
+    state.counters["limit"] = operation == EOperation::Write ? kCliWriteLimit : kCliReadLimit;
+    state.counters["to_tr"] = information.toTransceiver + bytes.toTransceiver;
+    state.counters["from_tr"] = information.fromTransceiver + bytes.fromTransceiver;
+}
+
+void BM_CliRead(benchmark::State& state)
+{
+    RunCliCommand(state, EOperation::Read);
+}
+
+void BM_CliWrite(benchmark::State& state)
+{
+    RunCliCommand(state, EOperation::Write);
+}
+
+#endif
+
 void BM_InformationRead(benchmark::State& state)
 {
     RunSessions(state, EOperation::Information);
@@ -243,5 +372,9 @@ void BM_FullWrite(benchmark::State& state)
 BENCHMARK(BM_InformationRead)->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullRead)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullWrite)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+#ifdef ZQ_CLI_PATH
+BENCHMARK(BM_CliRead)->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliWrite)->Iterations(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+#endif
 
 BENCHMARK_MAIN();

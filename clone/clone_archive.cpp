@@ -115,7 +115,8 @@ std::string_view ArchiveKindName(EArchiveKind kind)
 
 std::string ArchiveFileName(const std::tm& when, EArchiveKind kind, std::string_view comment)
 {
-    char stamp[32];
+    // Room for any int, so the compiler can see nothing is cut.
+    char stamp[80];
     std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d%02d%02d", when.tm_year + 1900, when.tm_mon + 1,
                   when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
     std::string name = stamp;
