@@ -1,14 +1,28 @@
 #include "clone/clone_archive.h"
+#include "core/command_text.h"
+#include "core/radio_data.h"
+#include "interchange/image_compare.h"
 #include "tools/cli_common.h"
 
 #include <cstdio>
 #include <string>
 
-// The clone archive.
+// The clone archive, and the check of what the transceiver holds against a file.
 
 namespace cli {
 
 namespace {
+
+constexpr int kExitDiffers = 1;
+constexpr const char* kNoDifferences = "No differences\n";
+
+constexpr const char* kVerifyUsage =
+    "usage: zql52-cli verify --port PORT [--profile D,L,F] FILE\n"
+    "\n"
+    "Reads the transceiver as 'read' does and prints how it differs from FILE, one difference a\n"
+    "line (FILE's value, then the transceiver's). Exits 0 when they match, 1 when they differ, or\n"
+    "with the read's outcome (77, 85, 90, 91) when the read fails. Switch the transceiver off and\n"
+    "on and put it back into clone mode after a write before verifying it.\n";
 
 constexpr const char* kArchiveUsage =
     "usage: zql52-cli archive list | path\n"
@@ -49,6 +63,43 @@ int RunArchive(int argc, char** argv)
     }
     std::fputs(kArchiveUsage, stderr);
     return kExitUsage;
+}
+
+int RunVerify(int argc, char** argv)
+{
+    SArguments arguments;
+    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {"--help"}, arguments) ||
+        arguments.Option("--help") || arguments.positional.size() != 1) {
+        std::fputs(kVerifyUsage, stderr);
+        return arguments.Option("--help") ? 0 : kExitUsage;
+    }
+    const std::unique_ptr<ISettingsStore> settings = OpenSettings(arguments);
+    if (!settings) {
+        return Usage();
+    }
+    // The file first: a file that does not load is known before the minute at the radio.
+    const std::string& path = arguments.positional.front();
+    CL52RadioData file(settings.get());
+    file.Initialize();
+    if (const std::string result = file.OpenDocument(path); result != answer::kOk) {
+        std::fprintf(stderr, "zql52-cli: %s: %s\n", path.c_str(), result.c_str());
+        return kExitFileError;
+    }
+
+    bool differs = false;
+    const int outcome = ReadTransceiver(arguments, [&file, &differs](CRadioData& received) {
+        for (const SImageDifference& difference : CompareDocuments(file, received)) {
+            std::printf("%s\n", FormatDifference(difference).c_str());
+            differs = true;
+        }
+    });
+    if (outcome != 0) {
+        return outcome;
+    }
+    if (!differs) {
+        std::fputs(kNoDifferences, stderr);
+    }
+    return differs ? kExitDiffers : 0;
 }
 
 } // namespace cli

@@ -35,6 +35,8 @@ constexpr const char* kUsage =
     "  diff  [--profile D,L,F] A B           the differences between two clone data files\n"
     "  set   [--profile D,L,F] FILE --output OUT CHANNEL FIELD=VALUE ...\n"
     "                                        set channel fields as the Edit Memory dialog does\n"
+    "  verify --port PORT [--profile D,L,F] FILE\n"
+    "                                        read the transceiver and print how it differs from FILE\n"
     "  archive list | path                   the copies of every read and write, and their folder\n"
     "  sim   [options]                       the virtual transceiver (see 'zql52-cli sim --help')\n"
     "\n"

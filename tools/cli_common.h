@@ -50,6 +50,7 @@ int RunExport(int argc, char** argv);
 int RunImport(int argc, char** argv);
 int RunDiff(int argc, char** argv);
 int RunSet(int argc, char** argv);
+int RunVerify(int argc, char** argv);
 int RunArchive(int argc, char** argv);
 
 // A whole read of the transceiver at --port (information read, version check, transfer, load) into a

@@ -32,6 +32,9 @@ int main(int argc, char** argv)
     if (std::strcmp(command, "fill") == 0) {
         return cli::RunFill(argc, argv);
     }
+    if (std::strcmp(command, "verify") == 0) {
+        return cli::RunVerify(argc, argv);
+    }
     if (std::strcmp(command, "archive") == 0) {
         return cli::RunArchive(argc, argv);
     }

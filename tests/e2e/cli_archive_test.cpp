@@ -202,6 +202,44 @@ TEST_F(CliArchive, AnArchiveThatCannotBeWrittenDoesNotFailTheClone)
     EXPECT_EQ(sim.Stop(), 0) << sim.Diagnostics();
 }
 
+TEST_F(CliArchive, VerifyComparesTheTransceiverWithAFile)
+{
+    const std::string mine = MakeCloneFile("mine.vlk", {"CH.MCH.3.FREQUENCY=145.5", "CH.MCH.3.APPEAR=ON"});
+    CSimProcess sim;
+    ASSERT_TRUE(sim.Start({}));
+    ASSERT_EQ(Cli(Write(sim.Device(), mine, {"--no-archive"})).status, 0);
+
+    const std::vector<std::string> verifyMine = {
+        "verify", "--port", sim.Device(), "--profile", std::string(kProfile), mine};
+    SRun run = Cli(verifyMine);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("No differences\n"), std::string::npos) << run.err;
+
+    const std::string other =
+        MakeCloneFile("other.vlk", {"CH.MCH.3.FREQUENCY=146.52", "CH.MCH.3.APPEAR=ON", "CH.MCH.3.NAME=rpt",
+                                    "COMMON.BEEP=OFF", "DTMF.2=5551234"});
+    run = Cli({"verify", "--port", sim.Device(), "--profile", std::string(kProfile), other});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
+                                  "MCH 03  Frequency 146.5200 -> 145.5000", "MCH 03  Name RPT -> (blank)",
+                                  "COMMON  Beep OFF -> ON", "DTMF 2  5551234 -> (empty)"}))
+        << "the file's value, then the transceiver's";
+    EXPECT_EQ(sim.Stop(), 0) << sim.Diagnostics();
+    EXPECT_EQ(ArchiveFiles(), std::set<std::string>{}) << "a verify is no read to keep";
+
+    // A read that fails ends the verify with its outcome.
+    CSimProcess otherVersion;
+    ASSERT_TRUE(otherVersion.Start({"--version", "3,0,0"}));
+    EXPECT_EQ(
+        Cli({"verify", "--port", otherVersion.Device(), "--profile", std::string(kProfile), mine}).status,
+        90);
+    EXPECT_EQ(Cli({"verify", "--port", m_home.File("no-such-port"), "--profile", std::string(kProfile), mine})
+                  .status,
+              91);
+    EXPECT_EQ(Cli({"verify", "--port", otherVersion.Device(), m_home.File("missing.vlk")}).status, 2);
+}
+
 TEST_F(CliArchive, ListOfAnArchiveNotYetMadeIsEmpty)
 {
     const SRun run = Cli({"archive", "list"});
