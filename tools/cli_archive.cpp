@@ -31,6 +31,13 @@ constexpr const char* kArchiveUsage =
     "         read or write, memory channels in use, comment, file name\n"
     "  path   the archive folder\n";
 
+// The usage on standard output when asked for with --help, else on standard error as a usage error.
+int PrintUsage(const char* usage, bool asked)
+{
+    std::fputs(usage, asked ? stdout : stderr);
+    return asked ? 0 : kExitUsage;
+}
+
 void PrintEntry(const SArchiveEntry& entry)
 {
     const std::string channels = entry.channelsInUse < 0 ? "?" : std::to_string(entry.channelsInUse);
@@ -46,8 +53,7 @@ int RunArchive(int argc, char** argv)
     SArguments arguments;
     if (!ParseArguments(argc, argv, 2, {}, {"--help"}, arguments) || arguments.Option("--help") ||
         arguments.positional.size() != 1) {
-        std::fputs(kArchiveUsage, stderr);
-        return arguments.Option("--help") ? 0 : kExitUsage;
+        return PrintUsage(kArchiveUsage, arguments.Option("--help").has_value());
     }
     const std::string& action = arguments.positional.front();
     const CCloneArchive archive(DefaultArchiveFolder());
@@ -61,8 +67,7 @@ int RunArchive(int argc, char** argv)
         }
         return 0;
     }
-    std::fputs(kArchiveUsage, stderr);
-    return kExitUsage;
+    return PrintUsage(kArchiveUsage, false);
 }
 
 int RunVerify(int argc, char** argv)
@@ -70,8 +75,7 @@ int RunVerify(int argc, char** argv)
     SArguments arguments;
     if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {"--help"}, arguments) ||
         arguments.Option("--help") || arguments.positional.size() != 1) {
-        std::fputs(kVerifyUsage, stderr);
-        return arguments.Option("--help") ? 0 : kExitUsage;
+        return PrintUsage(kVerifyUsage, arguments.Option("--help").has_value());
     }
     const std::unique_ptr<ISettingsStore> settings = OpenSettings(arguments);
     if (!settings) {
