@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -126,26 +125,6 @@ TEST(CloneArchiveName, OnlyArchiveNamesCount)
     }
 }
 
-TEST(CloneArchiveFolder, FollowsTheDataHome)
-{
-    const char* savedData = std::getenv("XDG_DATA_HOME");
-    const char* savedHome = std::getenv("HOME");
-    const std::string dataCopy = savedData ? savedData : "";
-    const std::string homeCopy = savedHome ? savedHome : "";
-
-    ::setenv("XDG_DATA_HOME", "/srv/data", 1);
-    EXPECT_EQ(DefaultArchiveFolder(), "/srv/data/Velk/ZQ-L52/archive");
-    ::setenv("XDG_DATA_HOME", "", 1);
-    ::setenv("HOME", "/home/op//", 1);
-    EXPECT_EQ(DefaultArchiveFolder(), "/home/op/.local/share/Velk/ZQ-L52/archive");
-    ::unsetenv("XDG_DATA_HOME");
-    ::setenv("HOME", "/home/op/../ham", 1);
-    EXPECT_EQ(DefaultArchiveFolder(), "/home/ham/.local/share/Velk/ZQ-L52/archive");
-
-    savedData ? ::setenv("XDG_DATA_HOME", dataCopy.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
-    savedHome ? ::setenv("HOME", homeCopy.c_str(), 1) : ::unsetenv("HOME");
-}
-
 class CloneArchiveStore : public ::testing::Test
 {
 protected:
@@ -193,17 +172,6 @@ TEST_F(CloneArchiveStore, CopiesWithinOneSecondNeverReplaceEachOther)
     const std::vector<SArchiveEntry> entries = m_archive.List();
     ASSERT_EQ(entries.size(), 3U);
     EXPECT_EQ(entries.front().path, third.path) << "the latest copy of the second lists first";
-}
-
-TEST_F(CloneArchiveStore, AFolderThatCannotBeMadeOnlyLeavesNoCopy)
-{
-    const std::string blocker = m_dir.File("plain-file");
-    Touch(blocker);
-    const CCloneArchive archive(blocker + "/Velk/ZQ-L52/archive", m_clock.Clock());
-    const SArchiveResult result = archive.Store(m_data, EArchiveKind::Read);
-    EXPECT_FALSE(result.stored);
-    EXPECT_NE(result.error.find(blocker), std::string::npos) << result.error;
-    EXPECT_EQ(ReadWholeFile(blocker), "");
 }
 
 TEST_F(CloneArchiveStore, KeepsTheNewest200AndLeavesOtherFilesAlone)
