@@ -7,6 +7,7 @@
 #include "app/message_box.h"
 #include "app/port_devices_dialog.h"
 #include "app/wait_cursor.h"
+#include "channels/channel_rows.h"
 #include "clone/clone_session.h"
 #include "clone/port_map.h"
 #include "core/command_text.h"
@@ -498,6 +499,14 @@ void CZQL52Doc::CloneWrite()
     if (MessageBox::okCancel(DialogParent(), LoadString(ids::kWriteToTransceiver), MessageBox::Icon::None) !=
         MessageBox::Answer::Ok) {
         return;
+    }
+    // Saving for the write puts empty channels where the transceiver cannot use a channel: say which.
+    if (const std::vector<std::string> illegal = channel_rows::IllegalRowLabels(*m_data); !illegal.empty()) {
+        const QString text = LoadString(ids::kIllegalChannelsWritten)
+                                 .arg(QString::fromStdString(channel_rows::JoinRowLabels(illegal)));
+        if (MessageBox::okCancel(DialogParent(), text, MessageBox::Icon::Warning) != MessageBox::Answer::Ok) {
+            return;
+        }
     }
     CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
     int outcome = clone_outcome::kSuccess;

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The channel list as rows: 100 memory channels, 20 program-scan edges and 4 call channels, each
 // cell the answer to a channel command with the list's display rules on top. Shared by the list view
@@ -66,5 +67,11 @@ bool HasBand50(ICommandTarget& data);
 
 // The 11 cell texts of a row, trimmed and cut to 31 characters.
 Cells BuildRow(ICommandTarget& data, int row);
+
+// Labels of the channels in use that the transceiver cannot use (the list marks their frequency "?"),
+// in row order. Saving for a write puts empty channels in their place.
+std::vector<std::string> IllegalRowLabels(ICommandTarget& data);
+// "08, 12, P3A".
+std::string JoinRowLabels(const std::vector<std::string>& labels);
 
 } // namespace channel_rows

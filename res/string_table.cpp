@@ -301,6 +301,10 @@ constexpr SStringEntry kStrings[] = {
     {ids::kStepCommonSetting, "Common Setting"},
     {ids::kStepDtmfAutoDial, "DTMF AutoDial"},
     {ids::kStepCloneRead, "Read <- TR"},
+    {ids::kIllegalChannelsWritten,
+     " The transceiver cannot use these channels (marked \"?\" in the list):\n\n"
+     " %1\n\n"
+     " They will be written as empty channels."},
 
     {ids::kDtmfMemoryFormat, "D%1"},
     {ids::kDtmfLineFormat, "%1  %2"},

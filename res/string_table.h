@@ -257,6 +257,10 @@ inline constexpr int kStepCommonSetting = 61447;
 inline constexpr int kStepDtmfAutoDial = 61448;
 inline constexpr int kStepCloneRead = 61449;
 
+// Asked before a write when channels in use are not legal for the transceiver. "%1": their row
+// labels, e.g. "08, 12, P3A".
+inline constexpr int kIllegalChannelsWritten = 61460;
+
 // DTMF Autodial dialog: "D%1" names a memory by its number; "%1  %2" is a memory list line, the name
 // and the digits.
 inline constexpr int kDtmfMemoryFormat = 61500;

@@ -1,3 +1,4 @@
+#include "channels/channel_rows.h"
 #include "clone/clone_commands.h"
 #include "clone/clone_session.h"
 #include "clone/clone_ui.h"
@@ -6,6 +7,7 @@
 #include "core/command_text.h"
 #include "core/default_images.h"
 #include "core/radio_data.h"
+#include "res/string_table.h"
 #include "tools/cli_common.h"
 #include "tools/virtual_transceiver.h"
 
@@ -165,6 +167,21 @@ int Report(ECloneCommand command, int outcome)
     return outcome;
 }
 
+// The desktop program's warning before a write, on standard error; false when there was one.
+bool WarnOfIllegalChannels(CRadioData& data)
+{
+    const std::vector<std::string> illegal = channel_rows::IllegalRowLabels(data);
+    if (illegal.empty()) {
+        return true;
+    }
+    std::string text(StringText(ids::kIllegalChannelsWritten));
+    if (const size_t at = text.find("%1"); at != std::string::npos) {
+        text.replace(at, 2, channel_rows::JoinRowLabels(illegal));
+    }
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return false;
+}
+
 } // namespace
 
 int RunInfo(int argc, char** argv)
@@ -213,7 +230,7 @@ int RunWrite(int argc, char** argv)
 {
     SArguments arguments;
     SCloneSetup setup;
-    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {kNoArchive}, arguments) ||
+    if (!ParseArguments(argc, argv, 2, {"--port", "--profile"}, {kNoArchive, "--strict"}, arguments) ||
         arguments.positional.size() != 1 || !Prepare(arguments, setup)) {
         return Usage();
     }
@@ -221,6 +238,10 @@ int RunWrite(int argc, char** argv)
     if (result != answer::kOk) {
         std::fprintf(stderr, "%s\n", result.c_str());
         return kExitFileError;
+    }
+    if (!WarnOfIllegalChannels(*setup.data) && arguments.Option("--strict")) {
+        std::fputs("zql52-cli: --strict: nothing was written\n", stderr);
+        return kExitDataChanged;
     }
     CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
     if (arguments.Option(kNoArchive)) {

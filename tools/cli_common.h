@@ -15,7 +15,8 @@ namespace cli {
 
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitFileError = 2;
-// Rows or channels were skipped, or took a value in another form than the one given.
+// Rows or channels were skipped, or took a value in another form than the one given; write --strict
+// refuses with it.
 inline constexpr int kExitDataChanged = 65;
 
 struct SArguments

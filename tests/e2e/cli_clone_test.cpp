@@ -341,6 +341,36 @@ TEST_F(CliCloneTransfer, RoundTripKeepsTheTransceiversOwnByte)
     EXPECT_EQ(sim.Stop(), 0) << sim.Diagnostics();
 }
 
+// Channels the transceiver cannot use arrive empty: the write names them first, and --strict
+// refuses to send anything.
+TEST_F(CliCloneTransfer, WriteNamesTheChannelsItEmpties)
+{
+    const std::string file =
+        MakeCloneFile("mine.vlk", kProfile,
+                      {"CH.MCH.8.FREQUENCY=1100", "CH.MCH.8.APPEAR=ON", "CH.PCH.3A.FREQUENCY=250",
+                       "CH.PCH.3A.APPEAR=ON", "CH.MCH.9.FREQUENCY=145.5", "CH.MCH.9.APPEAR=ON"});
+    const std::string written = m_home.File("transceiver.vlk");
+    CSimProcess sim;
+    ASSERT_TRUE(sim.Start({"--save-written", written}));
+    std::vector<std::string> strict = CommandLine(ECommand::Write, sim.Device(), file);
+    strict.insert(strict.begin() + 1, "--strict");
+
+    const SRun refused = Cli(strict);
+    EXPECT_EQ(refused.status, 65) << refused.err;
+    EXPECT_NE(refused.err.find(" 08, P3A\n"), std::string::npos) << refused.err;
+    EXPECT_EQ(refused.err.find(" Now writing -> TR"), std::string::npos) << refused.err;
+    EXPECT_FALSE(Exists(written));
+
+    const SRun run = Cli(CommandLine(ECommand::Write, sim.Device(), file));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find(" 08, P3A\n"), std::string::npos) << run.err;
+    ASSERT_TRUE(Exists(written));
+    const SRun check = Cli({"exec", "--profile", std::string(kProfile), "--open", written, "CH.MCH.8.APPEAR",
+                            "CH.PCH.3A.APPEAR", "CH.MCH.9.FREQUENCY"});
+    EXPECT_EQ(check.out, "OFF\nOFF\n145.5000\n");
+    EXPECT_EQ(sim.Stop(), 0) << sim.Diagnostics();
+}
+
 TEST_F(CliCloneTransfer, NoiseBetweenFramesIsIgnored)
 {
     const std::string image =

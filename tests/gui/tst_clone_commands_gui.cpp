@@ -150,6 +150,7 @@ private Q_SLOTS:
     void readAsksOnlyWhenTheDocumentIsModified();
     void readCancelledFromTheProgressWindowChangesNothing();
     void writeAlwaysAsksAndSendsTheImage();
+    void writeNamesTheChannelsItEmptiesAndCancelSendsNothing();
     void informationShowsModelAndComment();
     void missingDeviceGivesThePortMessageForEachCommand();
     void otherVersionGivesTheVersionMessageForEachCommand();
@@ -277,6 +278,43 @@ void TestCloneCommandsGui::writeAlwaysAsksAndSendsTheImage()
     QCOMPARE(check.OpenDocument(written.toStdString()), std::string("OK"));
     QCOMPARE(check.Execute("CH.MCH.7.FREQUENCY"), std::string("439.5000"));
     QCOMPARE(QString::fromStdString(check.Execute("CH.MCH.7.NAME")).trimmed(), u"WRITE"_s);
+}
+
+void TestCloneCommandsGui::writeNamesTheChannelsItEmptiesAndCancelSendsNothing()
+{
+    SCloneFixture f;
+    const QString written = f.app.TempPath(u"written.vlk"_s);
+    QVERIFY(f.Start({u"--version"_s, kVersion, u"--save-written"_s, written}));
+    CL52RadioData& data = f.app.Doc().GetRadioData();
+    for (const char* channel : {"CH.MCH.8.", "CH.MCH.12.", "CH.PCH.3A."}) {
+        data.Execute(std::string(channel) + "FREQUENCY=1100");
+        data.Execute(std::string(channel) + "APPEAR=ON");
+    }
+
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    QVERIFY(f.app.Frame().RunCommand(cmd::kCloneWrite));
+    QCOMPARE(MessageBox::shown().size(), 2);
+    const MessageBox::SShown warning = MessageBox::shown().at(1);
+    QCOMPARE(warning.text, LoadString(ids::kIllegalChannelsWritten).arg(u"08, 12, P3A"_s));
+    QCOMPARE(warning.buttons, MessageBox::Buttons::OkCancel);
+    QCOMPARE(f.app.Frame().MessageText(), u"Ready"_s);
+    QVERIFY(!QFileInfo::exists(written));
+
+    // OK goes on: the transceiver receives those channels empty.
+    MessageBox::reset();
+    MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+    QVERIFY(f.app.Frame().RunCommand(cmd::kCloneWrite));
+    QCOMPARE(f.app.Frame().MessageText(), u" Cloning completed."_s);
+    QCOMPARE(MessageBox::shown().size(), 3);
+    QCOMPARE(MessageBox::shown().at(1).text, warning.text);
+    QCOMPARE(MessageBox::shown().at(2).text, LoadString(ids::kCloneWriteSucceeded));
+    QTRY_VERIFY(QFileInfo::exists(written));
+    const auto store = ProfileStore();
+    CL52RadioData check(store.get());
+    check.Initialize();
+    QCOMPARE(check.OpenDocument(written.toStdString()), std::string("OK"));
+    QCOMPARE(check.Execute("CH.MCH.12.APPEAR"), std::string("OFF"));
 }
 
 void TestCloneCommandsGui::informationShowsModelAndComment()
