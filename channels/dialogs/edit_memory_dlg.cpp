@@ -86,6 +86,13 @@ double LeadingNumber(const QString& text)
     return result.ec == std::errc() ? value : 0.0;
 }
 
+// Frequencies may be typed with a decimal comma, as many locales write them; the channel commands
+// want a point.
+QString WithDecimalPoint(QString text)
+{
+    return text.replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
 // Selects the entry with the text (letter case ignored); no entry when the list has none such.
 void SelectText(QComboBox* list, const QString& text)
 {
@@ -352,7 +359,7 @@ void CEditMemoryDlg::accept()
         return;
     }
 
-    Write(kOffset, m_offset->text());
+    Write(kOffset, WithDecimalPoint(m_offset->text()));
     const int duplex = m_duplex->currentIndex();
     Write(kDuplex, FromStd(duplex == kDuplexMinusIndex  ? kDuplexMinus
                            : duplex == kDuplexPlusIndex ? kDuplexPlus
@@ -374,7 +381,7 @@ void CEditMemoryDlg::accept()
     Write(kSkip, FromStd(m_skip->isChecked() ? answer::kOn : answer::kOff));
 
     // An empty FREQUENCY value keeps the stored frequency; the channel is blanked through APPEAR instead.
-    QString frequency = m_frequency->text();
+    QString frequency = WithDecimalPoint(m_frequency->text());
     const double megahertz = LeadingNumber(frequency);
     if (!(megahertz > 0.0) || megahertz >= kMaxFrequencyMhz) {
         frequency.clear();

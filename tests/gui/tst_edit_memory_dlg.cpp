@@ -147,6 +147,7 @@ private Q_SLOTS:
     void unusableFrequencyBlanksTheChannel_data();
     void unusableFrequencyBlanksTheChannel();
     void blankNameIsSentAsOneBlank();
+    void decimalCommaIsADecimalPoint();
     void skipAndNameFollowTheChannelKind_data();
     void skipAndNameFollowTheChannelKind();
     void narrowFmOnlyForEuropeanVersions();
@@ -449,6 +450,19 @@ void TestEditMemoryDlg::blankNameIsSentAsOneBlank()
     Click(dialog, u"okButton"_s);
     QCOMPARE(data.Commands().at(5), u"CH.MCH.7.NAME= "_s);
     QCOMPARE(data.Ask(u"CH.MCH.7.NAME"_s), u"      "_s);
+    QCOMPARE(data.Ask(u"CH.MCH.7.APPEAR"_s), u"ON"_s);
+}
+
+void TestEditMemoryDlg::decimalCommaIsADecimalPoint()
+{
+    CRecordingData data;
+    data.Set(kUsedChannel7);
+    CEditMemoryDlg dialog(data, 7);
+    Edit(dialog, u"editFrequency"_s)->setText(u"145,5"_s);
+    Edit(dialog, u"editOffset"_s)->setText(u"1,6"_s);
+    Click(dialog, u"okButton"_s);
+    QCOMPARE(data.Ask(u"CH.MCH.7.FREQUENCY"_s), u"145.5000"_s);
+    QCOMPARE(data.Ask(u"CH.MCH.7.REPEATER_FREQUENCY"_s), u"1.6000"_s);
     QCOMPARE(data.Ask(u"CH.MCH.7.APPEAR"_s), u"ON"_s);
 }
 
