@@ -248,6 +248,14 @@ void CEditMemoryDlg::LayOut()
     layout->addWidget(modeBox);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Tab goes the way the eye reads the layout: down the fields, then box by box, row by row.
+    const std::array<QWidget*, 14> tabOrder = {m_frequency, m_duplex, m_offset,       m_name,    m_skip,
+                                               m_toneOff,   m_tone,   m_repeaterTone, m_tsql,    m_tsqlTone,
+                                               m_fm,        m_am,     m_wfm,          m_narrowFm};
+    for (size_t i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    }
 }
 
 std::string CEditMemoryDlg::Read(std::string_view key)

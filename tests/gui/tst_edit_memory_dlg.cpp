@@ -148,6 +148,7 @@ private Q_SLOTS:
     void unusableFrequencyBlanksTheChannel();
     void blankNameIsSentAsOneBlank();
     void decimalCommaIsADecimalPoint();
+    void tabOrderFollowsTheLayout();
     void skipAndNameFollowTheChannelKind_data();
     void skipAndNameFollowTheChannelKind();
     void narrowFmOnlyForEuropeanVersions();
@@ -464,6 +465,31 @@ void TestEditMemoryDlg::decimalCommaIsADecimalPoint()
     QCOMPARE(data.Ask(u"CH.MCH.7.FREQUENCY"_s), u"145.5000"_s);
     QCOMPARE(data.Ask(u"CH.MCH.7.REPEATER_FREQUENCY"_s), u"1.6000"_s);
     QCOMPARE(data.Ask(u"CH.MCH.7.APPEAR"_s), u"ON"_s);
+}
+
+void TestEditMemoryDlg::tabOrderFollowsTheLayout()
+{
+    CRecordingData data(kEur);
+    data.Set(kUsedChannel7);
+    CEditMemoryDlg dialog(data, 7);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    Edit(dialog, u"editFrequency"_s)->setFocus();
+    // Down the fields (Memory Skip sits under Name), through the tone box row by row, the mode box,
+    // then the buttons. A group of radio buttons is one stop; the arrow keys move within it.
+    const QStringList expected = {u"editFrequency"_s,     u"comboDuplex"_s,   u"editOffset"_s,
+                                  u"editName"_s,          u"checkSkip"_s,     u"radioToneOff"_s,
+                                  u"comboRepeaterTone"_s, u"comboTsqlTone"_s, u"radioFm"_s,
+                                  u"okButton"_s,          u"cancelButton"_s,  u"editFrequency"_s};
+    QStringList visited;
+    for (qsizetype step = 0; step < expected.size(); ++step) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        visited.append(focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
 }
 
 void TestEditMemoryDlg::skipAndNameFollowTheChannelKind_data()
