@@ -269,6 +269,8 @@ void CMainFrame::CreateActions()
             action->setIcon(ToolIcon(*def.icon));
         }
         action->setCheckable(def.checkable);
+        // In a menu the style draws an item's icon in place of its check mark.
+        action->setIconVisibleInMenu(!def.checkable);
         QList<QKeySequence> shortcuts;
         for (const SAccelerator& accelerator : kAccelerators) {
             if (accelerator.id == def.id) {

@@ -55,6 +55,18 @@ QLabel* Pane(const CMainFrame& frame, const QString& name)
     return frame.findChild<QLabel*>(name);
 }
 
+// Pixels dark enough to be a check mark or text, not a frame or a highlight.
+int DarkPixels(const QImage& image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 96 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
 void ShowAndWait(CMainFrame& frame)
 {
     frame.ShowFrame();
@@ -75,6 +87,7 @@ private Q_SLOTS:
     void acceleratorKeysRunEnabledCommandsOnly();
     void toolBarHasTheButtonsInOrderWithPrompts();
     void commandsWithoutHandlerAreDisabled();
+    void selectedPortShowsACheckMarkInTheMenu();
     void staleEnabledStateDoesNotRunACommand();
     void viewMenuShowsAndHidesTheBars();
     void titleAndMessagePane();
@@ -263,6 +276,33 @@ void TestMainFrame::commandsWithoutHandlerAreDisabled()
     QVERIFY(!read->isEnabled());
     frame.UpdateCommandUi();
     QVERIFY(!read->isEnabled());
+}
+
+void TestMainFrame::selectedPortShowsACheckMarkInTheMenu()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    int port = 1;
+    frame.SetCommandHandler(
+        cmd::kComPort2, [] {},
+        [&port](QAction& action) {
+            action.setEnabled(true);
+            action.setChecked(port == 2);
+        });
+    auto* menu = frame.findChild<QMenu*>(u"menuComPort"_s);
+    QAction* com2 = frame.Action(cmd::kComPort2);
+    const auto item = [&] {
+        frame.UpdateCommandUi();
+        menu->adjustSize();
+        return menu->grab(menu->actionGeometry(com2)).toImage();
+    };
+    const QImage unchecked = item();
+    port = 2;
+    const QImage checked = item();
+    QVERIFY(com2->isChecked());
+    // The item's text is the same in both; the check mark is what the checked one adds.
+    QVERIFY2(DarkPixels(checked) > DarkPixels(unchecked) + 5,
+             qPrintable(u"%1 / %2"_s.arg(DarkPixels(checked)).arg(DarkPixels(unchecked))));
 }
 
 void TestMainFrame::staleEnabledStateDoesNotRunACommand()
