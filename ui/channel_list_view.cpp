@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionHeader>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -25,6 +26,9 @@ namespace {
 constexpr std::string_view kColumnSection = "Column";
 constexpr std::string_view kWidthPrefix = "Width";
 const char* const kEllipsis = "...";
+constexpr int kFrequencyColumn = 1;
+// The widest frequency cell: four digits of MHz and the mark of an illegal channel.
+const char* const kWidestFrequency = "0000.0000 ?";
 
 std::string WidthValueName(int column)
 {
@@ -138,7 +142,6 @@ private:
 namespace {
 constexpr qreal kListPointSize = 8.0;
 } // namespace
-
 
 CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent)
 {
@@ -269,6 +272,33 @@ void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
     painter->restore();
 }
 
+QString CListViewEx::CutText(const QModelIndex& index) const
+{
+    if (!index.isValid()) {
+        return QString();
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    bool shortened = false;
+    ShortenText(QFontMetrics(font()), text, header()->sectionSize(index.column()),
+                index.column() == 0 ? kLabelSpare : kCellSpare, &shortened);
+    return shortened ? text : QString();
+}
+
+bool CListViewEx::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip) {
+        return QTreeView::viewportEvent(event);
+    }
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    if (const QString text = CutText(index); !text.isEmpty()) {
+        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
+}
+
 void CListViewEx::DrawCell(QPainter& painter, const QRect& area, const QModelIndex& index, int spare,
                            int inset) const
 {
@@ -339,9 +369,16 @@ void CZQL52View::AttachFrame(CMainFrame& frame)
 void CZQL52View::CreateColumns()
 {
     const ISettingsStore& settings = m_document.Settings();
+    // The "?" of an illegal channel must never be cut at the default width, whatever the list's font.
+    const int frequencyWidth =
+        QFontMetrics(font()).horizontalAdvance(QString::fromLatin1(kWidestFrequency)) + kCellSpare;
     for (int column = 0; column < channel_rows::kColumnCount; ++column) {
         const int stored = settings.GetInt(kColumnSection, WidthValueName(column), 0);
-        header()->resizeSection(column, channel_rows::EffectiveColumnWidth(column, stored));
+        int width = channel_rows::EffectiveColumnWidth(column, stored);
+        if (stored == 0 && column == kFrequencyColumn) {
+            width = std::clamp(frequencyWidth, width, channel_rows::kMaxColumnWidth);
+        }
+        header()->resizeSection(column, width);
     }
 }
 

@@ -53,8 +53,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A cell whose text is cut shows the whole text as its tool tip.
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    // The cell's text when it is drawn cut, else empty.
+    QString CutText(const QModelIndex& index) const;
     void DrawCell(QPainter& painter, const QRect& area, const QModelIndex& index, int spare, int inset) const;
 
     bool m_fullRow = false;

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -82,7 +83,9 @@ private Q_SLOTS:
     void firstUpdateSelectsRowZeroAndLaterUpdatesKeepTheSelection();
     void selectRowIgnoresRowsOutsideTheList();
     void columnWidthsAreReadClampedAndStored();
+    void defaultWidthsShowTheIllegalMarkOfAFourDigitFrequency();
     void shorteningEndsInThreeDots();
+    void cutCellsShowTheirWholeTextAsToolTip();
     void enterAndDoubleClickEditTheSelectedRow();
     void deleteKeyClearsTheSelectedChannel();
     void headerClickDoesNotSort();
@@ -234,9 +237,14 @@ void TestChannelListView::columnWidthsAreReadClampedAndStored()
     {
         CZQL52Doc document(settings.Store(), tones);
         CZQL52View view(document);
+        // The frequency column grows past 70 when the font needs it (see the next test).
         const QList<int> defaults = {75, 70, 40, 70, 50, 50, 50, 50, 50, 50, 400};
         for (int column = 0; column < 11; ++column) {
-            QCOMPARE(view.header()->sectionSize(column), defaults.at(column));
+            if (column == 1) {
+                QVERIFY(view.header()->sectionSize(column) >= defaults.at(column));
+            } else {
+                QCOMPARE(view.header()->sectionSize(column), defaults.at(column));
+            }
         }
         view.header()->resizeSection(3, 123);
     }
@@ -257,6 +265,18 @@ void TestChannelListView::columnWidthsAreReadClampedAndStored()
     const auto stored = settings.Reopen();
     QCOMPARE(stored->GetInt(kColumn, "Width0", -1), 20);
     QCOMPARE(stored->GetInt(kColumn, "Width1", -1), 400);
+}
+
+void TestChannelListView::defaultWidthsShowTheIllegalMarkOfAFourDigitFrequency()
+{
+    SListFixture f;
+    f.Execute("CH.MCH.1.FREQUENCY=1100");
+    f.view->RefreshRow(1);
+    QCOMPARE(f.view->CellText(1, 1), u"1100.0000 ?"_s);
+    bool shortened = true;
+    CListViewEx::ShortenText(QFontMetrics(f.view->font()), f.view->CellText(1, 1),
+                             f.view->header()->sectionSize(1), CListViewEx::kCellSpare, &shortened);
+    QVERIFY(!shortened);
 }
 
 void TestChannelListView::shorteningEndsInThreeDots()
@@ -282,6 +302,29 @@ void TestChannelListView::shorteningEndsInThreeDots()
     // Nothing fits: the first character stays.
     QCOMPARE(CListViewEx::ShortenText(metrics, text, 1, 12), u"1..."_s);
     QCOMPARE(CListViewEx::ShortenText(metrics, u"W"_s, 1, 12), u"W..."_s);
+}
+
+void TestChannelListView::cutCellsShowTheirWholeTextAsToolTip()
+{
+    SListFixture f;
+    f.Execute("CH.MCH.1.NAME=WWWWWW");
+    f.view->RefreshRow(1);
+    f.view->resize(800, 300);
+    f.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+    f.view->header()->resizeSection(4, 30);
+    const auto hover = [&f](int row, int column) {
+        const QRect cell = f.view->visualRect(f.view->model()->index(row, column));
+        QHelpEvent help(QEvent::ToolTip, cell.center(), f.view->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(f.view->viewport(), &help);
+    };
+
+    hover(1, 4);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), u"WWWWWW"_s);
+    // A text that fits has none.
+    hover(1, 0);
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void TestChannelListView::enterAndDoubleClickEditTheSelectedRow()
