@@ -4,13 +4,14 @@
 #include <alsa/asoundlib.h>
 #include <cmath>
 #include <numbers>
+#include <thread>
+#include <utility>
 
 namespace {
 
 constexpr double kAmplitude = 0.5 * 32767.0;
 constexpr int kFadeMs = 5;
 constexpr unsigned kLatencyUs = 100000;
-const char* const kDevice = "default";
 
 std::size_t SamplesFor(int milliseconds, int sampleRate)
 {
@@ -23,11 +24,11 @@ void QuietAlsaError(const char*, int, const char*, int, const char*, ...) {}
 class CPcmDevice
 {
 public:
-    CPcmDevice()
+    explicit CPcmDevice(const std::string& name)
     {
         snd_lib_error_set_handler(&QuietAlsaError);
         // Opened without blocking, so a device held by someone else fails at once instead of waiting.
-        if (snd_pcm_open(&m_pcm, kDevice, SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+        if (snd_pcm_open(&m_pcm, name.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
             m_pcm = nullptr;
             return;
         }
@@ -96,16 +97,27 @@ std::vector<std::int16_t> RenderTones(const std::vector<STone>& tones, int sampl
     return samples;
 }
 
+CAlsaTonePlayer::CAlsaTonePlayer(std::string device, Sleeper sleeper)
+    : m_device(std::move(device)), m_sleep(std::move(sleeper))
+{
+    if (!m_sleep) {
+        m_sleep = [](std::chrono::milliseconds time) { std::this_thread::sleep_for(time); };
+    }
+}
+
 void CAlsaTonePlayer::Play(const std::vector<STone>& tones)
 {
     const std::vector<std::int16_t> samples = RenderTones(tones, kSampleRate);
     if (samples.empty()) {
         return;
     }
-    CPcmDevice device;
+    CPcmDevice device(m_device);
     if (device.IsOpen()) {
         device.PlayToEnd(samples);
+        return;
     }
+    // The sounds pace the end of a clone operation: the message comes after them, sound or not.
+    m_sleep(std::chrono::milliseconds(static_cast<std::int64_t>(samples.size()) * 1000 / kSampleRate));
 }
 
 void CNullTonePlayer::Play(const std::vector<STone>&) {}

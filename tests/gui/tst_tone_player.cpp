@@ -51,6 +51,7 @@ private Q_SLOTS:
     void failurePatternIsFourLongBeeps();
     void tonesFadeInAndOut();
     void emptyPatternRendersNothing();
+    void withoutASoundDeviceThePatternKeepsItsTime();
 };
 
 void TestTonePlayer::successPatternIsTwoShortBeeps()
@@ -98,6 +99,19 @@ void TestTonePlayer::emptyPatternRendersNothing()
     QVERIFY(RenderTones({}, kRate).empty());
     QVERIFY(RenderTones(SuccessTones(), 0).empty());
     QCOMPARE(RenderTones({{1000, 0, 20}}, kRate).size(), Samples(20));
+}
+
+void TestTonePlayer::withoutASoundDeviceThePatternKeepsItsTime()
+{
+    std::vector<std::chrono::milliseconds> waits;
+    CAlsaTonePlayer player("zq-l52-no-such-device",
+                           [&waits](std::chrono::milliseconds time) { waits.push_back(time); });
+    player.Play(SuccessTones());
+    player.Play(FailureTones());
+    player.Play({});
+    const std::vector<std::chrono::milliseconds> expected = {
+        std::chrono::milliseconds(50 + 50 + 50 + 500), std::chrono::milliseconds(4 * 400 + 3 * 100 + 500)};
+    QCOMPARE(waits, expected);
 }
 
 QTEST_MAIN(TestTonePlayer)
