@@ -122,6 +122,9 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
         CWaitCursor wait;
         m_document = std::make_unique<CZQL52Doc>(*m_settings, *m_tones);
         m_frame = std::make_unique<CMainFrame>(*m_settings);
+        // Another window left open (the help) must not keep the program alive without its main window.
+        QObject::connect(m_frame.get(), &CMainFrame::Closed, qApp, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
         m_view = new CZQL52View(*m_document, m_frame.get());
         m_frame->setCentralWidget(m_view);
         m_document->AttachFrame(*m_frame);

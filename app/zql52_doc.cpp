@@ -125,7 +125,7 @@ void CZQL52Doc::InstallCommands()
     frame.SetCommandHandler(cmd::kFileSave, [this] { FileSave(); });
     frame.SetCommandHandler(cmd::kFileSaveAs, [this] { FileSaveAs(); });
     frame.SetRecentFileHandler([this](const QString& path) { OpenRecentFile(path); });
-    frame.SetCloseGuard([this] { return SaveModified(); });
+    frame.SetCloseGuard([this] { return MayClose(); });
 
     for (unsigned port = kFirstPortSlot; port <= kLastPortSlot; ++port) {
         frame.SetCommandHandler(
@@ -371,6 +371,33 @@ bool CZQL52Doc::SaveModified()
     }
 }
 
+bool CZQL52Doc::MayClose()
+{
+    // A save prompt on top of the transfer would stop its polling half-way, and a closed window would
+    // leave the transfer running without one.
+    if (m_transferRunning) {
+        m_closeHeld = true;
+        return false;
+    }
+    return SaveModified();
+}
+
+int CZQL52Doc::RunTransfer(const std::function<int()>& transfer)
+{
+    m_transferRunning = true;
+    const int outcome = transfer();
+    m_transferRunning = false;
+    return outcome;
+}
+
+void CZQL52Doc::CloseIfHeld()
+{
+    if (m_closeHeld && m_frame) {
+        m_closeHeld = false;
+        QMetaObject::invokeMethod(m_frame.data(), &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
 void CZQL52Doc::FileNew()
 {
     if (SaveModified()) {
@@ -483,15 +510,16 @@ void CZQL52Doc::CloneRead()
     }
     CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
     int outcome = clone_outcome::kSuccess;
-    RecordEdit(ids::kStepCloneRead, [&commands, &outcome] {
+    RecordEdit(ids::kStepCloneRead, [this, &commands, &outcome] {
         CWaitCursor wait;
-        outcome = commands.Read();
+        outcome = RunTransfer([&commands] { return commands.Read(); });
     });
     if (outcome == clone_outcome::kSuccess) {
         m_modified = true;
         Q_EMIT DocumentChanged();
     }
     ReportOutcome(ECloneCommand::Read, outcome);
+    CloseIfHeld();
 }
 
 void CZQL52Doc::CloneWrite()
@@ -512,9 +540,10 @@ void CZQL52Doc::CloneWrite()
     int outcome = clone_outcome::kSuccess;
     {
         CWaitCursor wait;
-        outcome = commands.Write();
+        outcome = RunTransfer([&commands] { return commands.Write(); });
     }
     ReportOutcome(ECloneCommand::Write, outcome);
+    CloseIfHeld();
 }
 
 void CZQL52Doc::CloneInformation()

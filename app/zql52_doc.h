@@ -68,6 +68,9 @@ public:
     // Asks whether to save a modified document: Yes saves (Save As without a file), No discards, Cancel
     // gives false. True at once when nothing is modified.
     bool SaveModified();
+    // The frame's close guard. While a clone read or write runs, the close (close box, SIGTERM) is held
+    // back and made again once the command has ended; otherwise SaveModified.
+    bool MayClose();
 
     // File menu commands.
     void FileNew();
@@ -107,6 +110,8 @@ private:
     void SyncModifiedWithSavedImage();
     void SetPathName(const QString& path);
     void ReportOutcome(ECloneCommand command, int outcome);
+    int RunTransfer(const std::function<int()>& transfer);
+    void CloseIfHeld();
     void ShowStatus(const QString& text);
     QWidget* DialogParent() const;
     QString FileFilter() const;
@@ -124,6 +129,8 @@ private:
     std::string m_savedImage;
     QString m_path;
     bool m_modified = false;
+    bool m_transferRunning = false;
+    bool m_closeHeld = false;
     QAction* m_portDevicesAction = nullptr;
 };
 

@@ -658,6 +658,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     m_idleTimer->stop();
     QMainWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        Q_EMIT Closed();
+    }
 }
 
 void CMainFrame::changeEvent(QEvent* event)

@@ -76,6 +76,10 @@ public:
     void RemoveFromRecentFileList(const QString& path);
     QStringList RecentFiles() const;
 
+Q_SIGNALS:
+    // A close request went through: the window is gone.
+    void Closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

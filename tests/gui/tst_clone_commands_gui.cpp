@@ -149,6 +149,7 @@ private Q_SLOTS:
     void readUpdatesEveryRowAndMarksTheDocumentModified();
     void readAsksOnlyWhenTheDocumentIsModified();
     void readCancelledFromTheProgressWindowChangesNothing();
+    void closeDuringAReadWaitsForItsEnd();
     void writeAlwaysAsksAndSendsTheImage();
     void writeNamesTheChannelsItEmptiesAndCancelSendsNothing();
     void informationShowsModelAndComment();
@@ -245,6 +246,41 @@ void TestCloneCommandsGui::readCancelledFromTheProgressWindowChangesNothing()
     QVERIFY(!cancel.isActive());
     QCOMPARE(QString::fromStdString(f.app.Doc().GetRadioData().Execute("CH.MCH.0.FREQUENCY")), u"145.5000"_s);
     QVERIFY(f.app.Frame().isEnabled());
+}
+
+void TestCloneCommandsGui::closeDuringAReadWaitsForItsEnd()
+{
+    SCloneFixture f;
+    QVERIFY(f.Start({u"--version"_s, kVersion, u"--pace"_s, u"9600"_s}));
+    f.app.Doc().GetRadioData().Execute("CH.MCH.0.FREQUENCY=145.5");
+    QVERIFY(f.app.Doc().IsModified());
+
+    // The close box (or SIGTERM) in the middle of the transfer.
+    bool closedDuringTransfer = true;
+    qsizetype boxesDuringTransfer = -1;
+    QTimer close;
+    close.setInterval(5);
+    QObject::connect(&close, &QTimer::timeout, &close, [&] {
+        if (VisibleProgress() != nullptr) {
+            close.stop();
+            f.app.Frame().close();
+            closedDuringTransfer = !f.app.Frame().isVisible();
+            boxesDuringTransfer = MessageBox::shown().size();
+        }
+    });
+    close.start();
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    QVERIFY(f.app.Frame().RunCommand(cmd::kCloneRead));
+    QVERIFY(!close.isActive());
+    QVERIFY(!closedDuringTransfer);
+    QCOMPARE(boxesDuringTransfer, 1);
+    QCOMPARE(f.app.Frame().MessageText(), u" Cloning completed."_s);
+
+    // Then the close goes on as usual, save prompt first.
+    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    QTRY_VERIFY(!f.app.Frame().isVisible());
+    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::shown().at(1).buttons, MessageBox::Buttons::YesNoCancel);
 }
 
 void TestCloneCommandsGui::writeAlwaysAsksAndSendsTheImage()

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void callSignIsShownInTheStatusBar();
     void windowPlacementAndColumnWidthsPersist();
     void theApplicationReachesItsOnlyView();
+    void programEndsWhenItsWindowCloses();
 };
 
 void TestZQL52App::commandLineHasTheSetupFlagAndAFileName()
@@ -251,6 +252,23 @@ void TestZQL52App::theApplicationReachesItsOnlyView()
     QVERIFY(f.View().hasFocus() || !f.Frame().isActiveWindow());
     f.Stop();
     QVERIFY(CZQL52App::Instance() == nullptr);
+}
+
+void TestZQL52App::programEndsWhenItsWindowCloses()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    // Another window left open, such as the help.
+    QWidget other;
+    other.show();
+    QTimer::singleShot(0, &f.Frame(), &QWidget::close);
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, &giveUp, [] { QCoreApplication::exit(1); });
+    giveUp.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!f.Frame().isVisible());
 }
 
 QTEST_MAIN(TestZQL52App)
