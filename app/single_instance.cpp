@@ -30,27 +30,39 @@ CSingleInstance::~CSingleInstance()
     Release();
 }
 
-bool CSingleInstance::TryAcquire()
+CSingleInstance::EResult CSingleInstance::TryAcquire()
 {
+    m_errorText.clear();
     if (m_lock.isLocked()) {
-        return true;
+        return EResult::Acquired;
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     if (m_lock.tryLock(0)) {
-        return true;
+        return EResult::Acquired;
     }
-    // A copy writes its process id right after creating the file. A file that still names no process
-    // after a while was left by a copy that died in between, and would otherwise block every start.
-    qint64 pid = 0;
-    QString hostName;
-    QString application;
-    const QDateTime modified = QFileInfo(m_path).lastModified();
-    if (!m_lock.getLockInfo(&pid, &hostName, &application) && modified.isValid() &&
-        modified.msecsTo(QDateTime::currentDateTime()) > kUnreadableLockAgeMs) {
-        m_lock.removeStaleLockFile();
-        return m_lock.tryLock(0);
+    if (m_lock.error() == QLockFile::LockFailedError) {
+        // A copy writes its process id right after creating the file. A file that still names no
+        // process after a while was left by a copy that died in between, and would otherwise block
+        // every start.
+        qint64 pid = 0;
+        QString hostName;
+        QString application;
+        const QDateTime modified = QFileInfo(m_path).lastModified();
+        if (!m_lock.getLockInfo(&pid, &hostName, &application) && modified.isValid() &&
+            modified.msecsTo(QDateTime::currentDateTime()) > kUnreadableLockAgeMs) {
+            m_lock.removeStaleLockFile();
+            if (m_lock.tryLock(0)) {
+                return EResult::Acquired;
+            }
+        }
+        if (m_lock.error() == QLockFile::LockFailedError) {
+            return EResult::HeldByAnother;
+        }
     }
-    return false;
+    m_errorText = m_lock.error() == QLockFile::PermissionError
+                      ? QStringLiteral("no permission to create %1").arg(m_path)
+                      : QStringLiteral("cannot create %1").arg(m_path);
+    return EResult::Failed;
 }
 
 bool CSingleInstance::IsHeld() const

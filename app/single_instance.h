@@ -9,6 +9,16 @@
 class CSingleInstance
 {
 public:
+    enum class EResult
+    {
+        // This copy holds the lock.
+        Acquired,
+        // Another running copy holds it.
+        HeldByAnother,
+        // The lock could not be taken for another reason (see ErrorText).
+        Failed,
+    };
+
     // The lock in the user's runtime folder.
     CSingleInstance();
     // The lock in another folder, for tests and throw-away settings.
@@ -19,14 +29,17 @@ public:
     CSingleInstance& operator=(const CSingleInstance&) = delete;
 
     // True when this copy holds the lock afterwards; false while another living copy holds it.
-    bool TryAcquire();
+    EResult TryAcquire();
     bool IsHeld() const;
     void Release();
     QString LockPath() const;
+    // Why the last TryAcquire failed, in plain words; empty unless it answered Failed.
+    QString ErrorText() const { return m_errorText; }
 
     static QString DefaultDirectory();
 
 private:
     QString m_path;
     QLockFile m_lock;
+    QString m_errorText;
 };

@@ -96,10 +96,17 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
     m_instance = m_options.lockDirectory.isEmpty()
                      ? std::make_unique<CSingleInstance>()
                      : std::make_unique<CSingleInstance>(m_options.lockDirectory);
-    if (!m_instance->TryAcquire()) {
+    switch (m_instance->TryAcquire()) {
+    case CSingleInstance::EResult::Acquired:
+        break;
+    case CSingleInstance::EResult::HeldByAnother:
         // A second copy ends silently and leaves the running one alone.
         m_instance.reset();
         return false;
+    case CSingleInstance::EResult::Failed:
+        // Only a running copy may keep this one from starting; without the lock a second copy could start.
+        qWarning("zql52: starting without the single-instance lock: %s", qPrintable(m_instance->ErrorText()));
+        break;
     }
     g_application = this;
 

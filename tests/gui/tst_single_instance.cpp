@@ -16,6 +16,8 @@ namespace {
 // crashed copy would.
 const char* const kHolderVariable = "ZQ_TEST_LOCK_HOLDER_DIR";
 
+using EResult = CSingleInstance::EResult;
+
 } // namespace
 
 class TestSingleInstance : public QObject
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void unreadableOldLockIsTakenOver();
     void unreadableFreshLockIsRespected();
     void defaultLockIsPerUserAndNamedAfterTheMutex();
+    void aLockThatCannotBeMadeIsAFailureNotASecondCopy();
 };
 
 void TestSingleInstance::secondCopyIsRefusedWhileTheFirstRuns()
@@ -35,15 +38,15 @@ void TestSingleInstance::secondCopyIsRefusedWhileTheFirstRuns()
     QTemporaryDir dir;
     CSingleInstance first(dir.path());
     CSingleInstance second(dir.path());
-    QVERIFY(first.TryAcquire());
+    QCOMPARE(first.TryAcquire(), EResult::Acquired);
     QVERIFY(first.IsHeld());
-    QVERIFY(first.TryAcquire());
-    QVERIFY(!second.TryAcquire());
+    QCOMPARE(first.TryAcquire(), EResult::Acquired);
+    QCOMPARE(second.TryAcquire(), EResult::HeldByAnother);
     QVERIFY(!second.IsHeld());
 
     first.Release();
     QVERIFY(!QFile::exists(first.LockPath()));
-    QVERIFY(second.TryAcquire());
+    QCOMPARE(second.TryAcquire(), EResult::Acquired);
 }
 
 void TestSingleInstance::lockOfADeadCopyIsTakenOver()
@@ -60,7 +63,7 @@ void TestSingleInstance::lockOfADeadCopyIsTakenOver()
 
     CSingleInstance next(dir.path());
     QVERIFY(QFile::exists(next.LockPath()));
-    QVERIFY(next.TryAcquire());
+    QCOMPARE(next.TryAcquire(), EResult::Acquired);
 }
 
 void TestSingleInstance::unreadableOldLockIsTakenOver()
@@ -72,7 +75,7 @@ void TestSingleInstance::unreadableOldLockIsTakenOver()
     QVERIFY(
         leftOver.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
     leftOver.close();
-    QVERIFY(instance.TryAcquire());
+    QCOMPARE(instance.TryAcquire(), EResult::Acquired);
 }
 
 void TestSingleInstance::unreadableFreshLockIsRespected()
@@ -82,7 +85,7 @@ void TestSingleInstance::unreadableFreshLockIsRespected()
     QFile starting(instance.LockPath());
     QVERIFY(starting.open(QIODevice::WriteOnly));
     starting.close();
-    QVERIFY(!instance.TryAcquire());
+    QCOMPARE(instance.TryAcquire(), EResult::HeldByAnother);
 }
 
 void TestSingleInstance::defaultLockIsPerUserAndNamedAfterTheMutex()
@@ -93,12 +96,25 @@ void TestSingleInstance::defaultLockIsPerUserAndNamedAfterTheMutex()
              QFileInfo(CSingleInstance::DefaultDirectory()).absoluteFilePath());
 }
 
+void TestSingleInstance::aLockThatCannotBeMadeIsAFailureNotASecondCopy()
+{
+    QTemporaryDir dir;
+    const QString notAFolder = QDir(dir.path()).filePath(u"file"_s);
+    QFile file(notAFolder);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    CSingleInstance instance(QDir(notAFolder).filePath(u"run"_s));
+    QCOMPARE(instance.TryAcquire(), EResult::Failed);
+    QVERIFY(!instance.IsHeld());
+    QVERIFY(instance.ErrorText().contains(instance.LockPath()));
+}
+
 int main(int argc, char* argv[])
 {
     if (const char* folder = std::getenv(kHolderVariable)) {
         QCoreApplication application(argc, argv);
         auto* lock = new CSingleInstance(QString::fromLocal8Bit(folder));
-        const bool held = lock->TryAcquire();
+        const bool held = lock->TryAcquire() == EResult::Acquired;
         std::fflush(nullptr);
         std::_Exit(held ? EXIT_SUCCESS : EXIT_FAILURE);
     }

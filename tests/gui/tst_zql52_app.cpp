@@ -34,6 +34,7 @@ private Q_SLOTS:
     void firstStartAgainstTheTransceiverAppliesItsVersion();
     void setupFlagRunsTheSetupAgainButNotInLowerCase();
     void secondCopyEndsSilently();
+    void lockThatCannotBeMadeDoesNotStopTheStart();
     void fileOnTheCommandLineIsOpened();
     void fileThatDoesNotOpenEndsTheStart();
     void callSignIsShownInTheStatusBar();
@@ -170,6 +171,27 @@ void TestZQL52App::secondCopyEndsSilently()
     // The first copy runs on undisturbed.
     QCOMPARE(CZQL52App::Instance(), &f.App());
     QVERIFY(f.Frame().isVisible());
+}
+
+void TestZQL52App::lockThatCannotBeMadeDoesNotStopTheStart()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    const QString notAFolder = f.TempPath(u"file"_s);
+    QFile file(notAFolder);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    CZQL52App::SOptions options;
+    options.settingsFile = f.Settings().IniPath();
+    options.lockDirectory = QDir(notAFolder).filePath(u"run"_s);
+    options.tones = &f.Tones();
+    options.handleTerminationSignals = false;
+    CZQL52App app(options);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"single-instance lock"_s));
+    QVERIFY(app.InitInstance({u"zql52"_s}));
+    QVERIFY(app.MainFrame() != nullptr && app.MainFrame()->isVisible());
+    QCOMPARE(app.ExitInstance(), 0);
 }
 
 void TestZQL52App::fileOnTheCommandLineIsOpened()
