@@ -4,11 +4,27 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const char* const kMutexName = "ZQL52 APP Exclusive Mutex";
 constexpr qint64 kUnreadableLockAgeMs = 5000;
+// Below the user's cache folder when there is no runtime folder.
+const char* const kPrivateFolder = "Velk/ZQ-L52";
+
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+
+// A real folder (not a link) of this user that nobody else may enter.
+bool IsPrivateFolder(const QString& path)
+{
+    struct stat status
+    {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::geteuid() && (status.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
 
 QString LockPathIn(const QString& directory)
 {
@@ -36,7 +52,12 @@ CSingleInstance::EResult CSingleInstance::TryAcquire()
     if (m_lock.isLocked()) {
         return EResult::Acquired;
     }
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    if (const QString folder = QFileInfo(m_path).absolutePath(); !QFileInfo::exists(folder)) {
+        // When this fails, making the lock file in it fails too, and that is what is reported.
+        if (QDir().mkpath(folder)) {
+            QFile::setPermissions(folder, kOwnerOnly);
+        }
+    }
     if (m_lock.tryLock(0)) {
         return EResult::Acquired;
     }
@@ -84,11 +105,12 @@ QString CSingleInstance::LockPath() const
 
 QString CSingleInstance::DefaultDirectory()
 {
-    // XDG_RUNTIME_DIR is per user and emptied at log-out; QStandardPaths falls back to a private
-    // folder in the temporary directory when it is not set.
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty()) {
-        directory = QDir::tempPath();
+    // XDG_RUNTIME_DIR is per user and emptied at log-out. Without a usable one, never the shared
+    // temporary folder: another user could plant the lock file there and keep the program from starting.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime)) {
+        return runtime;
     }
-    return directory;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+        .filePath(QString::fromLatin1(kPrivateFolder));
 }

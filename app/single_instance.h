@@ -4,8 +4,10 @@
 #include <QString>
 
 // The rule that one copy of the program runs per user: a lock file named after the mutex
-// "ZQL52 APP Exclusive Mutex" in the user's runtime folder. A lock left behind by a copy that died is
-// recognised by its process id and taken over, so a crash never blocks the next start.
+// "ZQL52 APP Exclusive Mutex" in the user's runtime folder, or in a private folder of the user's own
+// when there is no usable runtime folder (never in a folder other users can write to). A lock left
+// behind by a copy that died is recognised by its process id and taken over, so a crash never blocks
+// the next start.
 class CSingleInstance
 {
 public:
@@ -28,7 +30,7 @@ public:
     CSingleInstance(const CSingleInstance&) = delete;
     CSingleInstance& operator=(const CSingleInstance&) = delete;
 
-    // True when this copy holds the lock afterwards; false while another living copy holds it.
+    // A folder it creates for the lock is made private to the user (mode 0700).
     EResult TryAcquire();
     bool IsHeld() const;
     void Release();
@@ -36,6 +38,7 @@ public:
     // Why the last TryAcquire failed, in plain words; empty unless it answered Failed.
     QString ErrorText() const { return m_errorText; }
 
+    // The runtime folder, or else a private folder in the user's cache folder.
     static QString DefaultDirectory();
 
 private:

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void unreadableOldLockIsTakenOver();
     void unreadableFreshLockIsRespected();
     void defaultLockIsPerUserAndNamedAfterTheMutex();
+    void withoutAPrivateRuntimeFolderTheLockGoesToAPrivateFolder_data();
+    void withoutAPrivateRuntimeFolderTheLockGoesToAPrivateFolder();
     void aLockThatCannotBeMadeIsAFailureNotASecondCopy();
 };
 
@@ -94,6 +96,51 @@ void TestSingleInstance::defaultLockIsPerUserAndNamedAfterTheMutex()
     QVERIFY(instance.LockPath().endsWith(u"/ZQL52 APP Exclusive Mutex.lock"_s));
     QCOMPARE(QFileInfo(instance.LockPath()).absolutePath(),
              QFileInfo(CSingleInstance::DefaultDirectory()).absoluteFilePath());
+}
+
+void TestSingleInstance::withoutAPrivateRuntimeFolderTheLockGoesToAPrivateFolder_data()
+{
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<QFile::Permissions>("runtimeMode");
+    QTest::addColumn<bool>("runtimeUsed");
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    QTest::newRow("not set") << QString() << owner << false;
+    QTest::newRow("shared folder") << u"run"_s << everyone << false;
+    QTest::newRow("private folder") << u"run"_s << owner << true;
+}
+
+void TestSingleInstance::withoutAPrivateRuntimeFolderTheLockGoesToAPrivateFolder()
+{
+    QFETCH(QString, runtime);
+    QFETCH(QFile::Permissions, runtimeMode);
+    QFETCH(bool, runtimeUsed);
+    QTemporaryDir home;
+    const QString runtimeDir = runtime.isEmpty() ? QString() : QDir(home.path()).filePath(runtime);
+    if (!runtimeDir.isEmpty()) {
+        QVERIFY(QDir().mkpath(runtimeDir));
+        QVERIFY(QFile::setPermissions(runtimeDir, runtimeMode));
+    }
+    const QString cache = QDir(home.path()).filePath(u"cache"_s);
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
+    const QString directory = CSingleInstance::DefaultDirectory();
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    qputenv("XDG_CACHE_HOME", oldCache);
+
+    if (runtimeUsed) {
+        QCOMPARE(directory, runtimeDir);
+        return;
+    }
+    QVERIFY2(directory.startsWith(cache + u'/'), qPrintable(directory));
+    CSingleInstance instance(directory);
+    QCOMPARE(instance.TryAcquire(), EResult::Acquired);
+    QCOMPARE(QFileInfo(directory).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void TestSingleInstance::aLockThatCannotBeMadeIsAFailureNotASecondCopy()
