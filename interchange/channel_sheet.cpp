@@ -1,0 +1,320 @@
+#include "interchange/channel_sheet.h"
+
+#include "channels/channel_rows.h"
+#include "core/command_text.h"
+#include "res/string_table.h"
+
+#include <array>
+#include <cstdio>
+#include <initializer_list>
+
+namespace channel_sheet {
+
+namespace {
+
+constexpr std::string_view kMemoryTitle = "Memory channels";
+constexpr std::string_view kEdgeTitle = "Program-scan edges";
+constexpr std::string_view kCallTitle = "Call channels";
+constexpr std::string_view kSettingsTitle = "Common settings";
+constexpr std::string_view kDtmfTitle = "DTMF memories";
+constexpr std::string_view kNoMemoryChannels = "No memory channels in use.";
+// "12 of 100 in use"
+constexpr std::string_view kInUseFormat = "%d of %d in use";
+constexpr std::string_view kIllegalLegend = "? marks a channel the transceiver would not accept as it is.";
+constexpr std::string_view kSettingHeader = "Setting";
+constexpr std::string_view kValueHeader = "Value";
+constexpr std::string_view kDtmfMemoryHeader = "Memory";
+constexpr std::string_view kDtmfDigitsHeader = "Digits";
+constexpr std::string_view kPrintedPrefix = "Printed ";
+constexpr std::string_view kPageFormat = "Page %d of %d";
+constexpr std::string_view kNoteSeparator = "; ";
+constexpr std::string_view kIllegalMark = "?";
+
+constexpr std::array<std::string_view, 3> kCoverage = {"normal coverage", "expanded coverage",
+                                                       "expanded coverage with the cellular bands"};
+constexpr std::string_view kBandsWith50 = "bands 50/144/430/1200 MHz";
+constexpr std::string_view kBandsWithout50 = "bands 144/430/1200 MHz";
+constexpr std::string_view kDestinationPrefix = "destination ";
+
+constexpr int kMemoryRows = channel_rows::kFirstEdgeRow;
+constexpr int kDtmfMemoryCount = 9;
+// The channel list's columns up to "Mode"; the filler column after it carries nothing.
+constexpr int kChannelColumns = 10;
+constexpr int kFrequencyColumn = 1;
+
+// Numbers read right-aligned; everything else left.
+constexpr std::array<EAlign, kChannelColumns> kChannelAlign = {
+    EAlign::Left, EAlign::Right, EAlign::Left,  EAlign::Right, EAlign::Left,
+    EAlign::Left, EAlign::Right, EAlign::Right, EAlign::Left,  EAlign::Left,
+};
+
+// ---- Common settings as the settings sheet shows them ----
+
+struct SSwitch
+{
+    int labelId;
+    std::string_view key;
+    // Power save shows as on for anything but "OFF"; the others only for exactly "ON".
+    bool onUnlessOff;
+};
+
+constexpr std::array<SSwitch, 4> kSwitches = {{
+    {ids::kLabelBeep, "COMMON.BEEP", false},
+    {ids::kLabelPowerSave, "COMMON.POWER_SAVE", true},
+    {ids::kLabelVoltageIndication, "COMMON.VOLTAGE_INDICATION", false},
+    {ids::kLabelIndicationMode, "COMMON.NAME_DISPLAY", false},
+}};
+constexpr std::string_view kSwitchOn = "On";
+constexpr std::string_view kSwitchOff = "Off";
+
+// An answer word and the list text that shows it.
+struct SShown
+{
+    std::string_view word;
+    int textId;
+};
+
+struct SList
+{
+    int labelId;
+    std::string_view key;
+    std::initializer_list<SShown> shown;
+    // Any other answer shows this text.
+    int fallbackId;
+};
+
+const std::array<SList, 6> kLists = {{
+    {ids::kLabelAutoPowerOff,
+     "COMMON.AUTO_POWER_OFF",
+     {{"20min", ids::kAutoPowerOff20}, {"40min", ids::kAutoPowerOff40}, {"60min", ids::kAutoPowerOff60}},
+     ids::kAutoPowerOffOff},
+    {ids::kLabelRfPower, "COMMON.RF_POWER", {{"HIGH", ids::kRfPowerHigh}}, ids::kRfPowerLow},
+    {ids::kLabelScanTimer,
+     "COMMON.SCAN_STOP_ACTION",
+     {{"T-10", ids::kScanPause10s}},
+     ids::kScanPauseUntilSignal},
+    {ids::kLabelMicFunction,
+     "COMMON.MIC_FUNCTION",
+     {{"NORMAL2", ids::kMicNormal2}, {"SIMPLE", ids::kMicSimple}},
+     ids::kMicNormal1},
+    {ids::kLabelLcdContrast, "COMMON.LCD_CONTRAST", {{"LOW", ids::kLcdLow}}, ids::kLcdHigh},
+    {ids::kLabelBacklight,
+     "COMMON.BACKLIGHT",
+     {{"OFF", ids::kBacklightOff}, {"ON", ids::kBacklightOn}},
+     ids::kBacklightAuto},
+}};
+// The auto repeater list sits between RF power and the scan timer on the sheet.
+constexpr size_t kAutoRepeaterPosition = 2;
+
+constexpr std::string_view kModelCountry = "MODEL.COUNTRY";
+constexpr std::string_view kModelExpand = "MODEL.EXPAND";
+constexpr std::string_view kAutoRepeaterKey = "COMMON.AUTO_REPEATER";
+constexpr std::string_view kCommentKey = "COMMON.CLONE_COMMENT";
+constexpr std::string_view kDtmfChannelKey = "COMMON.DTMF_CH_NO";
+constexpr std::string_view kDtmfSpeedKey = "COMMON.DTMF_SPEED";
+
+std::string Text(int id)
+{
+    return std::string(StringText(id));
+}
+
+std::string ShownListValue(ICommandTarget& data, const SList& list)
+{
+    const std::string answer = data.Execute(list.key);
+    for (const SShown& shown : list.shown) {
+        if (answer == shown.word) {
+            return Text(shown.textId);
+        }
+    }
+    return Text(list.fallbackId);
+}
+
+// Only Japan, Korea and the USA have an auto repeater; elsewhere the sheet shows "---" without asking.
+std::string ShownAutoRepeater(ICommandTarget& data)
+{
+    const std::string country = data.Execute(kModelCountry);
+    int offId = 0;
+    if (country == "JPN" || country == "KOR") {
+        offId = ids::kAutoRepeaterOffJpn;
+    } else if (country == "USA") {
+        offId = ids::kAutoRepeaterOffUsa;
+    } else {
+        return Text(ids::kAutoRepeaterNone);
+    }
+    const SList list = {
+        ids::kLabelAutoRepeater,
+        kAutoRepeaterKey,
+        {{"ON", ids::kAutoRepeaterOn}, {"ON1", ids::kAutoRepeaterOn1}, {"ON2", ids::kAutoRepeaterOn2}},
+        offId};
+    return ShownListValue(data, list);
+}
+
+std::string FormatText(std::string_view format, int a, int b)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, std::string(format).c_str(), a, b);
+    return buffer;
+}
+
+std::string DateText(std::chrono::year_month_day date)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return buffer;
+}
+
+std::string JoinNote(std::string note, std::string_view more)
+{
+    if (!note.empty() && !more.empty()) {
+        note += kNoteSeparator;
+    }
+    return note += more;
+}
+
+SHeading BuildHeading(ICommandTarget& data, std::string_view documentName,
+                      std::chrono::year_month_day printed)
+{
+    SHeading heading;
+    heading.title = documentName.empty() ? Text(ids::kUntitled) : std::string(documentName);
+    const std::string comment = TrimWhiteSpace(data.Execute(kCommentKey));
+    if (!comment.empty()) {
+        heading.comment = Text(ids::kLabelComment) + ": " + comment;
+    }
+    long long level = 0;
+    if (!ParseDecimal(data.Execute(kModelExpand), level) || level < 0 ||
+        level >= static_cast<long long>(kCoverage.size())) {
+        level = 0;
+    }
+    heading.profile = Text(ids::kMachineName) + ", " + std::string(kDestinationPrefix) +
+                      data.Execute(kModelCountry) + ", " +
+                      std::string(kCoverage[static_cast<size_t>(level)]) + ", " +
+                      std::string(channel_rows::HasBand50(data) ? kBandsWith50 : kBandsWithout50);
+    heading.printed = std::string(kPrintedPrefix) + DateText(printed);
+    return heading;
+}
+
+STable ChannelTable(std::string_view title)
+{
+    STable table;
+    table.title = title;
+    for (int c = 0; c < kChannelColumns; ++c) {
+        const auto column = static_cast<size_t>(c);
+        table.columns.push_back(
+            {TrimWhiteSpace(channel_rows::kColumns[column].header), kChannelAlign[column]});
+    }
+    return table;
+}
+
+// Adds the rows from `first` to before `end`; blank ones only when `withBlank`. Returns the rows in use.
+int AddChannelRows(ICommandTarget& data, STable& table, int first, int end, bool withBlank, bool& illegalSeen)
+{
+    int inUse = 0;
+    for (int row = first; row < end; ++row) {
+        const channel_rows::Cells cells = channel_rows::BuildRow(data, row);
+        // A blank row shows only its label, so an empty frequency cell tells it without a second command.
+        const bool blank = cells[kFrequencyColumn].empty();
+        if (!blank) {
+            ++inUse;
+        }
+        if (blank && !withBlank) {
+            continue;
+        }
+        const std::string& frequency = cells[kFrequencyColumn];
+        if (frequency.size() > kIllegalMark.size() &&
+            frequency.compare(frequency.size() - kIllegalMark.size(), kIllegalMark.size(), kIllegalMark) ==
+                0) {
+            illegalSeen = true;
+        }
+        table.rows.emplace_back(cells.begin(), cells.begin() + kChannelColumns);
+    }
+    return inUse;
+}
+
+STable SettingsTable(ICommandTarget& data)
+{
+    STable table;
+    table.title = kSettingsTitle;
+    table.columns = {{std::string(kSettingHeader), EAlign::Left}, {std::string(kValueHeader), EAlign::Left}};
+    for (const SSwitch& item : kSwitches) {
+        const std::string answer = data.Execute(item.key);
+        const bool on = item.onUnlessOff ? answer != answer::kOff : answer == answer::kOn;
+        table.rows.push_back({Text(item.labelId), std::string(on ? kSwitchOn : kSwitchOff)});
+    }
+    for (size_t i = 0; i < kLists.size(); ++i) {
+        if (i == kAutoRepeaterPosition) {
+            table.rows.push_back({Text(ids::kLabelAutoRepeater), ShownAutoRepeater(data)});
+        }
+        table.rows.push_back({Text(kLists[i].labelId), ShownListValue(data, kLists[i])});
+    }
+    return table;
+}
+
+std::string DtmfMemoryLabel(std::string_view number)
+{
+    std::string label(StringText(ids::kDtmfMemoryFormat));
+    const size_t place = label.find("%1");
+    if (place != std::string::npos) {
+        label.replace(place, 2, number);
+    }
+    return label;
+}
+
+STable DtmfTable(ICommandTarget& data)
+{
+    STable table;
+    table.title = kDtmfTitle;
+    table.note = Text(ids::kDtmfChannelBox) + " " + DtmfMemoryLabel(data.Execute(kDtmfChannelKey)) +
+                 std::string(kNoteSeparator) + Text(ids::kDtmfSpeedBox) + " " + data.Execute(kDtmfSpeedKey);
+    table.columns = {{std::string(kDtmfMemoryHeader), EAlign::Left},
+                     {std::string(kDtmfDigitsHeader), EAlign::Left}};
+    for (int n = 1; n <= kDtmfMemoryCount; ++n) {
+        const std::string number = std::to_string(n);
+        table.rows.push_back({DtmfMemoryLabel(number), data.Execute("DTMF." + number)});
+    }
+    return table;
+}
+
+} // namespace
+
+SSheet BuildSheet(ICommandTarget& data, std::string_view documentName, std::chrono::year_month_day printed,
+                  const SOptions& options)
+{
+    SSheet sheet;
+    sheet.heading = BuildHeading(data, documentName, printed);
+    bool illegalSeen = false;
+
+    STable memories = ChannelTable(kMemoryTitle);
+    const int inUse = AddChannelRows(data, memories, 0, kMemoryRows, options.blankChannels, illegalSeen);
+    memories.note = FormatText(kInUseFormat, inUse, kMemoryRows);
+    memories.emptyText = kNoMemoryChannels;
+
+    STable edges = ChannelTable(kEdgeTitle);
+    AddChannelRows(data, edges, channel_rows::kFirstEdgeRow, channel_rows::kFirstCallRow, false, illegalSeen);
+    STable calls = ChannelTable(kCallTitle);
+    AddChannelRows(data, calls, channel_rows::kFirstCallRow, channel_rows::kRowCount, false, illegalSeen);
+
+    if (illegalSeen) {
+        memories.note = JoinNote(memories.note, kIllegalLegend);
+    }
+    sheet.tables.push_back(std::move(memories));
+    for (STable* table : {&edges, &calls}) {
+        if (!table->rows.empty()) {
+            sheet.tables.push_back(std::move(*table));
+        }
+    }
+    if (options.commonSettings) {
+        sheet.tables.push_back(SettingsTable(data));
+    }
+    if (options.dtmfMemories) {
+        sheet.tables.push_back(DtmfTable(data));
+    }
+    return sheet;
+}
+
+std::string PageNumberText(int page, int pageCount)
+{
+    return FormatText(kPageFormat, page, pageCount);
+}
+
+} // namespace channel_sheet
