@@ -9,6 +9,7 @@
 #include <vector>
 
 class CRadioData;
+class ICommandTarget;
 
 // Shared by the subcommands of zql52-cli.
 namespace cli {
@@ -37,6 +38,12 @@ bool ParseArguments(int argc, char** argv, int first, const std::vector<std::str
 std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments);
 
 int Usage();
+
+// The printable channel sheet of the document opened from `file` as a PDF file's bytes; with `all` also the
+// blank memory channels, the common settings and the DTMF memories. False, with the reason in `error`, in a
+// build without Qt Gui.
+bool ChannelSheetPdf(ICommandTarget& data, const std::string& file, bool all, std::string& pdf,
+                     std::string& error);
 
 int RunExec(int argc, char** argv);
 int RunShow(int argc, char** argv);

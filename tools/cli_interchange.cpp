@@ -24,9 +24,11 @@ namespace {
 constexpr int kExitDifferent = 1;
 
 constexpr const char* kExportUsage =
-    "usage: zql52-cli export [--profile D,L,F] [--all] [--format csv] FILE [--output OUT]\n"
+    "usage: zql52-cli export [--profile D,L,F] [--all] [--format csv|pdf] FILE [--output OUT]\n"
     "  the memory channels in use as CSV (to OUT or standard output); --all adds the program-scan\n"
-    "  edges and call channels. The format follows OUT's extension when --format is not given.\n";
+    "  edges and call channels. pdf: a channel sheet to print, on A4 (Letter in a US locale); --all\n"
+    "  adds the blank memory channels, the common settings and the DTMF memories. The format follows\n"
+    "  OUT's extension when --format is not given.\n";
 constexpr const char* kImportUsage =
     "usage: zql52-cli import [--profile D,L,F] [--base FILE] [--strict] CSV --output OUT\n"
     "  applies the rows of CSV (- for standard input) onto FILE (or a new document) and saves OUT;\n"
@@ -48,11 +50,21 @@ struct SExportFormat
 {
     std::string_view name;
     std::string_view extension;
-    std::string (*write)(ICommandTarget& data, bool all);
+    // False, with the reason in `error`, when this format cannot be made.
+    bool (*write)(ICommandTarget& data, const std::string& file, bool all, std::string& out,
+                  std::string& error);
 };
 
-constexpr std::array<SExportFormat, 1> kExportFormats = {{
-    {"csv", ".csv", channel_csv::Export},
+bool WriteCsv(ICommandTarget& data, const std::string& /*file*/, bool all, std::string& out,
+              std::string& /*error*/)
+{
+    out = channel_csv::Export(data, all);
+    return true;
+}
+
+constexpr std::array<SExportFormat, 2> kExportFormats = {{
+    {"csv", ".csv", WriteCsv},
+    {"pdf", ".pdf", ChannelSheetPdf},
 }};
 
 int SubcommandUsage(const char* usage, bool asked)
@@ -153,11 +165,17 @@ int RunExport(int argc, char** argv)
     if (format == nullptr || !settings) {
         return SubcommandUsage(kExportUsage, false);
     }
-    const auto data = LoadDocument(*settings, &arguments.positional.front());
+    const std::string& file = arguments.positional.front();
+    const auto data = LoadDocument(*settings, &file);
     if (!data) {
         return kExitFileError;
     }
-    const std::string text = format->write(*data, arguments.Option("--all").has_value());
+    std::string text;
+    std::string error;
+    if (!format->write(*data, file, arguments.Option("--all").has_value(), text, error)) {
+        std::fprintf(stderr, "zql52-cli: export: %s\n", error.c_str());
+        return kExitFileError;
+    }
     if (const auto output = arguments.Option("--output")) {
         if (!WriteFile(*output, text)) {
             std::fprintf(stderr, "zql52-cli: cannot write %s: %s\n", output->c_str(), std::strerror(errno));
