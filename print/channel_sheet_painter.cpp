@@ -46,6 +46,7 @@ constexpr size_t kMinRowsWithTitle = 3;
 constexpr size_t kKeepTogetherRows = 16;
 constexpr int kPdfResolution = 600;
 constexpr double kMmPerInch = 25.4;
+constexpr double kNoLigatureSpacing = 0.02;
 
 const QColor kInk(0x1a, 0x1a, 0x1a);
 const QColor kMuted(0x5a, 0x64, 0x70);
@@ -75,6 +76,8 @@ QFont MakeFont(double points, bool bold, const QPaintDevice& device)
     font.setBold(bold);
     // Sizes follow the device's resolution; a printer's fonts are not hinted to the screen.
     font.setHintingPreference(QFont::PreferNoHinting);
+    // Any letter spacing turns ligatures off, so that "Offset" is found and copied from the PDF as typed.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kNoLigatureSpacing);
     return QFont(font, &device);
 }
 
