@@ -404,6 +404,13 @@ int PaintChannelSheet(const SSheet& sheet, QPagedPaintDevice& device)
     return sheetPainter.PageCount();
 }
 
+std::chrono::year_month_day PrintDate(const QDate& date)
+{
+    return std::chrono::year_month_day{std::chrono::year(date.year()),
+                                       std::chrono::month(static_cast<unsigned>(date.month())),
+                                       std::chrono::day(static_cast<unsigned>(date.day()))};
+}
+
 QPageSize DefaultPageSize(const QLocale& locale)
 {
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter

@@ -2,9 +2,11 @@
 
 #include "interchange/channel_sheet.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QPageSize>
 #include <QString>
+#include <chrono>
 
 class QPagedPaintDevice;
 
@@ -17,6 +19,9 @@ namespace sheet_print {
 // the device's page ranges when it has any. Returns the number of pages the sheet takes (whatever the
 // ranges), or 0 when the device cannot be painted on (a file that cannot be opened, for instance).
 int PaintChannelSheet(const channel_sheet::SSheet& sheet, QPagedPaintDevice& device);
+
+// A date for the sheet's heading ("Printed 2024-05-01"), today unless given.
+std::chrono::year_month_day PrintDate(const QDate& date = QDate::currentDate());
 
 // Letter where the locale measures in inches the US way, A4 everywhere else.
 QPageSize DefaultPageSize(const QLocale& locale = QLocale());
