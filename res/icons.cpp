@@ -3,10 +3,17 @@
 #include <QFont>
 #include <QPainter>
 #include <QPolygonF>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
+
+// The resources live in a static library: registering them here makes sure the linker keeps them.
+static void InitIconResources()
+{
+    Q_INIT_RESOURCE(zql52);
+}
 
 namespace {
 
@@ -15,7 +22,8 @@ namespace {
 constexpr double kGrid = 16.0;
 constexpr std::array kToolSizes = {16, 32};
 constexpr int kSmoothTextPixels = 12;
-constexpr std::array kAppIconSizes = {16, 24, 32, 48, 64, 128, 256};
+constexpr std::array kAppIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kSmallArtworkLimit = 22;
 
 const QColor kOutline(0x2b, 0x35, 0x42);
 const QColor kPaper(0xff, 0xff, 0xff);
@@ -343,23 +351,6 @@ QPixmap Canvas(int width, int height)
 }
 
 // The application icon on a 32-unit grid: a transceiver with radio waves leaving its antenna.
-void PaintAppIcon(QPainter& p)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBlue);
-    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    QPen wave(kPaper, 2.0);
-    wave.setCapStyle(Qt::RoundCap);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(wave);
-    const QPointF source(10.0, 6.0);
-    for (const double radius : {5.5, 10.0}) {
-        p.drawArc(QRectF(source.x() - radius, source.y() - radius, 2 * radius, 2 * radius), -35 * 16,
-                  60 * 16);
-    }
-    Handheld(p, QRectF(6.0, 10.0, 12.6, 19.0), 5.0);
-}
-
 } // namespace
 
 QPixmap ToolPixmap(EToolIcon which, int size)
@@ -383,13 +374,16 @@ QIcon ToolIcon(EToolIcon which)
 
 QIcon AppIcon()
 {
+    // The artwork is the SVG that is also installed into the icon theme. Below 24 pixels a drawing fitted
+    // to the 16-pixel grid stays sharp where the scaled one would blur.
+    InitIconResources();
+    QSvgRenderer artwork(QStringLiteral(":/icons/zql52.svg"));
+    QSvgRenderer smallArtwork(QStringLiteral(":/icons/zql52-16.svg"));
     QIcon icon;
     for (const int size : kAppIconSizes) {
         QPixmap pixmap = Canvas(size, size);
         QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 32.0, size / 32.0);
-        PaintAppIcon(painter);
+        (size < kSmallArtworkLimit ? smallArtwork : artwork).render(&painter, QRectF(0, 0, size, size));
         painter.end();
         icon.addPixmap(pixmap);
     }

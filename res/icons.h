@@ -4,8 +4,9 @@
 #include <QPixmap>
 
 // The program's pictures, painted in code so they stay crisp at every size: the toolbar icons (16 x 16
-// and 32 x 32 pixels), the application icon and the transceiver picture of the About box and the setup
-// dialog. They need a QGuiApplication.
+// and 32 x 32 pixels) and the transceiver picture of the About box and the setup dialog. The application
+// icon is rendered from the SVG artwork that is installed into the icon theme. They need a
+// QGuiApplication.
 
 enum class EToolIcon
 {

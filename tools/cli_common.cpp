@@ -41,6 +41,7 @@ constexpr const char* kUsage =
     "                                        read the transceiver and print how it differs from FILE\n"
     "  archive list | path                   the copies of every read and write, and their folder\n"
     "  sim   [options]                       the virtual transceiver (see 'zql52-cli sim --help')\n"
+    "  --version                             print the version\n"
     "\n"
     "PORT is COM1 to COM4 (mapped to devices in the stored settings) or a device path.\n"
     "D,L,F are the transceiver's destination (0-10), coverage level (0-2) and option flags.\n"

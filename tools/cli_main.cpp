@@ -1,5 +1,7 @@
 #include "tools/cli_common.h"
+#include "zq_version.h"
 
+#include <cstdio>
 #include <cstring>
 
 int main(int argc, char** argv)
@@ -8,6 +10,10 @@ int main(int argc, char** argv)
         return cli::Usage();
     }
     const char* command = argv[1];
+    if (std::strcmp(command, "--version") == 0) {
+        std::printf("zql52-cli %s\n", kZqVersion);
+        return 0;
+    }
     if (std::strcmp(command, "exec") == 0) {
         return cli::RunExec(argc, argv);
     }

@@ -1,0 +1,27 @@
+# `cpack` in the build folder makes a Debian package of what `cmake --install` installs. Its
+# dependencies come from the shared-library scan (dpkg-shlibdeps). No maintainer scripts: on Debian the
+# triggers of desktop-file-utils, shared-mime-info, hicolor-icon-theme and man-db refresh their
+# databases when a package adds or removes files in their folders.
+set(ZQ_PACKAGE_MAINTAINER "ZQ-L52 maintainers <maintainers@zql52.invalid>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zql52)
+set(CPACK_PACKAGE_VENDOR "ZQ-L52")
+set(CPACK_PACKAGE_CONTACT "${ZQ_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming (cloning) tool for the VL-L52 hand-held transceiver")
+set(CPACK_PACKAGE_DESCRIPTION
+    "ZQ-L52 reads the memory of a VL-L52 hand-held FM transceiver over a serial cloning cable, edits
+its 100 memory channels, program-scan edges, call channels, common settings and DTMF memories, saves
+the memory as a .vlk clone data file and writes it back to the radio.
+
+The package contains the desktop program zql52 and the command-line tool zql52-cli, which needs no
+display and suits scripts.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZQ_PACKAGE_MAINTAINER}")
+
+include(CPack)
