@@ -11,12 +11,13 @@ set(CPACK_PACKAGE_VENDOR "ZQ-L52")
 set(CPACK_PACKAGE_CONTACT "${ZQ_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming (cloning) tool for the VL-L52 hand-held transceiver")
 set(CPACK_PACKAGE_DESCRIPTION
-    "ZQ-L52 reads the memory of a VL-L52 hand-held FM transceiver over a serial cloning cable, edits
-its 100 memory channels, program-scan edges, call channels, common settings and DTMF memories, saves
-the memory as a .vlk clone data file and writes it back to the radio.
+    "ZQ-L52 reads the memory of a VL-L52 hand-held FM transceiver over a
+serial cloning cable, edits its memory channels, program-scan edges, call
+channels, common settings and DTMF memories, saves the memory as a .vlk
+clone data file and writes it back to the radio.
 
-The package contains the desktop program zql52 and the command-line tool zql52-cli, which needs no
-display and suits scripts.")
+The package holds the desktop program zql52 and the command-line tool
+zql52-cli, which needs no display and suits scripts.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
