@@ -144,6 +144,17 @@ check_completion "$cli_completion" "zql52-cli show rad" "radio.vlk "
 check_completion "$cli_completion" "zql52-cli archive " "list path "
 check_completion "$share/bash-completion/completions/zql52" "zql52 --v" "--version "
 
+# Each subcommand's own --help (one that succeeds; a usage error prints the general text): the
+# completion offers every option it names, and the man page has it.
+for subcommand in $(sed -n 's/^  \([a-z][a-z]*\) .*/\1/p' <<<"$help"); do
+    sub_help=$(timeout 20 "$usr/bin/zql52-cli" "$subcommand" --help </dev/null 2>&1) || continue
+    offered=" $(cd "$work" && complete_line "$cli_completion" "zql52-cli $subcommand --")"
+    for option in $(grep -o -- '--[a-z][a-z-]*' <<<"$sub_help" | sort -u); do
+        [[ $offered == *" $option "* ]] || fail "completing '$subcommand --' does not offer $option"
+        grep -q -- "$option" "$work/zql52-cli.txt" || fail "zql52-cli(1) lacks the option $option of $subcommand"
+    done
+done
+
 if ((failures > 0)); then
     echo "$failures check(s) failed" >&2
     exit 1
