@@ -567,7 +567,9 @@ void TestChannelCommands::contextMenuSelectsTheRowAndOffersTheEditItems()
     RightClick(p.View(), kLastCallRow);
     QCOMPARE(p.View().SelectedRow(), kLastCallRow);
     QCOMPARE(enabled, QList<bool>({true, true, true, false, true, false, false, false}));
-    QVERIFY(p.Frame().isActiveWindow());
+    // The menu is gone again. (Whether the offscreen platform hands activation back to the frame at
+    // once varies from run to run, so that is not what this checks.)
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
 }
 
 void TestChannelCommands::contextMenuItemRunsItsCommand()
