@@ -10,6 +10,7 @@
 #include "core/settings_store.h"
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
+#include "ui/print_commands.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -136,6 +137,7 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
         m_frame->setCentralWidget(m_view);
         m_document->AttachFrame(*m_frame);
         m_view->AttachFrame(*m_frame);
+        new CPrintCommands(*m_document, *m_frame);
 
         const bool opened = commandLine.fileName.isEmpty() ? m_document->OnNewDocument()
                                                            : m_document->OnOpenDocument(commandLine.fileName);

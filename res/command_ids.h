@@ -7,6 +7,10 @@ inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;
 inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
+// Print, Print Preview and Export PDF: the channel sheet.
+inline constexpr int kFilePrint = 57607;
+inline constexpr int kFilePrintPreview = 57609;
+inline constexpr int kFileExportPdf = 32830;
 // First of the four recent-file entries; without files it is the greyed "Recent File" place holder.
 inline constexpr int kFileMruFirst = 57616;
 inline constexpr int kFileMruCount = 4;

@@ -303,6 +303,18 @@ void PaintHelpContents(QPainter& p)
     Glyph(p, QRectF(4, 2, 9, 12), QStringLiteral("?"), 10.0, kPaper);
 }
 
+// A printer with a sheet going in at the back and a printed sheet coming out at the front.
+void PaintPrint(QPainter& p)
+{
+    Page(p, 4, 1, 8, 6, kPaper);
+    Box(p, Cells(1, 6, 14, 6), kSteel);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGreen);
+    p.drawRect(QRectF(12, 8, 1, 1));
+    Page(p, 3, 10, 10, 6, kPaper);
+    TextLines(p, 5, 11, {12.5, 14.5});
+}
+
 void PaintTool(QPainter& p, EToolIcon which)
 {
     switch (which) {
@@ -340,6 +352,8 @@ void PaintTool(QPainter& p, EToolIcon which)
         return PaintInformation(p);
     case EToolIcon::HelpContents:
         return PaintHelpContents(p);
+    case EToolIcon::Print:
+        return PaintPrint(p);
     }
 }
 

@@ -27,6 +27,7 @@ enum class EToolIcon
     Write,
     Information,
     HelpContents,
+    Print,
 };
 
 QIcon ToolIcon(EToolIcon which);

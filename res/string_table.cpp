@@ -118,6 +118,7 @@ constexpr SStringEntry kStrings[] = {
     {cmd::kPortDevices, "Choose the serial device of each COM port\nPort Devices"},
     {cmd::kEditDelete, "Delete\nDelete"},
     {cmd::kEditInsert, "Insert\nInsert"},
+    {cmd::kFileExportPdf, "Save the channel sheet as a PDF file\nExport PDF"},
 
     {ids::kSettingCaption, "Setting"},
     {ids::kReady, "Ready"},
@@ -126,6 +127,8 @@ constexpr SStringEntry kStrings[] = {
     {cmd::kFileOpen, "Open an existing document\nOpen"},
     {cmd::kFileSave, "Save the active document\nSave"},
     {cmd::kFileSaveAs, "Save the active document with a new name\nSave As"},
+    {cmd::kFilePrint, "Print the channel sheet of the active document\nPrint"},
+    {cmd::kFilePrintPreview, "Display the channel sheet as it will be printed\nPrint Preview"},
     {cmd::kFileMruFirst, "Open this document"},
     {cmd::kFileMruFirst + 1, "Open this document"},
     {cmd::kFileMruFirst + 2, "Open this document"},
@@ -310,6 +313,18 @@ constexpr SStringEntry kStrings[] = {
     {ids::kDtmfLineFormat, "%1  %2"},
 
     {ids::kArchiveCopyFailed, " The clone archive copy could not be saved: %1"},
+
+    {ids::kItemPrint, "&Print...\tCtrl+P"},
+    {ids::kItemPrintPreview, "Print Pre&view..."},
+    {ids::kItemExportPdf, "&Export PDF..."},
+    {ids::kPrintOptionsCaption, "Print Options"},
+    {ids::kPrintBlankChannels, "Include &blank channels"},
+    {ids::kPrintCommonSettings, "&Common settings"},
+    {ids::kPrintDtmfMemories, "&DTMF memories"},
+    {ids::kPrintPreviewCaption, "Print Preview"},
+    {ids::kExportPdfCaption, "Export PDF"},
+    {ids::kPdfFilesFilter, "PDF Files (*.pdf)"},
+    {ids::kExportPdfFailedFormat, " Cannot write the PDF file\n %1\n\n %2"},
 };
 
 constexpr bool IsStrictlyAscending()

@@ -268,4 +268,18 @@ inline constexpr int kDtmfLineFormat = 61501;
 
 // Clone archive. "%1": why the copy could not be saved.
 inline constexpr int kArchiveCopyFailed = 61600;
+
+// Printing the channel sheet: menu items, the options dialog, the PDF file dialog. "%1": file path,
+// "%2": what went wrong.
+inline constexpr int kItemPrint = 61700;
+inline constexpr int kItemPrintPreview = 61701;
+inline constexpr int kItemExportPdf = 61702;
+inline constexpr int kPrintOptionsCaption = 61703;
+inline constexpr int kPrintBlankChannels = 61704;
+inline constexpr int kPrintCommonSettings = 61705;
+inline constexpr int kPrintDtmfMemories = 61706;
+inline constexpr int kPrintPreviewCaption = 61707;
+inline constexpr int kExportPdfCaption = 61708;
+inline constexpr int kPdfFilesFilter = 61709;
+inline constexpr int kExportPdfFailedFormat = 61710;
 } // namespace ids

@@ -66,6 +66,9 @@ const SCommandDef kCommands[] = {
     {cmd::kFileOpen, "actionFileOpen", ids::kItemOpen, EToolIcon::Open, false},
     {cmd::kFileSave, "actionFileSave", ids::kItemSave, EToolIcon::Save, false},
     {cmd::kFileSaveAs, "actionFileSaveAs", ids::kItemSaveAs, std::nullopt, false},
+    {cmd::kFilePrint, "actionFilePrint", ids::kItemPrint, EToolIcon::Print, false},
+    {cmd::kFilePrintPreview, "actionFilePrintPreview", ids::kItemPrintPreview, std::nullopt, false},
+    {cmd::kFileExportPdf, "actionFileExportPdf", ids::kItemExportPdf, std::nullopt, false},
     {cmd::kFileMruFirst, "actionFileMru1", ids::kItemRecentFile, std::nullopt, false},
     {cmd::kFileMruFirst + 1, "actionFileMru2", kNoText, std::nullopt, false},
     {cmd::kFileMruFirst + 2, "actionFileMru3", kNoText, std::nullopt, false},
@@ -120,6 +123,7 @@ const SAccelerator kAccelerators[] = {
     {cmd::kFileNew, QKeyCombination(kCtrl, Qt::Key_N)},
     {cmd::kFileOpen, QKeyCombination(kCtrl, Qt::Key_O)},
     {cmd::kFileSave, QKeyCombination(kCtrl, Qt::Key_S)},
+    {cmd::kFilePrint, QKeyCombination(kCtrl, Qt::Key_P)},
     {cmd::kEditUndo, QKeyCombination(kCtrl, Qt::Key_Z)},
     {cmd::kEditUndo, QKeyCombination(kAlt, Qt::Key_Backspace)},
     {cmd::kEditRedo, QKeyCombination(kCtrl, Qt::Key_Y)},
@@ -144,8 +148,9 @@ struct SMenuDef
 const SMenuDef kMenus[] = {
     {"menuFile",
      ids::kMenuFile,
-     {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, kSeparator, cmd::kFileMruFirst,
-      cmd::kFileMruFirst + 1, cmd::kFileMruFirst + 2, cmd::kFileMruFirst + 3, kSeparator, cmd::kAppExit}},
+     {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, kSeparator, cmd::kFilePrint,
+      cmd::kFilePrintPreview, cmd::kFileExportPdf, kSeparator, cmd::kFileMruFirst, cmd::kFileMruFirst + 1,
+      cmd::kFileMruFirst + 2, cmd::kFileMruFirst + 3, kSeparator, cmd::kAppExit}},
     {"menuEdit",
      ids::kMenuEdit,
      {cmd::kEditUndo, cmd::kEditRedo, kSeparator, cmd::kEditMemory, kSeparator, cmd::kEditCopy,
@@ -161,11 +166,11 @@ const SMenuDef kMenus[] = {
 };
 
 constexpr std::array kToolBarItems = {
-    cmd::kFileNew,       cmd::kFileOpen,     cmd::kFileSave,  kSeparator,       cmd::kEditMemory,
-    cmd::kEditCopy,      cmd::kEditPaste,    cmd::kEditClear, kSeparator,       cmd::kDtmfAutoDial,
-    cmd::kCommonSetting, kSeparator,         cmd::kComPort1,  cmd::kComPort2,   cmd::kComPort3,
-    cmd::kComPort4,      kSeparator,         cmd::kCloneRead, cmd::kCloneWrite, cmd::kCloneInformation,
-    kSeparator,          cmd::kHelpContents,
+    cmd::kFileNew,          cmd::kFileOpen,      cmd::kFileSave,     cmd::kFilePrint, kSeparator,
+    cmd::kEditMemory,       cmd::kEditCopy,      cmd::kEditPaste,    cmd::kEditClear, kSeparator,
+    cmd::kDtmfAutoDial,     cmd::kCommonSetting, kSeparator,         cmd::kComPort1,  cmd::kComPort2,
+    cmd::kComPort3,         cmd::kComPort4,      kSeparator,         cmd::kCloneRead, cmd::kCloneWrite,
+    cmd::kCloneInformation, kSeparator,          cmd::kHelpContents,
 };
 
 // Accelerators that are reserved but do nothing: enabled, so that they take their keys away from the list.

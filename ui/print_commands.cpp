@@ -1,0 +1,125 @@
+#include "ui/print_commands.h"
+
+#include "app/file_dialogs.h"
+#include "app/message_box.h"
+#include "app/wait_cursor.h"
+#include "app/zql52_doc.h"
+#include "core/radio_data.h"
+#include "print/channel_sheet_painter.h"
+#include "res/load_string.h"
+#include "ui/main_frame.h"
+#include "ui/print_options_dialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+constexpr const char* kPdfSuffix = "pdf";
+
+CPrintCommands::PrintDialogRunner& PrintDialogOverride()
+{
+    static CPrintCommands::PrintDialogRunner runner;
+    return runner;
+}
+
+bool RunPrintDialog(QPrinter& printer, QWidget* parent)
+{
+    if (const auto& runner = PrintDialogOverride()) {
+        return runner(printer, parent);
+    }
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+CPrintCommands::CPrintCommands(CZQL52Doc& document, CMainFrame& frame)
+    : QObject(&frame), m_document(document), m_frame(&frame)
+{
+    frame.SetCommandHandler(cmd::kFilePrint, [this] { Print(); });
+    frame.SetCommandHandler(cmd::kFilePrintPreview, [this] { PrintPreview(); });
+    frame.SetCommandHandler(cmd::kFileExportPdf, [this] { ExportPdf(); });
+}
+
+void CPrintCommands::SetPrintDialogRunner(PrintDialogRunner runner)
+{
+    PrintDialogOverride() = std::move(runner);
+}
+
+std::optional<channel_sheet::SSheet> CPrintCommands::AskForSheet()
+{
+    CPrintOptionsDlg options(m_document.Settings(), m_frame);
+    if (options.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QString path = m_document.GetPathName();
+    const std::string name = path.isEmpty() ? std::string() : QFileInfo(path).fileName().toStdString();
+    return channel_sheet::BuildSheet(m_document.GetRadioData(), name, sheet_print::PrintDate(),
+                                     options.Options());
+}
+
+void CPrintCommands::Print()
+{
+    const std::optional<channel_sheet::SSheet> sheet = AskForSheet();
+    if (!sheet) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(sheet_print::DefaultPageSize());
+    printer.setDocName(QString::fromStdString(sheet->heading.title));
+    if (RunPrintDialog(printer, m_frame)) {
+        CWaitCursor wait;
+        sheet_print::PaintChannelSheet(*sheet, printer);
+    }
+}
+
+void CPrintCommands::PrintPreview()
+{
+    const std::optional<channel_sheet::SSheet> sheet = AskForSheet();
+    if (!sheet) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(sheet_print::DefaultPageSize());
+    printer.setDocName(QString::fromStdString(sheet->heading.title));
+    QPrintPreviewDialog preview(&printer, m_frame);
+    preview.setObjectName(QStringLiteral("printPreviewDialog"));
+    preview.setWindowTitle(LoadString(ids::kPrintPreviewCaption));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&sheet](QPrinter* device) { sheet_print::PaintChannelSheet(*sheet, *device); });
+    preview.exec();
+}
+
+void CPrintCommands::ExportPdf()
+{
+    const std::optional<channel_sheet::SSheet> sheet = AskForSheet();
+    if (!sheet) {
+        return;
+    }
+    const QString documentPath = m_document.GetPathName();
+    const QString baseName =
+        documentPath.isEmpty() ? LoadString(ids::kUntitled) : QFileInfo(documentPath).completeBaseName();
+    const QString folder = documentPath.isEmpty() ? QString() : QFileInfo(documentPath).absolutePath() + u'/';
+    const QString suffix = QString::fromLatin1(kPdfSuffix);
+    const QString path = FileDialogs::getSaveFileName(m_frame, LoadString(ids::kExportPdfCaption),
+                                                      folder + baseName + u'.' + suffix,
+                                                      LoadString(ids::kPdfFilesFilter), suffix);
+    if (path.isEmpty()) {
+        return;
+    }
+    QString error;
+    bool written = false;
+    {
+        CWaitCursor wait;
+        written = sheet_print::WriteChannelSheetPdf(*sheet, path, sheet_print::DefaultPageSize(), &error);
+    }
+    if (!written) {
+        MessageBox::show(m_frame,
+                         LoadString(ids::kExportPdfFailedFormat).arg(QDir::toNativeSeparators(path), error),
+                         MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+    }
+}
