@@ -123,6 +123,10 @@ void TestMainFrame::menuBarHasEveryItemWithItsTextAndCommand()
                                                                         {57603, u"&Save\tCtrl+S"_s},
                                                                         {57604, u"Save &As..."_s},
                                                                         {kSeparator, u"-"_s},
+                                                                        {57607, u"&Print...\tCtrl+P"_s},
+                                                                        {57609, u"Print Pre&view..."_s},
+                                                                        {32830, u"&Export PDF..."_s},
+                                                                        {kSeparator, u"-"_s},
                                                                         {57616, u"Recent File"_s},
                                                                         {kSeparator, u"-"_s},
                                                                         {57665, u"E&xit"_s}});
@@ -168,6 +172,7 @@ void TestMainFrame::acceleratorsAreAttachedToTheirCommands()
     QCOMPARE(keys(cmd::kFileNew), Keys({QKeySequence(u"Ctrl+N"_s)}));
     QCOMPARE(keys(cmd::kFileOpen), Keys({QKeySequence(u"Ctrl+O"_s)}));
     QCOMPARE(keys(cmd::kFileSave), Keys({QKeySequence(u"Ctrl+S"_s)}));
+    QCOMPARE(keys(cmd::kFilePrint), Keys({QKeySequence(u"Ctrl+P"_s)}));
     QCOMPARE(keys(cmd::kEditCopy), Keys({QKeySequence(u"Ctrl+C"_s), QKeySequence(u"Ctrl+Ins"_s)}));
     QCOMPARE(keys(cmd::kEditPaste), Keys({QKeySequence(u"Ctrl+V"_s), QKeySequence(u"Shift+Ins"_s)}));
     QCOMPARE(keys(cmd::kEditUndo), Keys({QKeySequence(u"Ctrl+Z"_s), QKeySequence(u"Alt+Backspace"_s)}));
@@ -225,9 +230,9 @@ void TestMainFrame::toolBarHasTheButtonsInOrderWithPrompts()
                      qPrintable(action->objectName()));
         }
     }
-    const QList<int> expected = {57600,      57601, 57603, kSeparator, 32771,      57634, 57637, 57632,
-                                 kSeparator, 32780, 32779, kSeparator, 32790,      32791, 32792, 32793,
-                                 kSeparator, 32774, 32775, 32776,      kSeparator, 57666};
+    const QList<int> expected = {57600, 57601,      57603, 57607, kSeparator, 32771,      57634, 57637,
+                                 57632, kSeparator, 32780, 32779, kSeparator, 32790,      32791, 32792,
+                                 32793, kSeparator, 32774, 32775, 32776,      kSeparator, 57666};
     QCOMPARE(order, expected);
 
     QCOMPARE(frame.Action(cmd::kCloneRead)->statusTip(), u"Read From Transceiver"_s);
@@ -597,12 +602,12 @@ void TestMainFrame::recentFilesAreListedStoredAndOpened()
     CMainFrame frame(*reopened);
     QCOMPARE(frame.RecentFiles(), QStringList({first, second}));
     const QList<SItem> items = VisibleItems(frame.findChild<QMenu*>(u"menuFile"_s));
-    QCOMPARE(items.at(5).id, cmd::kFileMruFirst);
-    QVERIFY(items.at(5).text.startsWith(u"&1 "_s));
-    QVERIFY(items.at(5).text.endsWith(u"first.vlk"_s));
-    QVERIFY(items.at(6).text.startsWith(u"&2 "_s));
-    QVERIFY(items.at(6).text.endsWith(u"second && more.vlk"_s));
-    QCOMPARE(items.at(7).id, kSeparator);
+    QCOMPARE(items.at(9).id, cmd::kFileMruFirst);
+    QVERIFY(items.at(9).text.startsWith(u"&1 "_s));
+    QVERIFY(items.at(9).text.endsWith(u"first.vlk"_s));
+    QVERIFY(items.at(10).text.startsWith(u"&2 "_s));
+    QVERIFY(items.at(10).text.endsWith(u"second && more.vlk"_s));
+    QCOMPARE(items.at(11).id, kSeparator);
 
     QString opened;
     frame.SetRecentFileHandler([&opened](const QString& path) { opened = path; });
