@@ -154,9 +154,11 @@ std::string CRigCore::ExecuteFile(const std::string& command)
             Heal(true);
             std::string result = SaveFile(QuotedPath(command, 3), SafetySaveRanges());
             m_working.CopyFrom(backup);
-            // The safety heal may have put default contents into illegal channels; let every object
-            // decode the restored image again so the document keeps what the user had.
+            // The safety heal put default contents into illegal channels. Every object decodes the
+            // restored image now: answers, edits and copies made before the next heal must see the
+            // user's data, and that heal must not write the safety contents back.
             MarkAllUnloaded();
+            TransferAll();
             return result;
         }
         Heal(false);
@@ -191,7 +193,7 @@ void CRigCore::MarkAllUnloaded()
     m_dtmf->MarkUnloaded();
 }
 
-void CRigCore::Heal(bool withSafety)
+void CRigCore::TransferAll()
 {
     CChannelId id(CChannelId::kVfo, 0);
     for (int i = 0; i < CChannelId::kChannelCount; ++i, id.Next()) {
@@ -199,6 +201,11 @@ void CRigCore::Heal(bool withSafety)
     }
     m_common->Transfer(m_working);
     m_dtmf->Transfer(m_working);
+}
+
+void CRigCore::Heal(bool withSafety)
+{
+    TransferAll();
 
     m_working.CopyFrom(m_default);
     // The band memories always take the default image's contents.
@@ -207,7 +214,7 @@ void CRigCore::Heal(bool withSafety)
         m_table->Record(vfo).SetLoaded(false);
         m_table->Transfer(vfo, m_working);
     }
-    id.Set(CChannelId::kVfo, 0);
+    CChannelId id(CChannelId::kVfo, 0);
     for (int i = 0; i < CChannelId::kChannelCount; ++i, id.Next()) {
         m_table->Record(id).Heal(withSafety ? 1 : 0);
         m_table->Transfer(id, m_working);

@@ -199,6 +199,34 @@ TEST(RigCoreFile, SaveWithSafetyKeepsEditsNotYetHealed)
     EXPECT_NE(ReadFileText(path).find("\r\n007010439500"), std::string::npos) << "the file carries the edit";
 }
 
+// Between a save with safety and the next heal, answers, edits and copies see the user's data,
+// never the default contents the safety heal put into the illegal channel.
+TEST(RigCoreFile, EditsAfterSaveWithSafetySurviveTheNextHeal)
+{
+    CTempDir dir;
+    SDefaultRig rig;
+    rig.Execute("MODEL.COUNTRY.ByNumber=5");
+    rig.Execute("MODEL.EXPAND=0");
+    rig.Execute("MODEL.MATRIX_50M_ENABLE=2");
+    rig.Execute("CH.MCH.30.FREQUENCY=250.0");
+    rig.Execute("CH.MCH.30.APPEAR=ON");
+    rig.Execute("EDIT_FLAG=ON");
+    ASSERT_EQ(rig.Execute("FILE.SAVE.WithSafety." + Quoted(dir.File("x.vlk"))), "OK");
+
+    EXPECT_EQ(rig.Execute("CH.MCH.30.FREQUENCY"), "250.0000");
+    rig.Execute("CH.MCH.5.FREQUENCY=146.52");
+    rig.Execute("CH.MCH.5.APPEAR=ON");
+    rig.Execute("COMMON.BEEP=OFF");
+    rig.Execute("DTMF.2=123");
+    EXPECT_EQ(rig.Execute("CH.MCH.30.COPY"), "OK");
+    EXPECT_EQ(rig.Execute("CH.MCH.31.PASTE"), "OK");
+    EXPECT_EQ(rig.Execute("HEAL"), "OK");
+    EXPECT_EQ(rig.Execute("CH.MCH.5.FREQUENCY"), "146.5200");
+    EXPECT_EQ(rig.Execute("COMMON.BEEP"), "OFF");
+    EXPECT_EQ(rig.Execute("DTMF.2"), "123");
+    EXPECT_EQ(rig.Execute("CH.MCH.31.FREQUENCY"), "250.0000") << "the copy took the user's channel";
+}
+
 TEST(RigCoreImage, SnapshotAndRestoreTheWholeImage)
 {
     SDefaultRig rig;
