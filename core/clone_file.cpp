@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -92,8 +93,99 @@ struct FileCloser
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+// The system's rule for links in a shared folder such as /tmp (sticky and writable by all): only
+// links of this user or of the folder's owner are followed.
+bool MayFollow(const std::string& link, const struct stat& linkInfo)
+{
+    struct stat folder
+    {
+    };
+    if (::stat(DirectoryOf(link).c_str(), &folder) != 0) {
+        return false;
+    }
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folder.st_uid;
+}
+
+// Where a save creates the file when the path names nothing: the end of a chain of dangling
+// symbolic links, or the path itself. Empty when the chain does not end.
+std::string MissingLinkTarget(const std::string& path)
+{
+    constexpr int kMaxLinks = 40;
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat info
+        {
+        };
+        if (::lstat(current.c_str(), &info) != 0) {
+            return errno == ENOENT ? current : std::string();
+        }
+        if (!S_ISLNK(info.st_mode) || !MayFollow(current, info)) {
+            return {};
+        }
+        std::string destination(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), destination.data(), destination.size());
+        if (length <= 0 || static_cast<size_t>(length) >= destination.size()) {
+            return {};
+        }
+        destination.resize(static_cast<size_t>(length));
+        current = destination.front() == '/' ? destination : DirectoryOf(current) + "/" + destination;
+    }
+    return {};
+}
+
+// Truncates and rewrites a file whose folder takes no temporary file. A failed write leaves the
+// file damaged, and answers "ERROR".
+std::string WriteInPlace(const std::string& target, std::string_view text)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::string(answer::kCannotOpenFile);
+    }
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::string(answer::kCannotOpenFile);
+    }
+    bool ok = ::ftruncate(fd, 0) == 0;
+    ok = ok && WriteAll(fd, text);
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    return std::string(ok ? answer::kOk : answer::kError);
+}
+
+// Opens a regular file for reading without waiting: a FIFO or a device at the path would block the
+// open or never end. Null for anything else.
+std::FILE* OpenRegularFile(const std::string& path)
+{
+    if (path.empty()) {
+        return nullptr;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat info
+    {
+    };
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (file == nullptr) {
+        ::close(fd);
+    }
+    return file;
+}
+
 // Reads one line without its line end. Returns false at the end of the file. A line longer than
-// any valid line sets `tooLong` and stops reading it.
+// any valid line sets `tooLong` and stops reading it, except a "#" line: the format skips those, so
+// the rest of a long one is discarded unread into memory.
 bool ReadLine(std::FILE* file, std::string& line, bool& tooLong, bool& readError)
 {
     line.clear();
@@ -105,10 +197,13 @@ bool ReadLine(std::FILE* file, std::string& line, bool& tooLong, bool& readError
     }
     while (c != EOF && c != '\n') {
         if (line.size() >= kMaxLineLength) {
-            tooLong = true;
-            return true;
+            if (line.front() != '#') {
+                tooLong = true;
+                return true;
+            }
+        } else {
+            line += static_cast<char>(c);
         }
-        line += static_cast<char>(c);
         c = std::getc(file);
     }
     if (c == EOF && std::ferror(file) != 0) {
@@ -180,29 +275,49 @@ std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange
     if (path.empty()) {
         return std::string(answer::kCannotOpenFile);
     }
-    // Write beside the target and rename over it, so the old file survives any failure. A target
-    // behind a symbolic link is replaced where the link points.
+    // Write beside the target and rename over it, so the old file survives any failure. Only a
+    // regular file is replaced that way, where a symbolic link to it points; anything else that
+    // stands at the path (a device, a FIFO, a link to one) is left alone.
     std::string target = path;
     struct stat targetInfo
     {
     };
     const bool exists = ::stat(path.c_str(), &targetInfo) == 0;
     if (exists) {
-        if (S_ISDIR(targetInfo.st_mode) || ::access(path.c_str(), W_OK) != 0) {
+        if (!S_ISREG(targetInfo.st_mode) || ::access(path.c_str(), W_OK) != 0) {
             return std::string(answer::kCannotOpenFile);
         }
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (resolved == nullptr) {
+            return std::string(answer::kCannotOpenFile);
+        }
+        target = resolved;
+        std::free(resolved);
+    } else {
+        if (errno != ENOENT) {
+            return std::string(answer::kCannotOpenFile);
+        }
+        target = MissingLinkTarget(path);
+        if (target.empty()) {
+            return std::string(answer::kCannotOpenFile);
         }
     }
+    const std::string text = BuildFileText(ranges, image, comment, modelCode, revision);
     std::string temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
+        // The user may write the file but the folder takes no new one: write the file itself.
+        if (exists && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+            return WriteInPlace(target, text);
+        }
         return std::string(answer::kCannotOpenFile);
     }
-    const std::string text = BuildFileText(ranges, image, comment, modelCode, revision);
     const mode_t mode = exists ? (targetInfo.st_mode & 07777) : DefaultFileMode();
+    if (exists) {
+        // Saving over another user's file keeps it theirs where this process may give it away.
+        // The mode follows, as a change of owner clears the set-id bits.
+        [[maybe_unused]] const int ignored = ::fchown(fd, targetInfo.st_uid, targetInfo.st_gid);
+    }
     bool ok = ::fchmod(fd, mode) == 0 || exists;
     ok = WriteAll(fd, text) && ok;
     ok = ::fsync(fd) == 0 && ok;
@@ -224,11 +339,8 @@ std::string LoadCloneFile(const std::string& path, CMemoryImage& image, uint16_t
     const CMemoryImage backup = image;
     CCloneRecord record;
     record.Attach(&image);
-    std::unique_ptr<std::FILE, FileCloser> file(path.empty() ? nullptr : std::fopen(path.c_str(), "rb"));
-    struct stat info
-    {
-    };
-    if (!file || ::fstat(::fileno(file.get()), &info) != 0 || S_ISDIR(info.st_mode)) {
+    std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFile(path));
+    if (!file) {
         return std::string(answer::kCannotOpenFile);
     }
     std::string result = LoadInto(file.get(), record, HeaderOf(modelCode, revision));

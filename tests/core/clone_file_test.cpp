@@ -7,9 +7,11 @@
 #include <sched.h>
 #include <signal.h>
 #include <sstream>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -156,7 +158,7 @@ TEST(CloneFileLoad, EveryFailureRestoresTheImage)
     }
 }
 
-TEST(CloneFileLoad, AcceptsLfLinesCommentsAnywhereAndRecordsInAnyOrder)
+TEST(CloneFileLoad, AcceptsLfLinesCommentsOfAnyLengthAnywhereAndRecordsInAnyOrder)
 {
     CTempDir dir;
     const std::string path = dir.File("ok.vlk");
@@ -166,6 +168,7 @@ TEST(CloneFileLoad, AcceptsLfLinesCommentsAnywhereAndRecordsInAnyOrder)
                       }
                       std::swap(lines[2], lines[177]);
                       lines.insert(lines.begin() + 90, "# a note in the middle");
+                      lines.insert(lines.begin() + 120, "#" + std::string(100'000, '~'));
                       lines.push_back("000001"
                                       "FF"); // a later record overwrites an earlier one
                   }));
@@ -225,7 +228,7 @@ TEST(CloneFileSave, WriteFailureKeepsThePreviousFile)
         << "no temporary file is left behind";
 }
 
-TEST(CloneFileSave, KeepsPermissionsAndFollowsLinks)
+TEST(CloneFileSave, KeepsPermissionsOwnerAndFollowsLinks)
 {
     CTempDir dir;
     const std::string path = dir.File("mode.vlk");
@@ -246,10 +249,107 @@ TEST(CloneFileSave, KeepsPermissionsAndFollowsLinks)
     ASSERT_EQ(LoadCloneFile(path, image), answer::kOk);
     EXPECT_TRUE(image.IsEqual(PatternImage(6)));
 
+    if (::geteuid() == 0) {
+        // Saving over another user's file keeps it theirs.
+        constexpr uid_t kOther = 65534;
+        ASSERT_EQ(::chown(path.c_str(), kOther, kOther), 0);
+        ASSERT_EQ(SaveCloneFile(path, NormalSaveRanges(), PatternImage(7), kComment), answer::kOk);
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, kOther);
+        EXPECT_EQ(info.st_gid, kOther);
+        EXPECT_EQ(info.st_mode & 0777, 0640U);
+    }
+
     EXPECT_EQ(SaveCloneFile(dir.File("no/such/folder.vlk"), NormalSaveRanges(), image, kComment),
               answer::kCannotOpenFile);
     EXPECT_EQ(SaveCloneFile(dir.Path().string(), NormalSaveRanges(), image, kComment),
               answer::kCannotOpenFile);
+}
+
+// Only regular files are replaced; anything else at the path answers CANNOT_OPEN_FILE and stays
+// what it was, and a dangling link gets its file created where it points.
+TEST(CloneFileSave, ReplacesOnlyRegularFilesAndCreatesWhereADanglingLinkPoints)
+{
+    CTempDir dir;
+    int pipeFds[2] = {-1, -1};
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const std::string fifo = dir.File("fifo.vlk");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // A device node of the test's own (a null device), never the system's: a save that went wrong
+    // would replace it.
+    const std::string device = dir.File("null.vlk");
+    const bool haveDevice = ::mknod(device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+    std::vector<std::pair<std::string, std::string>> links = {
+        {"to-fifo.vlk", fifo},
+        {"to-pipe.vlk", "/proc/self/fd/" + std::to_string(pipeFds[1])},
+    };
+    if (haveDevice) {
+        links.emplace_back("to-device.vlk", device);
+    }
+    std::vector<std::string> targets = {fifo};
+    for (const auto& [name, destination] : links) {
+        ASSERT_EQ(::symlink(destination.c_str(), dir.File(name).c_str()), 0);
+        targets.push_back(dir.File(name));
+    }
+    if (haveDevice) {
+        targets.push_back(device);
+    }
+    for (const std::string& target : targets) {
+        EXPECT_EQ(SaveCloneFile(target, NormalSaveRanges(), PatternImage(), kComment),
+                  answer::kCannotOpenFile)
+            << target;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(std::filesystem::is_character_file(device), haveDevice);
+    for (const auto& [name, destination] : links) {
+        EXPECT_EQ(std::filesystem::read_symlink(dir.File(name)), destination) << name;
+    }
+    int queued = -1;
+    EXPECT_EQ(::ioctl(pipeFds[0], FIONREAD, &queued), 0);
+    EXPECT_EQ(queued, 0) << "nothing written into the pipe";
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+
+    // A chain of dangling links, the last one relative.
+    ASSERT_EQ(::symlink(dir.File("second.vlk").c_str(), dir.File("first.vlk").c_str()), 0);
+    ASSERT_EQ(::symlink("made.vlk", dir.File("second.vlk").c_str()), 0);
+    ASSERT_EQ(SaveCloneFile(dir.File("first.vlk"), NormalSaveRanges(), PatternImage(4), kComment),
+              answer::kOk);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("first.vlk")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("second.vlk")));
+    CMemoryImage image(2816);
+    ASSERT_EQ(LoadCloneFile(dir.File("made.vlk"), image), answer::kOk);
+    EXPECT_TRUE(image.IsEqual(PatternImage(4)));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3U + targets.size())
+        << "no temporary file is left behind";
+}
+
+// Opening never waits on what is not a regular file. Run in a child process with an alarm, so a
+// blocking open fails the test instead of hanging it.
+TEST(CloneFileLoad, AnythingButARegularFileCannotBeOpenedAndNothingWaits)
+{
+    CTempDir dir;
+    const std::string fifo = dir.File("fifo.vlk");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string link = dir.File("link.vlk");
+    ASSERT_EQ(::symlink(fifo.c_str(), link.c_str()), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::alarm(10);
+        int failures = 0;
+        for (const std::string& path : {fifo, link, std::string("/dev/null"), std::string("/dev/zero")}) {
+            CMemoryImage image = PatternImage();
+            if (LoadCloneFile(path, image) != answer::kCannotOpenFile || image.IsDifferent(PatternImage())) {
+                ++failures;
+            }
+        }
+        ::_exit(failures);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "the load blocked (killed by signal " << WTERMSIG(status) << ")";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "loads that did not answer CANNOT_OPEN_FILE";
 }
 
 // Runs `body` in a child process with a private mount namespace and a small tmpfs at `mountPoint`,
@@ -280,10 +380,7 @@ TEST(CloneFileSave, FullOrReadOnlyFileSystemKeepsThePreviousFile)
     if (::geteuid() != 0) {
         ASSERT_EQ(SaveCloneFile(path, NormalSaveRanges(), PatternImage(1), kComment), answer::kOk);
         const std::string old = ReadFileText(path);
-        ::chmod(mountPoint.c_str(), 0555);
-        ExpectOldFileKept(path, old, SaveCloneFile(path, NormalSaveRanges(), PatternImage(2), kComment));
         ::chmod(path.c_str(), 0444);
-        ::chmod(mountPoint.c_str(), 0755);
         ExpectOldFileKept(path, old, SaveCloneFile(path, NormalSaveRanges(), PatternImage(2), kComment));
         return;
     }
@@ -323,6 +420,67 @@ TEST(CloneFileSave, FullOrReadOnlyFileSystemKeepsThePreviousFile)
         GTEST_SKIP() << "no private mount namespace available";
     }
     EXPECT_EQ(exitCode, 0) << "10: first save, 11: full file system, 12: read-only file system";
+}
+
+// Saving a file the user may write into a folder that takes no new file writes the file in place;
+// a failing write still answers ERROR.
+TEST(CloneFileSave, FileInAFolderThatTakesNoNewFileIsWrittenInPlace)
+{
+    CTempDir dir;
+    const std::string mountPoint = dir.File("mnt");
+    std::filesystem::create_directory(mountPoint);
+    const std::string path = mountPoint + "/data.vlk";
+    // 0: saved in place; 20: first save, 21: in-place save, 22: its contents, 23: failing write.
+    const auto body = [&](const std::function<void()>& closeFolder) {
+        if (SaveCloneFile(path, NormalSaveRanges(), PatternImage(1), kComment) != answer::kOk) {
+            return 20;
+        }
+        closeFolder();
+        if (SaveCloneFile(path, NormalSaveRanges(), PatternImage(2), kComment) != answer::kOk) {
+            return 21;
+        }
+        CMemoryImage image(2816);
+        if (LoadCloneFile(path, image) != answer::kOk || !image.IsEqual(PatternImage(2))) {
+            return 22;
+        }
+        rlimit limit{1000, 1000};
+        const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        limit.rlim_max = saved.rlim_max;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string result = SaveCloneFile(path, NormalSaveRanges(), PatternImage(3), kComment);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, oldHandler);
+        return result == answer::kError ? 0 : 23;
+    };
+
+    if (::geteuid() != 0) {
+        const int outcome = body([&] { ::chmod(mountPoint.c_str(), 0555); });
+        ::chmod(mountPoint.c_str(), 0755);
+        EXPECT_EQ(outcome, 0);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(mountPoint), {}), 1);
+        return;
+    }
+    // The superuser writes into any folder: make the folder's mount read-only and give the file a
+    // writable mount of its own.
+    int exitCode = 0;
+    const bool ran = RunInScratchMount(
+        mountPoint,
+        [&] {
+            return body([&] {
+                if (::mount(path.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+                    ::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                            nullptr) != 0) {
+                    ::_exit(77);
+                }
+            });
+        },
+        exitCode);
+    if (!ran) {
+        GTEST_SKIP() << "no private mount namespace available";
+    }
+    EXPECT_EQ(exitCode, 0);
 }
 
 } // namespace
