@@ -4,9 +4,12 @@
 #include "clone/clone_ui.h"
 #include "clone/port_map.h"
 #include "core/command_text.h"
+#include "core/private_file.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <thread>
+#include <unistd.h>
 
 // Frames on the cable, in both directions:
 //
@@ -65,6 +68,35 @@ bool ReadTrimmedLine(std::istream& in, std::string& line)
         line.pop_back();
     }
     line = TrimBlanks(line);
+    return true;
+}
+
+void PutText(std::FILE* file, std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), file);
+}
+
+// The whole clone file, opened as the program's own private file; false when it cannot be.
+bool ReadCloneFile(const std::string& path, std::string& content)
+{
+    content.clear();
+    const int fd = ReopenPrivateFile(path, O_RDONLY);
+    if (fd < 0) {
+        return false;
+    }
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            ::close(fd);
+            return false;
+        }
+        content.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
     return true;
 }
 
@@ -141,33 +173,43 @@ int CCloneSession::ReadInformation()
 int CCloneSession::ReadFromTransceiver()
 {
     ShowStatus(clone_text::kNowReading);
-    m_output.open(m_cloneFile, std::ios::binary | std::ios::trunc);
-    if (!m_output.is_open()) {
+    const int fd = ReopenPrivateFile(m_cloneFile, O_WRONLY | O_TRUNC);
+    m_output = fd < 0 ? nullptr : ::fdopen(fd, "wb");
+    if (m_output == nullptr) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
         m_reason = ECloneReason::FileError;
         return clone_outcome::kCommunicationFailure;
     }
     CByteString header = m_modelBytes;
     header.Append(m_revisionBytes);
     header.ToHex();
-    m_output << header.AsText() << kLineEnd << kCommentMark << kLineEnd;
+    PutText(m_output, header.AsText());
+    PutText(m_output, kLineEnd);
+    PutText(m_output, std::string_view(&kCommentMark, 1));
+    PutText(m_output, kLineEnd);
 
     m_writeMode = false;
     int outcome = RunOperation(EOperation::Read);
-    m_output.close();
-    if (m_output.fail() && outcome == clone_outcome::kSuccess) {
+    bool failed = std::ferror(m_output) != 0;
+    failed = std::fclose(m_output) != 0 || failed;
+    m_output = nullptr;
+    if (failed && outcome == clone_outcome::kSuccess) {
         m_reason = ECloneReason::FileError;
         outcome = clone_outcome::kCommunicationFailure;
     }
-    m_output.clear();
     return outcome;
 }
 
 int CCloneSession::WriteToTransceiver()
 {
     ShowStatus(clone_text::kNowWriting);
+    std::string content;
+    ReadCloneFile(m_cloneFile, content);
     m_writeTotal = 0;
     {
-        std::ifstream counter(m_cloneFile, std::ios::binary);
+        std::istringstream counter(content);
         std::string line;
         while (ReadTrimmedLine(counter, line) && !line.empty()) {
             if (line.front() != kCommentMark) {
@@ -176,11 +218,11 @@ int CCloneSession::WriteToTransceiver()
         }
     }
 
-    m_input.open(m_cloneFile, std::ios::binary);
+    m_input.clear();
+    m_input.str(std::move(content));
     std::string header;
     if (!ReadTrimmedLine(m_input, header) || header.size() < kShortestHeader) {
-        m_input.close();
-        m_input.clear();
+        m_input.str({});
         m_reason = ECloneReason::FileError;
         return clone_outcome::kUnusableFile;
     }
@@ -188,8 +230,7 @@ int CCloneSession::WriteToTransceiver()
     m_endSent = false;
     const int outcome = RunOperation(EOperation::Write);
     m_writeMode = false;
-    m_input.close();
-    m_input.clear();
+    m_input.str({});
     return outcome;
 }
 
@@ -421,8 +462,9 @@ void CCloneSession::TakeDataFrame()
     }
     bytes.Mid(0, static_cast<uint16_t>(length - 1));
     bytes.ToHex();
-    m_output << bytes.AsText() << kLineEnd;
-    if (!m_output) {
+    PutText(m_output, bytes.AsText());
+    PutText(m_output, kLineEnd);
+    if (std::ferror(m_output) != 0) {
         Finish(ECloneReason::FileError);
         return;
     }

@@ -6,8 +6,9 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -157,8 +158,9 @@ private:
     unsigned m_port = 1;
     std::string m_device;
     std::string m_cloneFile;
-    std::ofstream m_output;
-    std::ifstream m_input;
+    // The clone file while a read writes it; the records a write sends.
+    std::FILE* m_output = nullptr;
+    std::istringstream m_input;
 
     CByteString m_receive;
     CByteString m_frame;

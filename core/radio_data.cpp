@@ -1,10 +1,11 @@
 #include "core/radio_data.h"
 
+#include "core/private_file.h"
 #include "core/rig_core.h"
 #include "core/settings_store.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,13 +33,14 @@ std::string MakeTemporaryFile(const char* prefix)
     return pattern;
 }
 
-bool CanOpen(const std::string& path, const char* mode)
+// The exchange files are the program's own: opened again only as such (see ReopenPrivateFile).
+bool CanReopen(const std::string& path, int access)
 {
-    std::FILE* file = std::fopen(path.c_str(), mode);
-    if (file == nullptr) {
+    const int fd = ReopenPrivateFile(path, access);
+    if (fd < 0) {
         return false;
     }
-    std::fclose(file);
+    ::close(fd);
     return true;
 }
 
@@ -61,7 +63,9 @@ void CRadioData::Initialize()
     ResetProfile();
     ApplyProfile(m_profile);
     Execute("INITIALIZE");
-    Execute(std::string(kFileSave) + Quoted(m_temporaryPath));
+    if (CanReopen(m_temporaryPath, O_RDWR)) {
+        Execute(std::string(kFileSave) + Quoted(m_temporaryPath));
+    }
     SetEdited(false);
 }
 
@@ -132,7 +136,7 @@ std::string CRadioData::SaveCopy(const std::string& path)
 
 std::string CRadioData::LoadCloneFile(const std::string& path)
 {
-    if (!CanOpen(path, "rb")) {
+    if (!CanReopen(path, O_RDONLY)) {
         return std::string(answer::kCannotOpenFile);
     }
     std::string result = Execute(std::string(kFileLoad) + Quoted(path));
@@ -145,7 +149,7 @@ std::string CRadioData::LoadCloneFile(const std::string& path)
 
 std::string CRadioData::SaveCloneFile(const std::string& path)
 {
-    if (!CanOpen(path, "ab")) {
+    if (!CanReopen(path, O_RDWR)) {
         return std::string(answer::kCannotOpenFile);
     }
     return Execute(std::string(kFileSaveWithSafety) + Quoted(path));

@@ -54,6 +54,8 @@ public:
     // The same save, for a copy kept elsewhere: the document does not count as saved afterwards.
     std::string SaveCopy(const std::string& path);
 
+    // The path of both is the program's own private exchange file, reopened only as such (see
+    // ReopenPrivateFile); anything else at the path answers "CANNOT_OPEN_FILE".
     // After a clone read: load what arrived. Answers the load's word, or "CANNOT_OPEN_FILE".
     std::string LoadCloneFile(const std::string& path);
     // Before a clone write: every byte but 0x844, leaving the working image as it was.

@@ -9,9 +9,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -409,6 +412,55 @@ TEST_F(CloneSessionTest, ReadWithoutAWritableFileFailsWithoutOpeningThePort)
     m_session.SetCloneFile(m_dir.File("no-such-folder/cl.tmp"));
     EXPECT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kCommunicationFailure);
     EXPECT_EQ(m_session.GetReason(), ECloneReason::FileError);
+}
+
+// The clone file is the program's own private file: a vanished one is made again at mode 0600, and
+// whatever else someone put under its name is neither followed nor written.
+TEST_F(CloneSessionTest, CloneFileIsReopenedOnlyAsThePrivateFileItWas)
+{
+    m_session.SetDevice(m_dir.File("no-such-device"));
+    struct stat info
+    {
+    };
+    EXPECT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kPortFailure);
+    ASSERT_EQ(::lstat(m_cloneFile.c_str(), &info), 0) << "made again";
+    EXPECT_EQ(info.st_mode & 0777, 0600U);
+    ::chmod(m_cloneFile.c_str(), 0644);
+    EXPECT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kPortFailure);
+    ASSERT_EQ(::lstat(m_cloneFile.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600U);
+    EXPECT_EQ(CloneFileLines(), (std::vector<std::string>{"21350001", "#"}));
+
+    const std::string victim = m_dir.File("victim.vlk");
+    SaveCloneFile(victim, SafetySaveRanges(), PatternImage(3), kSimComment);
+    const std::string victimText = ReadWholeFile(victim);
+    struct SPlanted
+    {
+        std::string what;
+        std::function<bool()> plant;
+        std::function<bool()> unchanged;
+    };
+    std::vector<SPlanted> planted = {
+        {"a link", [&] { return ::symlink(victim.c_str(), m_cloneFile.c_str()) == 0; },
+         [&] { return std::filesystem::is_symlink(m_cloneFile); }},
+    };
+    if (::geteuid() == 0) {
+        planted.push_back({"another user's file",
+                           [&] {
+                               WriteWholeFile(m_cloneFile, victimText);
+                               return ::chown(m_cloneFile.c_str(), 65534, 65534) == 0;
+                           },
+                           [&] { return ReadWholeFile(m_cloneFile) == victimText; }});
+    }
+    for (const SPlanted& p : planted) {
+        std::filesystem::remove(m_cloneFile);
+        ASSERT_TRUE(p.plant()) << p.what;
+        EXPECT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kCommunicationFailure) << p.what;
+        EXPECT_EQ(m_session.GetReason(), ECloneReason::FileError) << p.what;
+        EXPECT_EQ(m_session.WriteToTransceiver(), clone_outcome::kUnusableFile) << p.what;
+        EXPECT_TRUE(p.unchanged()) << p.what;
+        EXPECT_EQ(ReadWholeFile(victim), victimText) << p.what;
+    }
 }
 
 TEST_F(CloneSessionTest, PortThatCannotBeOpenedGives91Silently)

@@ -368,7 +368,25 @@ TEST(RadioData, TemporaryFileAndDocumentFiles)
 
         const std::string clone = dir.File("clone.vlk");
         EXPECT_EQ(data.SaveCloneFile(clone), "OK");
+        EXPECT_EQ(std::filesystem::status(clone).permissions(), std::filesystem::perms(0600));
         EXPECT_EQ(data.SaveCloneFile(dir.File("no/such.vlk")), "CANNOT_OPEN_FILE");
+
+        // Exchange files are never reopened through a link put in their place; a vanished one
+        // is made again, private.
+        const std::string victim = dir.File("victim.txt");
+        WriteFileText(victim, "kept");
+        std::filesystem::remove(clone);
+        std::filesystem::create_symlink(victim, clone);
+        EXPECT_EQ(data.SaveCloneFile(clone), "CANNOT_OPEN_FILE");
+        EXPECT_EQ(data.LoadCloneFile(clone), "CANNOT_OPEN_FILE");
+        std::filesystem::remove(temporary);
+        std::filesystem::create_symlink(victim, temporary);
+        data.Initialize();
+        EXPECT_EQ(ReadFileText(victim), "kept");
+        std::filesystem::remove(temporary);
+        data.Initialize();
+        EXPECT_EQ(ReadFileText(temporary).substr(0, 8), "21350001");
+        EXPECT_EQ(std::filesystem::status(temporary).permissions(), std::filesystem::perms(0600));
     }
     EXPECT_FALSE(std::filesystem::exists(temporary)) << "the temporary file goes with the object";
 }
