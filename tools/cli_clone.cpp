@@ -11,7 +11,6 @@
 #include "tools/cli_common.h"
 #include "tools/virtual_transceiver.h"
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -24,24 +23,6 @@ namespace cli {
 namespace {
 
 constexpr const char* kNoArchive = "--no-archive";
-
-std::atomic<bool> g_interrupted{false};
-
-extern "C" void OnInterrupt(int /*signal*/)
-{
-    g_interrupted = true;
-}
-
-void CatchInterrupts()
-{
-    struct sigaction action
-    {
-    };
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
-}
 
 class CSilentTones : public ITonePlayer
 {
@@ -65,7 +46,7 @@ public:
         }
         return previous;
     }
-    bool CheckCancel() override { return g_interrupted.exchange(false); }
+    bool CheckCancel() override { return TakeInterrupt(); }
     bool LingersAfterTransfer() const override { return false; }
     ~CTerminalProgress() override
     {
@@ -133,6 +114,7 @@ std::string MakeExchangeFile()
 
 bool Prepare(const SArguments& arguments, SCloneSetup& setup)
 {
+    CatchInterrupts();
     const auto port = arguments.Option("--port");
     if (!port || port->empty()) {
         std::fputs("zql52-cli: --port is required\n", stderr);
@@ -151,7 +133,6 @@ bool Prepare(const SArguments& arguments, SCloneSetup& setup)
     setup.session->SetDevice(*port);
     setup.session->SetReadTotal(177);
     setup.exchangeFile = MakeExchangeFile();
-    CatchInterrupts();
     return true;
 }
 

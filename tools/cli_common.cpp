@@ -4,7 +4,9 @@
 #include "core/command_text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <signal.h>
 
 namespace cli {
 
@@ -48,6 +50,14 @@ constexpr const char* kUsage =
     "Clone commands exit with their outcome: 0 success, 1 cancelled, 77 communication failure,\n"
     "80 unusable clone file, 85 model or revision differs, 90 version differs, 91 port cannot be opened.\n"
     "read and write keep a copy of the image in the clone archive unless --no-archive is given.\n";
+
+std::atomic<int> g_signal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler writes it");
+
+extern "C" void OnInterrupt(int number)
+{
+    g_signal = number;
+}
 
 } // namespace
 
@@ -132,6 +142,34 @@ int Usage()
 {
     std::fputs(kUsage, stderr);
     return kExitUsage;
+}
+
+void CatchInterrupts()
+{
+    // Without SA_RESTART, so a blocked read of standard input or write of standard output returns.
+    struct sigaction action
+    {
+    };
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    for (int number : {SIGINT, SIGTERM, SIGHUP}) {
+        ::sigaction(number, &action, nullptr);
+    }
+}
+
+int InterruptSignal()
+{
+    return g_signal;
+}
+
+bool TakeInterrupt()
+{
+    return g_signal.exchange(0) != 0;
+}
+
+int InterruptedExit()
+{
+    return 128 + g_signal;
 }
 
 } // namespace cli

@@ -45,6 +45,17 @@ int Usage();
 bool ChannelSheetPdf(ICommandTarget& data, const std::string& file, bool all, std::string& pdf,
                      std::string& error);
 
+// SIGINT, SIGTERM and SIGHUP end every subcommand through its normal return, so each temporary
+// file goes with its owner: the handler only notes the signal, and a wait for input or output
+// returns early. Install it before the first temporary file is made.
+void CatchInterrupts();
+// The signal noted, or 0.
+int InterruptSignal();
+// Forgets the noted signal, which a transfer takes as a cancel request. True when there was one.
+bool TakeInterrupt();
+// The exit status of a subcommand that a signal ended: 128 and its number.
+int InterruptedExit();
+
 int RunExec(int argc, char** argv);
 int RunShow(int argc, char** argv);
 int RunInfo(int argc, char** argv);

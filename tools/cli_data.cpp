@@ -29,6 +29,7 @@ int RunExec(int argc, char** argv)
     if (!settings) {
         return Usage();
     }
+    CatchInterrupts();
     CL52RadioData data(settings.get());
     data.Initialize();
     if (const auto open = arguments.Option("--open")) {
@@ -40,10 +41,13 @@ int RunExec(int argc, char** argv)
     }
     if (!arguments.positional.empty()) {
         for (const std::string& command : arguments.positional) {
+            if (InterruptSignal() != 0) {
+                break;
+            }
             PrintAnswer(data.Execute(command));
         }
     } else {
-        for (std::string line; std::getline(std::cin, line);) {
+        for (std::string line; InterruptSignal() == 0 && std::getline(std::cin, line);) {
             if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
             }
@@ -51,6 +55,10 @@ int RunExec(int argc, char** argv)
         }
     }
     std::fflush(stdout);
+    // An interrupted run saves nothing.
+    if (InterruptSignal() != 0) {
+        return InterruptedExit();
+    }
     if (const auto save = arguments.Option("--save")) {
         const std::string result = data.SaveDocument(*save);
         if (result != answer::kOk) {
@@ -71,6 +79,7 @@ int RunShow(int argc, char** argv)
     if (!settings) {
         return Usage();
     }
+    CatchInterrupts();
     CL52RadioData data(settings.get());
     data.Initialize();
     const std::string result = data.OpenDocument(arguments.positional.front());
@@ -90,8 +99,11 @@ int RunShow(int argc, char** argv)
             text += c + 1 < channel_rows::kColumnCount ? '\t' : '\n';
         }
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return 0;
+    if (InterruptSignal() == 0) {
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fflush(stdout);
+    }
+    return InterruptSignal() != 0 ? InterruptedExit() : 0;
 }
 
 } // namespace cli

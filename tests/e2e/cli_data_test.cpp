@@ -1,8 +1,12 @@
 #include "../core/test_files.h"
 #include "cli_support.h"
+#include "sim_process.h"
 
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -97,6 +101,30 @@ TEST(CliShow, PrintsTheListViewRows)
 
     const SCliResult without = RunCli("show --profile 5,0,0 " + ShellQuote(file), home.Path().string());
     EXPECT_EQ(SplitLines(without.output)[121].substr(0, 9), "CALL_WFM\t");
+}
+
+// A signal ends exec like any other subcommand: its temporary file goes with it.
+TEST(CliExec, SignalsLeaveNoTemporaryFileBehind)
+{
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        CTempDir home;
+        const std::filesystem::path temporary = home.Path() / "tmp";
+        std::filesystem::create_directory(temporary);
+        CChildProcess cli;
+        // Waiting for commands on standard input, which stays open.
+        ASSERT_TRUE(cli.Start({ZQ_CLI_PATH, "exec"},
+                              {"TMPDIR=" + temporary.string(), "XDG_CONFIG_HOME=" + home.Path().string()},
+                              true));
+        // The limit only keeps a broken run from hanging the test.
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (std::filesystem::is_empty(temporary) && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_FALSE(std::filesystem::is_empty(temporary)) << "the document's file was never made";
+        ASSERT_TRUE(cli.Signal(number));
+        EXPECT_EQ(cli.Finish(), 128 + number) << cli.Err();
+        EXPECT_TRUE(std::filesystem::is_empty(temporary)) << "signal " << number;
+    }
 }
 
 } // namespace

@@ -51,21 +51,27 @@ public:
     }
 
     // Starts `arguments[0]` with the environment of this process, where each "NAME=value" of
-    // `overrides` replaces or adds that variable. Standard input is /dev/null.
-    bool Start(const std::vector<std::string>& arguments, const std::vector<std::string>& overrides = {})
+    // `overrides` replaces or adds that variable. Standard input is /dev/null, or with `pipedInput`
+    // a pipe that stays open, without input, until the object goes away.
+    bool Start(const std::vector<std::string>& arguments, const std::vector<std::string>& overrides = {},
+               bool pipedInput = false)
     {
         if (m_pid > 0 || arguments.empty()) {
             return false;
         }
         std::array<int, 2> out{-1, -1};
         std::array<int, 2> err{-1, -1};
+        std::array<int, 2> in{-1, -1};
         // Close-on-exec, so no other child inherits a write end and keeps the pipe from ending.
         if (::pipe2(out.data(), O_CLOEXEC) != 0) {
             return false;
         }
-        if (::pipe2(err.data(), O_CLOEXEC) != 0) {
-            ::close(out[0]);
-            ::close(out[1]);
+        if (::pipe2(err.data(), O_CLOEXEC) != 0 || (pipedInput && ::pipe2(in.data(), O_CLOEXEC) != 0)) {
+            for (int fd : {out[0], out[1], err[0], err[1]}) {
+                if (fd >= 0) {
+                    ::close(fd);
+                }
+            }
             return false;
         }
 
@@ -98,7 +104,11 @@ public:
 
         posix_spawn_file_actions_t actions;
         ::posix_spawn_file_actions_init(&actions);
-        ::posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        if (pipedInput) {
+            ::posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+        } else {
+            ::posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        }
         ::posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
         ::posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
         pid_t pid = -1;
@@ -106,11 +116,18 @@ public:
         ::posix_spawn_file_actions_destroy(&actions);
         ::close(out[1]);
         ::close(err[1]);
+        if (in[0] >= 0) {
+            ::close(in[0]);
+        }
         if (failed != 0) {
             ::close(out[0]);
             ::close(err[0]);
+            if (in[1] >= 0) {
+                ::close(in[1]);
+            }
             return false;
         }
+        m_in = in[1];
         m_pid = pid;
         m_out = out[0];
         m_err = err[0];
@@ -196,7 +213,7 @@ private:
 
     void CloseAll()
     {
-        for (int* fd : {&m_out, &m_err}) {
+        for (int* fd : {&m_out, &m_err, &m_in}) {
             if (*fd >= 0) {
                 ::close(*fd);
                 *fd = -1;
@@ -208,6 +225,7 @@ private:
     int m_status = -1;
     int m_out = -1;
     int m_err = -1;
+    int m_in = -1;
     std::string m_outText;
     std::string m_errText;
 };
