@@ -37,6 +37,9 @@ using namespace clone_protocol;
 constexpr uint16_t kFrameHeadLength = 3;
 // Head, model and revision.
 constexpr uint16_t kInformationHeadLength = 7;
+// Destination, expanded-coverage level and option flags: the version check compares them, so an
+// information block without them is no information.
+constexpr uint16_t kVersionByteCount = 3;
 constexpr uint16_t kEndFrameLength = kFrameHeadLength + kEndText.size();
 // Address (2), count (1) and checksum (1) around the data bytes of a record frame.
 constexpr uint16_t kRecordOverhead = 4;
@@ -432,7 +435,7 @@ void CCloneSession::DispatchAnswer(uint8_t command)
 void CCloneSession::TakeInformation()
 {
     const uint16_t length = m_frame.GetLength();
-    if (length < kInformationHeadLength) {
+    if (length < kInformationHeadLength + kVersionByteCount) {
         Finish(ECloneReason::BadInformation);
         return;
     }

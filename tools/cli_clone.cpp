@@ -1,5 +1,6 @@
 #include "channels/channel_rows.h"
 #include "clone/clone_commands.h"
+#include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "clone/clone_ui.h"
 #include "clone/port_map.h"
@@ -260,7 +261,8 @@ constexpr const char* kSimUsage =
     "  --link PATH          make PATH a symbolic link to the device\n"
     "  --image FILE         the memory it holds (a clone data file); default: the factory image\n"
     "                       of its version\n"
-    "  --version D,L,F      destination 0-10, coverage level 0-2, option flags (default 5,0,0)\n"
+    "  --version D,L,F      destination 0-10, coverage level 0-2, option flags 0-239 (0xEF)\n"
+    "                       (default 5,0,0)\n"
     "  --comment TEXT       the 16-character comment of its information block\n"
     "  --pace BAUD          send no faster than the line rate (10 bits a byte), e.g. 9600\n"
     "  --save-written FILE  save the memory after each accepted write\n"
@@ -275,9 +277,10 @@ extern "C" void OnSimSignal(int /*signal*/)
     }
 }
 
+// Information bytes above 0xEF would break the frames that carry them.
 bool ParseVersion(const std::string& text, std::array<uint8_t, 3>& version)
 {
-    const long long limits[3] = {10, 2, 255};
+    const long long limits[3] = {10, 2, clone_protocol::kHighestInformationByte};
     for (int i = 0; i < 3; ++i) {
         const std::string piece = TextToken(text, ",", i);
         long long value = 0;
@@ -306,7 +309,8 @@ int RunSim(int argc, char** argv)
     SVirtualTransceiverOptions options;
     if (const auto version = arguments.Option("--version");
         version && !ParseVersion(*version, options.version)) {
-        std::fputs("zql52-cli sim: --version wants D,L,F\n", stderr);
+        std::fputs("zql52-cli sim: --version wants D,L,F (destination 0-10, level 0-2, flags 0-239)\n",
+                   stderr);
         return kExitUsage;
     }
     const bool has50 = (options.version[2] & 2) != 0;

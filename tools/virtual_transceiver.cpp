@@ -37,6 +37,7 @@ constexpr size_t kCommentLength = 16;
 constexpr uint8_t kInformationByteF0 = 0xF0;
 // Position among the information bytes (destination, level, flags, comment...) that gets 0xF0.
 constexpr size_t kF0Position = 3;
+constexpr size_t kShortInformationBytes = 2;
 
 constexpr std::array<uint8_t, 6> kNoise = {0x00, 0x55, 0xAA, 0x7F, 0xFF, 0x13};
 constexpr int kBitsPerByte = 10;
@@ -60,6 +61,7 @@ constexpr std::array kFaultNames = {
     SFaultName{ESimFault::Noise, "noise"},
     SFaultName{ESimFault::HangUp, "hangup"},
     SFaultName{ESimFault::WrongModel, "wrong-model"},
+    SFaultName{ESimFault::ShortInformation, "info-short"},
 };
 
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
@@ -407,6 +409,9 @@ void CVirtualTransceiver::AnswerInformation()
     }
     if (m_options.fault == ESimFault::InformationByteF0) {
         information[kF0Position] = kInformationByteF0;
+    }
+    if (m_options.fault == ESimFault::ShortInformation) {
+        information.resize(kShortInformationBytes);
     }
     payload.insert(payload.end(), information.begin(), information.end());
     QueueFrame(kInformationAnswer, payload);

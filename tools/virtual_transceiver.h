@@ -38,10 +38,12 @@ enum class ESimFault
     HangUp,
     // The information block names another model.
     WrongModel,
+    // The information block carries model, revision and only two information bytes.
+    ShortInformation,
 };
 
 // Command-line names of the faults: "none", "silent", "no-echo", "corrupt-echo", "bad-checksum",
-// "info-f0", "short-end", "write-refused", "noise", "hangup", "wrong-model".
+// "info-f0", "short-end", "write-refused", "noise", "hangup", "wrong-model", "info-short".
 std::string_view SimFaultName(ESimFault fault);
 bool ParseSimFault(std::string_view name, ESimFault& fault);
 // All names, separated by ", ", for usage texts.

@@ -285,15 +285,16 @@ TEST_P(CloneSessionFaultTest, InformationReadFails)
     EXPECT_EQ(m_session.GetReason(), GetParam().reason);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, CloneSessionFaultTest,
-                         ::testing::Values(SFaultCase{ESimFault::CorruptEcho, ECloneReason::EchoDiffers},
-                                           SFaultCase{ESimFault::InformationByteF0,
-                                                      ECloneReason::BadInformation}),
-                         [](const ::testing::TestParamInfo<SFaultCase>& param) {
-                             std::string name(SimFaultName(param.param.fault));
-                             std::erase(name, '-');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CloneSessionFaultTest,
+    ::testing::Values(SFaultCase{ESimFault::CorruptEcho, ECloneReason::EchoDiffers},
+                      SFaultCase{ESimFault::InformationByteF0, ECloneReason::BadInformation},
+                      SFaultCase{ESimFault::ShortInformation, ECloneReason::BadInformation}),
+    [](const ::testing::TestParamInfo<SFaultCase>& param) {
+        std::string name(SimFaultName(param.param.fault));
+        std::erase(name, '-');
+        return name;
+    });
 
 TEST_F(CloneSessionTest, BadChecksumEndsTheReadAndKeepsTheRecordsBeforeIt)
 {

@@ -24,7 +24,7 @@ TEST(VirtualTransceiverTest, FaultNamesReadBackAsTheirFaults)
         EXPECT_EQ(SimFaultName(fault), name);
         ++count;
     }
-    EXPECT_EQ(count, 11);
+    EXPECT_EQ(count, 12);
     ESimFault fault = ESimFault::None;
     EXPECT_FALSE(ParseSimFault("Silent", fault));
 }

@@ -388,6 +388,15 @@ TEST_F(CliCloneTransfer, NoiseBetweenFramesIsIgnored)
     EXPECT_EQ(Differences(Load(written), Load(file)), std::vector<uint32_t>{});
 }
 
+// Version bytes above 0xEF would break the simulator's own frames: it refuses to start.
+TEST(CliSim, RefusesVersionBytesAbove0xEF)
+{
+    CChildProcess sim;
+    ASSERT_TRUE(sim.Start({ZQ_CLI_PATH, "sim", "--version", "5,0,240"}));
+    EXPECT_FALSE(sim.WaitFor(EStream::Out, "\n", 10s)) << "it started serving: " << sim.Out();
+    EXPECT_EQ(sim.Finish(), 64);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Port names.
 
