@@ -137,6 +137,25 @@ bool Prepare(const SArguments& arguments, SCloneSetup& setup)
     return true;
 }
 
+// The transceiver's comment, all of its bytes, safe for a terminal: printable ASCII as it is, any
+// other byte as \xNN, and the backslash as \x5C so that the text reads back unambiguously.
+std::string PrintableComment(std::string_view bytes)
+{
+    static constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string text;
+    for (char c : bytes) {
+        const auto byte = static_cast<uint8_t>(c);
+        if (byte >= 0x20 && byte < 0x7F && c != '\\') {
+            text += c;
+        } else {
+            text += "\\x";
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0x0F];
+        }
+    }
+    return text;
+}
+
 int Report(ECloneCommand command, int outcome)
 {
     const SCloneOutcomeTexts texts = CloneOutcomeTexts(command, outcome);
@@ -179,8 +198,8 @@ int RunInfo(int argc, char** argv)
     if (outcome == 0) {
         const STransceiverInformation& information = setup.session->GetInformation();
         std::printf("Model:   %s\nComment: %s\nVersion: %u,%u,%u\n", setup.data->GetMachineName().c_str(),
-                    information.Comment().c_str(), information.bytes[0], information.bytes[1],
-                    information.bytes[2]);
+                    PrintableComment(information.Comment()).c_str(), information.bytes[0],
+                    information.bytes[1], information.bytes[2]);
     }
     return Report(ECloneCommand::Information, outcome);
 }

@@ -255,6 +255,21 @@ TEST_F(CliCloneTransfer, InformationCommentDefaultsToTheImagesCloneComment)
     EXPECT_EQ(comment + "\n", stored.out) << "the information block carries the image's clone comment";
 }
 
+TEST_F(CliCloneTransfer, InformationShowsEveryCommentByteSafeForTheTerminal)
+{
+    const std::string image = MakeCloneFile("rig.vlk", kProfile, {});
+    CMemoryImage memory = Load(image);
+    const std::string comment("A\x1B[2J\x07\0B\\\xE9\x7F    Z", 16);
+    memory.Write(0xAE0, reinterpret_cast<const uint8_t*>(comment.data()), 16);
+    ASSERT_EQ(SaveCloneFile(image, NormalSaveRanges(), memory, "#"), answer::kOk);
+    CSimProcess sim;
+    ASSERT_TRUE(sim.Start({"--image", image}));
+    const SRun run = Cli(CommandLine(ECommand::Info, sim.Device(), {}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nComment: A\\x1B[2J\\x07\\x00B\\x5C\\xE9\\x7F    Z\n"), std::string::npos)
+        << run.out;
+}
+
 TEST_F(CliCloneTransfer, ReadSavesExactlyTheTransceiversImage)
 {
     const std::string image =
