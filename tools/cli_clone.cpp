@@ -322,8 +322,9 @@ int RunSim(int argc, char** argv)
             {"--link", "--image", "--version", "--comment", "--pace", "--save-written", "--fault"},
             {"--help"}, arguments) ||
         !arguments.positional.empty() || arguments.Option("--help")) {
-        std::fprintf(stderr, "%s%s\n", kSimUsage, SimFaultNames().c_str());
-        return arguments.Option("--help") ? 0 : kExitUsage;
+        const bool help = arguments.Option("--help").has_value();
+        std::fprintf(help ? stdout : stderr, "%s%s\n", kSimUsage, SimFaultNames().c_str());
+        return help ? 0 : kExitUsage;
     }
     SVirtualTransceiverOptions options;
     if (const auto version = arguments.Option("--version");

@@ -7,49 +7,102 @@
 #include <atomic>
 #include <cstdio>
 #include <signal.h>
+#include <string_view>
 
 namespace cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zql52-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "  exec  [--profile D,L,F] [--open FILE] [--save FILE] [COMMAND ...]\n"
-    "        run data commands on a new (or opened) document, one answer per line;\n"
-    "        without COMMANDs, one command per line of standard input\n"
-    "  show  [--profile D,L,F] FILE          print the channel list of a clone data file\n"
-    "  info  --port PORT                     read the transceiver's information block\n"
-    "  read  --port PORT [--profile D,L,F] [--no-archive] --output FILE\n"
-    "                                        read the transceiver's memory into a clone data file\n"
-    "  write --port PORT [--profile D,L,F] [--no-archive] [--strict] FILE\n"
-    "                                        write a clone data file to the transceiver; channels\n"
-    "                                        it cannot use are named and written empty (with\n"
-    "                                        --strict: nothing is written, exit 65)\n"
-    "  sort  [--profile D,L,F] [--by frequency|name|tone] [--range A-B] FILE --output OUT\n"
-    "                                        sort the memory channels in use; blank ones go last\n"
-    "  compact [--profile D,L,F] [--range A-B] FILE --output OUT\n"
-    "                                        close the gaps between the memory channels in use\n"
-    "  fill  [--profile D,L,F] [--range A-B] FILE --output OUT FIELD=VALUE ...\n"
-    "                                        set fields on every memory channel in use in the range\n"
-    "  export [--profile D,L,F] [--all] [--format csv|pdf] FILE [--output OUT]\n"
-    "                                        the channels in use as CSV, or a channel sheet as PDF\n"
-    "  import [--profile D,L,F] [--base FILE] [--strict] CSV --output OUT\n"
-    "                                        apply a CSV channel list, report what was not stored\n"
-    "  diff  [--profile D,L,F] A B           the differences between two clone data files\n"
-    "  set   [--profile D,L,F] FILE --output OUT CHANNEL FIELD=VALUE ...\n"
-    "                                        set channel fields as the Edit Memory dialog does\n"
-    "  verify --port PORT [--profile D,L,F] FILE\n"
-    "                                        read the transceiver and print how it differs from FILE\n"
-    "  archive list | path                   the copies of every read and write, and their folder\n"
-    "  sim   [options]                       the virtual transceiver (see 'zql52-cli sim --help')\n"
-    "  --version                             print the version\n"
-    "\n"
+struct SCommandHelp
+{
+    std::string_view name;
+    std::string_view arguments;
+    // Lines of the description, separated by line feeds.
+    std::string_view description;
+    // The subcommand answers --help with a usage of its own.
+    bool ownHelp = false;
+};
+
+constexpr SCommandHelp kCommands[] = {
+    {"exec", "[--profile D,L,F] [--open FILE] [--save FILE] [COMMAND ...]",
+     "run data commands on a new (or opened) document, one answer per line;\n"
+     "without COMMANDs, one command per line of standard input"},
+    {"show", "[--profile D,L,F] FILE", "print the channel list of a clone data file"},
+    {"info", "--port PORT [--profile D,L,F]",
+     "read the transceiver's information block and check its version against the profile"},
+    {"read", "--port PORT [--profile D,L,F] [--no-archive] --output FILE",
+     "read the transceiver's memory into a clone data file"},
+    {"write", "--port PORT [--profile D,L,F] [--no-archive] [--strict] FILE",
+     "write a clone data file to the transceiver; channels it cannot use are named and written\n"
+     "empty (with --strict: nothing is written, exit 65)"},
+    {"sort", "[--profile D,L,F] [--by frequency|name|tone] [--range A-B] FILE --output OUT",
+     "sort the memory channels in use; blank ones go last", true},
+    {"compact", "[--profile D,L,F] [--range A-B] FILE --output OUT",
+     "close the gaps between the memory channels in use", true},
+    {"fill", "[--profile D,L,F] [--range A-B] FILE --output OUT FIELD=VALUE ...",
+     "set fields on every memory channel in use in the range", true},
+    {"export", "[--profile D,L,F] [--all] [--format csv|pdf] FILE [--output OUT]",
+     "the channels in use as CSV, or a channel sheet as PDF", true},
+    {"import", "[--profile D,L,F] [--base FILE] [--strict] CSV --output OUT",
+     "apply a CSV channel list, report what was not stored", true},
+    {"diff", "[--profile D,L,F] A B", "the differences between two clone data files", true},
+    {"set", "[--profile D,L,F] FILE --output OUT CHANNEL FIELD=VALUE ...",
+     "set channel fields as the Edit Memory dialog does", true},
+    {"verify", "--port PORT [--profile D,L,F] FILE",
+     "read the transceiver and print how it differs from FILE", true},
+    {"archive", "list | path", "the copies of every read and write, and their folder", true},
+    {"sim", "[options]", "the virtual transceiver (see 'zql52-cli sim --help')", true},
+};
+// The widest name and a blank.
+constexpr size_t kNameWidth = 8;
+
+constexpr std::string_view kNotes =
     "PORT is COM1 to COM4 (mapped to devices in the stored settings) or a device path.\n"
-    "D,L,F are the transceiver's destination (0-10), coverage level (0-2) and option flags.\n"
+    "D,L,F are the transceiver's destination (0-10), coverage level (0-2) and option flags; without\n"
+    "--profile the stored transceiver setup applies (5,0,0 until one is made).\n"
+    "info, read and write first read the transceiver's information block and check it against the\n"
+    "profile: another model or revision ends the command with 85, another version with 90.\n"
     "Clone commands exit with their outcome: 0 success, 1 cancelled, 77 communication failure,\n"
     "80 unusable clone file, 85 model or revision differs, 90 version differs, 91 port cannot be opened.\n"
     "read and write keep a copy of the image in the clone archive unless --no-archive is given.\n";
+
+void AppendDescription(std::string& text, std::string_view description, std::string_view indent)
+{
+    while (!description.empty()) {
+        const size_t end = description.find('\n');
+        text += indent;
+        text += description.substr(0, end);
+        text += '\n';
+        description = end == std::string_view::npos ? std::string_view() : description.substr(end + 1);
+    }
+}
+
+// The whole usage, or that of one subcommand.
+std::string UsageText(std::string_view command)
+{
+    for (const SCommandHelp& help : kCommands) {
+        if (help.name == command) {
+            std::string text = "usage: zql52-cli ";
+            text += help.name;
+            text += ' ';
+            text += help.arguments;
+            text += "\n\n";
+            AppendDescription(text, help.description, "");
+            return text + "\n" + std::string(kNotes);
+        }
+    }
+    std::string text = "usage: zql52-cli COMMAND [OPTIONS]\n\n";
+    for (const SCommandHelp& help : kCommands) {
+        text += "  ";
+        text += help.name;
+        text.append(kNameWidth - help.name.size(), ' ');
+        text += help.arguments;
+        text += '\n';
+        AppendDescription(text, help.description, "        ");
+    }
+    return text + "  --version                           print the version\n" +
+           "  zql52-cli COMMAND --help            the usage of one command\n\n" + std::string(kNotes);
+}
 
 std::atomic<int> g_signal{0};
 static_assert(std::atomic<int>::is_always_lock_free, "the signal handler writes it");
@@ -140,8 +193,34 @@ std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments)
 
 int Usage()
 {
-    std::fputs(kUsage, stderr);
+    std::fputs(UsageText({}).c_str(), stderr);
     return kExitUsage;
+}
+
+bool AsksForHelp(int argc, char** argv, int first)
+{
+    for (int i = first; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--") {
+            return false;
+        }
+        if (word == "--help") {
+            return true;
+        }
+    }
+    return false;
+}
+
+int Help(std::string_view command)
+{
+    const bool known =
+        command.empty() || std::any_of(std::begin(kCommands), std::end(kCommands),
+                                       [command](const SCommandHelp& h) { return h.name == command; });
+    if (!known) {
+        return Usage();
+    }
+    std::fputs(UsageText(command).c_str(), stdout);
+    return 0;
 }
 
 void CatchInterrupts()

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CRadioData;
@@ -37,7 +38,13 @@ bool ParseArguments(int argc, char** argv, int first, const std::vector<std::str
 // Returns null (with a message) when the profile text is malformed.
 std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments);
 
+// The usage on standard error; exits 64.
 int Usage();
+// True when `--help` comes among the arguments from `first` on, before any "--".
+bool AsksForHelp(int argc, char** argv, int first);
+// The usage of `command` (empty: of the whole tool) on standard output, exit status 0; for an
+// unknown command, Usage().
+int Help(std::string_view command);
 
 // The printable channel sheet of the document opened from `file` as a PDF file's bytes; with `all` also the
 // blank memory channels, the common settings and the DTMF memories. False, with the reason in `error`, in a

@@ -14,6 +14,9 @@ int main(int argc, char** argv)
         std::printf("zql52-cli %s\n", kZqVersion);
         return 0;
     }
+    if (cli::AsksForHelp(argc, argv, 1) && std::strcmp(command, "sim") != 0) {
+        return cli::Help(std::strncmp(command, "-", 1) == 0 ? "" : command);
+    }
     if (std::strcmp(command, "exec") == 0) {
         return cli::RunExec(argc, argv);
     }

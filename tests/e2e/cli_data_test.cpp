@@ -103,6 +103,29 @@ TEST(CliShow, PrintsTheListViewRows)
     EXPECT_EQ(SplitLines(without.output)[121].substr(0, 9), "CALL_WFM\t");
 }
 
+TEST(CliUsage, HelpPrintsTheUsageAndSucceeds)
+{
+    CTempDir home;
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"--help", {"usage: zql52-cli COMMAND", "exec ", "show ", "info ", "read ", "write ", "sim "}},
+        {"info --help", {"usage: zql52-cli info --port PORT [--profile D,L,F]", "check its version", "90"}},
+        {"exec --help", {"usage: zql52-cli exec "}},
+        {"show --help", {"usage: zql52-cli show "}},
+        {"read --port COM1 --help", {"usage: zql52-cli read "}},
+        {"write --help", {"usage: zql52-cli write "}},
+        {"sim --help", {"usage: zql52-cli sim ", "--fault NAME"}},
+    };
+    for (const auto& [arguments, texts] : cases) {
+        const SCliResult r = RunCli(arguments, home.Path().string());
+        EXPECT_EQ(r.status, 0) << arguments;
+        for (const std::string& text : texts) {
+            EXPECT_NE(r.output.find(text), std::string::npos) << arguments << ": " << text << "\n"
+                                                              << r.output;
+        }
+    }
+    EXPECT_EQ(RunCli("frobnicate --help", home.Path().string()).status, 64);
+}
+
 // A signal ends exec like any other subcommand: its temporary file goes with it.
 TEST(CliExec, SignalsLeaveNoTemporaryFileBehind)
 {
