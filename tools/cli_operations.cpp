@@ -108,6 +108,7 @@ public:
     // Reads FILE; the exit code for a file that cannot be read, else -1.
     int Load()
     {
+        CatchInterrupts();
         m_data = std::make_unique<CL52RadioData>(m_settings.get());
         m_data->Initialize();
         const std::string& file = m_arguments.positional.front();
@@ -121,6 +122,10 @@ public:
     // Saves the document to --output; the exit code for a file that cannot be written, else 0.
     int Save()
     {
+        // An interrupted run writes nothing.
+        if (InterruptSignal() != 0) {
+            return InterruptedExit();
+        }
         const std::string output = *m_arguments.Option("--output");
         if (const std::string result = m_data->SaveDocument(output); result != answer::kOk) {
             std::fprintf(stderr, "zql52-cli: cannot write %s: %s\n", output.c_str(), result.c_str());
