@@ -98,7 +98,7 @@ std::string UsageText(std::string_view command)
         text.append(kNameWidth - help.name.size(), ' ');
         text += help.arguments;
         text += '\n';
-        AppendDescription(text, help.description, "        ");
+        AppendDescription(text, help.description, std::string(2 + kNameWidth, ' '));
     }
     return text + "  --version                           print the version\n" +
            "  zql52-cli COMMAND --help            the usage of one command\n\n" + std::string(kNotes);
@@ -213,14 +213,20 @@ bool AsksForHelp(int argc, char** argv, int first)
 
 int Help(std::string_view command)
 {
-    const bool known =
-        command.empty() || std::any_of(std::begin(kCommands), std::end(kCommands),
-                                       [command](const SCommandHelp& h) { return h.name == command; });
-    if (!known) {
-        return Usage();
+    if (command.empty() || command.front() == '-') {
+        std::fputs(UsageText({}).c_str(), stdout);
+        return 0;
     }
-    std::fputs(UsageText(command).c_str(), stdout);
-    return 0;
+    for (const SCommandHelp& help : kCommands) {
+        if (help.name == command) {
+            if (help.ownHelp) {
+                return -1;
+            }
+            std::fputs(UsageText(command).c_str(), stdout);
+            return 0;
+        }
+    }
+    return Usage();
 }
 
 void CatchInterrupts()

@@ -42,8 +42,9 @@ std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments);
 int Usage();
 // True when `--help` comes among the arguments from `first` on, before any "--".
 bool AsksForHelp(int argc, char** argv, int first);
-// The usage of `command` (empty: of the whole tool) on standard output, exit status 0; for an
-// unknown command, Usage().
+// Answers --help: the usage of `command` (of the whole tool when empty or an option) on standard
+// output with exit status 0; Usage() for an unknown command; -1 for a subcommand that answers
+// --help itself.
 int Help(std::string_view command);
 
 // The printable channel sheet of the document opened from `file` as a PDF file's bytes; with `all` also the

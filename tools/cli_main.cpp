@@ -14,8 +14,10 @@ int main(int argc, char** argv)
         std::printf("zql52-cli %s\n", kZqVersion);
         return 0;
     }
-    if (cli::AsksForHelp(argc, argv, 1) && std::strcmp(command, "sim") != 0) {
-        return cli::Help(std::strncmp(command, "-", 1) == 0 ? "" : command);
+    if (cli::AsksForHelp(argc, argv, 1)) {
+        if (const int code = cli::Help(command); code >= 0) {
+            return code;
+        }
     }
     if (std::strcmp(command, "exec") == 0) {
         return cli::RunExec(argc, argv);

@@ -114,6 +114,7 @@ TEST(CliUsage, HelpPrintsTheUsageAndSucceeds)
         {"read --port COM1 --help", {"usage: zql52-cli read "}},
         {"write --help", {"usage: zql52-cli write "}},
         {"sim --help", {"usage: zql52-cli sim ", "--fault NAME"}},
+        {"sort --help", {"usage: zql52-cli sort ", "--range A-B"}},
     };
     for (const auto& [arguments, texts] : cases) {
         const SCliResult r = RunCli(arguments, home.Path().string());
