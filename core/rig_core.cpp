@@ -158,7 +158,7 @@ std::string CRigCore::ExecuteFile(const std::string& command)
             // restored image now: answers, edits and copies made before the next heal must see the
             // user's data, and that heal must not write the safety contents back.
             MarkAllUnloaded();
-            TransferAll();
+            DecodeUnloaded();
             return result;
         }
         Heal(false);
@@ -193,19 +193,27 @@ void CRigCore::MarkAllUnloaded()
     m_dtmf->MarkUnloaded();
 }
 
-void CRigCore::TransferAll()
+void CRigCore::DecodeUnloaded()
 {
+    // A loaded object would write itself into the image here; the heal replaces that image with
+    // the default one at once, so only the objects still to be read are visited.
     CChannelId id(CChannelId::kVfo, 0);
     for (int i = 0; i < CChannelId::kChannelCount; ++i, id.Next()) {
-        m_table->Transfer(id, m_working);
+        if (!m_table->Record(id).IsLoaded()) {
+            m_table->Transfer(id, m_working);
+        }
     }
-    m_common->Transfer(m_working);
-    m_dtmf->Transfer(m_working);
+    if (!m_common->IsLoaded()) {
+        m_common->Transfer(m_working);
+    }
+    if (!m_dtmf->IsLoaded()) {
+        m_dtmf->Transfer(m_working);
+    }
 }
 
 void CRigCore::Heal(bool withSafety)
 {
-    TransferAll();
+    DecodeUnloaded();
 
     m_working.CopyFrom(m_default);
     // The band memories always take the default image's contents.

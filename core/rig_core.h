@@ -45,8 +45,8 @@ private:
     std::string ExecuteEditFlag(std::string_view value);
     std::string ExecuteImage(std::string_view value);
     void Heal(bool withSafety);
-    // Each object not yet loaded reads its fields from the working image; a loaded one writes them.
-    void TransferAll();
+    // Each object not yet loaded reads its fields from the working image.
+    void DecodeUnloaded();
     void MarkAllUnloaded();
     void RebuildDefaultImage();
 
