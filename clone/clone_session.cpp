@@ -246,6 +246,11 @@ void CCloneSession::BeepResult(bool success)
 
 void CCloneSession::ReportError(std::string_view /*text*/, int /*code*/) {}
 
+void CCloneSession::Pause(std::chrono::milliseconds duration)
+{
+    std::this_thread::sleep_for(duration);
+}
+
 int CCloneSession::RunOperation(EOperation operation)
 {
     using Clock = std::chrono::steady_clock;
@@ -263,7 +268,7 @@ int CCloneSession::RunOperation(EOperation operation)
         return clone_outcome::kPortFailure;
     }
 
-    std::this_thread::sleep_for(kCommandPause);
+    Pause(kCommandPause);
     switch (operation) {
     case EOperation::Read:
     case EOperation::Write:
@@ -279,7 +284,7 @@ int CCloneSession::RunOperation(EOperation operation)
     }
     m_command.Append(kEndOfFrame);
     SendFrame(m_command);
-    std::this_thread::sleep_for(kCommandPause);
+    Pause(kCommandPause);
 
     m_timeoutResult = ECloneReason::NoEcho;
     m_lastFrame = Clock::now();
@@ -310,7 +315,7 @@ int CCloneSession::RunOperation(EOperation operation)
     Close();
     if (m_progress) {
         if (m_progress->LingersAfterTransfer()) {
-            std::this_thread::sleep_for(kProgressLinger);
+            Pause(kProgressLinger);
         }
         m_progress.reset();
     }
@@ -384,7 +389,7 @@ void CCloneSession::DispatchEcho(uint8_t command)
         break;
     case kWriteCommand:
         if (m_writeMode) {
-            std::this_thread::sleep_for(kCommandPause);
+            Pause(kCommandPause);
             m_framesDone = 0;
             SendNextDataFrame();
         }

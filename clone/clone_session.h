@@ -124,6 +124,11 @@ public:
     // Errors show only as outcomes during cloning.
     void ReportError(std::string_view text, int code) override;
 
+protected:
+    // The pauses the transceiver's timing needs: after opening, after a command, after the echo of
+    // a write command, and before the progress window goes. A double of the line may skip them.
+    virtual void Pause(std::chrono::milliseconds duration);
+
 private:
     enum class EOperation : uint16_t
     {
