@@ -83,6 +83,7 @@ int RunVerify(int argc, char** argv)
     }
     // The file first: a file that does not load is known before the minute at the radio.
     const std::string& path = arguments.positional.front();
+    CatchInterrupts();
     CL52RadioData file(settings.get());
     file.Initialize();
     if (const std::string result = file.OpenDocument(path); result != answer::kOk) {

@@ -102,6 +102,7 @@ bool WriteFile(const std::string& path, const std::string& text)
 std::unique_ptr<CL52RadioData> LoadDocument(ISettingsStore& settings, const std::string* path,
                                             bool withLabel = false)
 {
+    CatchInterrupts();
     auto data = std::make_unique<CL52RadioData>(&settings);
     data->Initialize();
     if (path != nullptr) {
@@ -120,6 +121,10 @@ std::unique_ptr<CL52RadioData> LoadDocument(ISettingsStore& settings, const std:
 
 bool SaveDocument(CL52RadioData& data, const std::string& path)
 {
+    // An interrupted run writes nothing; the signal's status follows.
+    if (InterruptSignal() != 0) {
+        return false;
+    }
     const std::string result = data.SaveDocument(path);
     if (result != answer::kOk) {
         std::fprintf(stderr, "%s\n", result.c_str());

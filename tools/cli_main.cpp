@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-int main(int argc, char** argv)
+namespace {
+
+int RunCommand(int argc, char** argv)
 {
     if (argc < 2) {
         return cli::Usage();
@@ -65,4 +67,14 @@ int main(int argc, char** argv)
         return cli::RunSet(argc, argv);
     }
     return cli::Usage();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int code = RunCommand(argc, argv);
+    // A signal that no transfer took as its cancel request ends the tool with the signal's status,
+    // once every temporary file has gone with its owner.
+    return cli::InterruptSignal() != 0 ? cli::InterruptedExit() : code;
 }
