@@ -56,15 +56,38 @@ constexpr SCommandHelp kCommands[] = {
 // The widest name and a blank.
 constexpr size_t kNameWidth = 8;
 
-constexpr std::string_view kNotes =
-    "PORT is COM1 to COM4 (mapped to devices in the stored settings) or a device path.\n"
-    "D,L,F are the transceiver's destination (0-10), coverage level (0-2) and option flags; without\n"
-    "--profile the stored transceiver setup applies (5,0,0 until one is made).\n"
-    "info, read and write first read the transceiver's information block and check it against the\n"
-    "profile: another model or revision ends the command with 85, another version with 90.\n"
-    "Clone commands exit with their outcome: 0 success, 1 cancelled, 77 communication failure,\n"
-    "80 unusable clone file, 85 model or revision differs, 90 version differs, 91 port cannot be opened.\n"
-    "read and write keep a copy of the image in the clone archive unless --no-archive is given.\n";
+// Notes after the usage: the whole usage has them all, a subcommand's usage those on its options.
+struct SNote
+{
+    std::string_view option;
+    std::string_view text;
+};
+
+constexpr SNote kNotes[] = {
+    {"--port",
+     "PORT is COM1 to COM4 (mapped to devices in the stored settings) or a device path.\n"
+     "The commands with --port first read the transceiver's information block and check it against\n"
+     "the profile: another model or revision ends the command with 85, another version with 90.\n"
+     "They exit with their outcome: 0 success, 1 cancelled, 77 communication failure,\n"
+     "80 unusable clone file, 85 model or revision differs, 90 version differs, 91 port cannot be\n"
+     "opened.\n"},
+    {"--profile",
+     "D,L,F are the transceiver's destination (0-10), coverage level (0-2) and option flags; without\n"
+     "--profile the stored transceiver setup applies (5,0,0 until one is made).\n"},
+    {"--no-archive",
+     "read and write keep a copy of the image in the clone archive unless --no-archive is given.\n"},
+};
+
+std::string NotesFor(const SCommandHelp* help)
+{
+    std::string text;
+    for (const SNote& note : kNotes) {
+        if (help == nullptr || help->arguments.find(note.option) != std::string_view::npos) {
+            text += note.text;
+        }
+    }
+    return text;
+}
 
 void AppendDescription(std::string& text, std::string_view description, std::string_view indent)
 {
@@ -88,7 +111,8 @@ std::string UsageText(std::string_view command)
             text += help.arguments;
             text += "\n\n";
             AppendDescription(text, help.description, "");
-            return text + "\n" + std::string(kNotes);
+            const std::string notes = NotesFor(&help);
+            return notes.empty() ? text : text + "\n" + notes;
         }
     }
     std::string text = "usage: zql52-cli COMMAND [OPTIONS]\n\n";
@@ -101,7 +125,7 @@ std::string UsageText(std::string_view command)
         AppendDescription(text, help.description, std::string(2 + kNameWidth, ' '));
     }
     return text + "  --version                           print the version\n" +
-           "  zql52-cli COMMAND --help            the usage of one command\n\n" + std::string(kNotes);
+           "  zql52-cli COMMAND --help            the usage of one command\n\n" + NotesFor(nullptr);
 }
 
 std::atomic<int> g_signal{0};
