@@ -7,16 +7,14 @@ void CClipboardSlot::SetKind(int kind)
     if (kind != kMemoryCh && kind != kDtmfCh) {
         kind = kEmpty;
     }
-    if (kind == m_kind) {
+    if (kind == m_content.kind) {
         return;
     }
-    m_kind = kind;
-    m_record.reset();
-    m_dtmf.reset();
+    m_content = SContent{kind, nullptr, nullptr};
     if (kind == kMemoryCh) {
-        m_record = std::make_unique<CChannelRecord>(m_profile);
+        m_content.record = std::make_unique<CChannelRecord>(m_profile);
     } else if (kind == kDtmfCh) {
-        m_dtmf = std::make_unique<CDtmfDigits>();
+        m_content.dtmf = std::make_unique<CDtmfDigits>();
     }
 }
 
@@ -28,4 +26,21 @@ void CClipboardSlot::SetKind(std::string_view name)
             return;
         }
     }
+}
+
+void CClipboardSlot::Save()
+{
+    // The content objects move whole: a restored channel is the very record that was copied.
+    m_saved.push_back(std::move(m_content));
+    m_content = SContent{};
+}
+
+bool CClipboardSlot::Restore()
+{
+    if (m_saved.empty()) {
+        return false;
+    }
+    m_content = std::move(m_saved.back());
+    m_saved.pop_back();
+    return true;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 class CModelProfile;
 
@@ -29,17 +30,30 @@ public:
     void SetKind(int kind);
     // A name that is none of the three changes nothing.
     void SetKind(std::string_view name);
-    int GetKind() const { return m_kind; }
-    std::string_view GetKindName() const { return kKindNames[static_cast<size_t>(m_kind)]; }
+    int GetKind() const { return m_content.kind; }
+    std::string_view GetKindName() const { return kKindNames[static_cast<size_t>(m_content.kind)]; }
 
     // Non-null only while the slot holds a channel.
-    CChannelRecord* Record() { return m_record.get(); }
+    CChannelRecord* Record() { return m_content.record.get(); }
     // Non-null only while the slot holds a DTMF memory.
-    CDtmfDigits* Dtmf() { return m_dtmf.get(); }
+    CDtmfDigits* Dtmf() { return m_content.dtmf.get(); }
+
+    // Puts the content aside and leaves the slot empty, so an operation can carry channels through the
+    // slot without losing what the user copied. Restore brings back the content put aside last and drops
+    // whatever the slot holds then; false (nothing changed) when nothing is put aside. Saves nest.
+    void Save();
+    bool Restore();
+    size_t SavedCount() const { return m_saved.size(); }
 
 private:
+    struct SContent
+    {
+        int kind = kEmpty;
+        std::unique_ptr<CChannelRecord> record;
+        std::unique_ptr<CDtmfDigits> dtmf;
+    };
+
     const CModelProfile* m_profile;
-    int m_kind = kEmpty;
-    std::unique_ptr<CChannelRecord> m_record;
-    std::unique_ptr<CDtmfDigits> m_dtmf;
+    SContent m_content;
+    std::vector<SContent> m_saved;
 };

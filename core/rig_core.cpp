@@ -15,6 +15,9 @@ constexpr std::string_view kInitialize = "INITIALIZE";
 constexpr std::string_view kEditFlag = "EDIT_FLAG";
 constexpr std::string_view kFile = "FILE";
 constexpr std::string_view kImage = "IMAGE";
+constexpr std::string_view kClipboard = "CLIPBOARD";
+constexpr std::string_view kClipboardSave = "SAVE";
+constexpr std::string_view kClipboardRestore = "RESTORE";
 constexpr std::string_view kSave = "Save";
 constexpr std::string_view kLoad = "Load";
 constexpr std::string_view kWithSafety = "WithSafety";
@@ -91,6 +94,9 @@ std::string CRigCore::ExecuteOwn(const std::string& command)
     if (EqualsNoCase(first, kImage)) {
         return ExecuteImage(value);
     }
+    if (EqualsNoCase(first, kClipboard)) {
+        return ExecuteClipboard(TextToken(key, ".", 1));
+    }
     if (EqualsNoCase(TextToken(command, ".", 0), kFile)) {
         return ExecuteFile(command);
     }
@@ -140,6 +146,21 @@ std::string CRigCore::ExecuteImage(std::string_view value)
     MarkAllUnloaded();
     Heal(false);
     return std::string(answer::kOk);
+}
+
+// "CLIPBOARD.SAVE" puts the clipboard's content aside (the slot is empty after it) and "CLIPBOARD.RESTORE"
+// brings it back, "NG" when nothing was put aside. Operations that carry channels through the clipboard
+// run between the two, so the channel the user copied is still there afterwards.
+std::string CRigCore::ExecuteClipboard(std::string_view operation)
+{
+    if (EqualsNoCase(operation, kClipboardSave)) {
+        m_clipboard->Save();
+        return std::string(answer::kOk);
+    }
+    if (EqualsNoCase(operation, kClipboardRestore)) {
+        return std::string(m_clipboard->Restore() ? answer::kOk : answer::kNg);
+    }
+    return {};
 }
 
 std::string CRigCore::ExecuteFile(const std::string& command)

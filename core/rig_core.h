@@ -44,6 +44,7 @@ private:
     std::string ExecuteFile(const std::string& command);
     std::string ExecuteEditFlag(std::string_view value);
     std::string ExecuteImage(std::string_view value);
+    std::string ExecuteClipboard(std::string_view operation);
     void Heal(bool withSafety);
     // Each object not yet loaded reads its fields from the working image.
     void DecodeUnloaded();

@@ -15,6 +15,8 @@ constexpr std::string_view kDelete = "DELETE";
 constexpr std::string_view kInsert = "INSERT";
 constexpr std::string_view kHeal = "HEAL";
 constexpr std::string_view kAll = "ALL";
+constexpr std::string_view kClipboardSave = "CLIPBOARD.SAVE";
+constexpr std::string_view kClipboardRestore = "CLIPBOARD.RESTORE";
 constexpr std::string_view kFrequencyHz = "FREQUENCY.ByNumber";
 constexpr std::string_view kFrequency = "FREQUENCY";
 constexpr std::string_view kToneMode = "TONE_SELECTION";
@@ -28,6 +30,19 @@ std::string Label(int row)
 {
     return channel_rows::RowLabel(row, true);
 }
+
+// The user's copied channel is put aside while channels ride on the clipboard, and comes back after.
+class CClipboardKeeper
+{
+public:
+    explicit CClipboardKeeper(ICommandTarget& data) : m_data(data) { m_data.Execute(kClipboardSave); }
+    ~CClipboardKeeper() { m_data.Execute(kClipboardRestore); }
+    CClipboardKeeper(const CClipboardKeeper&) = delete;
+    CClipboardKeeper& operator=(const CClipboardKeeper&) = delete;
+
+private:
+    ICommandTarget& m_data;
+};
 
 long long ReadNumber(const std::string& text)
 {
@@ -126,6 +141,7 @@ SOperationResult CChannelOperations::Arrange(int first, int last, const std::vec
     // Everything after `first` up to the last memory channel rides along while channels are brought
     // forward, so compare all of it.
     const std::vector<SRowState> before = ReadRows(first, kLastMemory);
+    const CClipboardKeeper keeper(m_data);
     std::vector<int> present(static_cast<size_t>(last - first + 1));
     std::iota(present.begin(), present.end(), first);
     for (size_t k = 0; k < order.size(); ++k) {

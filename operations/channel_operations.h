@@ -51,9 +51,10 @@ struct SOperationResult
 // channels between), so every field travels and each channel is repaired as it lands. Channels of a
 // range keep the row order of the list; program-scan edges and call channels never move.
 //
-// The channel clipboard carries the channels that move: after an operation that moved channels it
-// holds the last of them, as after a Copy. Nothing is written to the image until the next heal,
-// which the document's undo snapshot ("IMAGE") and every save run anyway.
+// The channel clipboard carries the channels that move; what the user copied is put aside meanwhile
+// ("CLIPBOARD.SAVE" and "CLIPBOARD.RESTORE") and is on the clipboard again afterwards. Nothing is
+// written to the image until the next heal, which the document's undo snapshot ("IMAGE") and every
+// save run anyway.
 class CChannelOperations
 {
 public:

@@ -248,6 +248,27 @@ TEST(RigCoreImage, SnapshotAndRestoreTheWholeImage)
     EXPECT_EQ(rig.Execute("IMAGE"), edited);
 }
 
+TEST(RigCoreClipboard, SavedContentComesBackInNestedOrder)
+{
+    SDefaultRig rig;
+    EXPECT_EQ(rig.Execute("CLIPBOARD.RESTORE"), "NG") << "nothing put aside";
+    rig.Execute("CH.MCH.3.FREQUENCY=145.5");
+    rig.Execute("CH.MCH.3.APPEAR=ON");
+    rig.Execute("CH.MCH.3.COPY");
+    EXPECT_EQ(rig.Execute("CLIPBOARD.SAVE"), "OK");
+    EXPECT_EQ(rig.Execute("CH.MCH.9.PASTE.CHECK"), "NG") << "the slot is empty while its content is aside";
+    rig.Execute("CH.CALL.430.COPY");
+    EXPECT_EQ(rig.Execute("clipboard.save"), "OK");
+    rig.Execute("CH.MCH.4.COPY");
+    EXPECT_EQ(rig.Execute("CLIPBOARD.RESTORE"), "OK");
+    rig.Execute("CH.MCH.9.PASTE");
+    EXPECT_EQ(rig.Execute("CH.MCH.9.FREQUENCY"), rig.Execute("CH.CALL.430.FREQUENCY"));
+    EXPECT_EQ(rig.Execute("CLIPBOARD.RESTORE"), "OK");
+    rig.Execute("CH.MCH.9.PASTE");
+    EXPECT_EQ(rig.Execute("CH.MCH.9.FREQUENCY"), "145.5000");
+    EXPECT_EQ(rig.Execute("CLIPBOARD.RESTORE"), "NG");
+}
+
 // Every default image: fixed bytes, legal channels and a stable heal.
 TEST(DefaultImages, FixedBytesLegalChannelsAndIdempotentHeal)
 {

@@ -3,6 +3,7 @@
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "operations/channel_operations.h"
+#include "test_document.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -240,6 +241,43 @@ TEST_F(ChannelOperationsTest, MoveSwapsWholeChannelsAndStopsAtTheEnds)
     EXPECT_EQ(m_data.Execute("IMAGE"), image) << "moved back, byte for byte";
     EXPECT_TRUE(m_operations.Move(60, 1).changedRows.empty()) << "two blank channels";
     ExpectHealed();
+}
+
+TEST_F(ChannelOperationsTest, OperationsThatMoveChannelsLeaveTheUsersClipboardAsItWas)
+{
+    struct SCase
+    {
+        const char* what;
+        SOperationResult (*run)(CChannelOperations& operations);
+    };
+    const SCase cases[] = {
+        {"sort", [](CChannelOperations& o) { return o.Sort(0, 99, ESortKey::Frequency); }},
+        {"compact", [](CChannelOperations& o) { return o.Compact(0, 99); }},
+        {"move", [](CChannelOperations& o) { return o.Move(3, 1); }},
+    };
+    for (const SCase& c : cases) {
+        Put(2, {"FREQUENCY=146.0", "NAME=B"});
+        Put(3, {"FREQUENCY=145.0", "NAME=A"});
+        Put(5, {"FREQUENCY=144.5", "NAME=COPIED", "MODE=AM", "TONE_SELECTION=TSQL"});
+        Send(5, "COPY");
+        const std::string copied = Send(5, "ALL");
+        Send(5, "CLEAR");
+
+        EXPECT_FALSE(c.run(m_operations).changedRows.empty()) << c.what;
+        EXPECT_EQ(Send(60, "PASTE.CHECK"), "OK") << c.what;
+        Send(60, "PASTE");
+        EXPECT_EQ(Send(60, "ALL"), copied) << c.what << ": the copied channel, not one that moved";
+        for (int row = 0; row <= CChannelOperations::kLastMemory; ++row) {
+            Send(row, "CLEAR");
+        }
+    }
+    // Nothing copied before: nothing to paste after, even though channels rode on the clipboard.
+    CTestDocument fresh;
+    CChannelOperations operations(fresh.Data());
+    fresh.Data().Execute("CH.MCH.1.APPEAR=ON");
+    fresh.Data().Execute("CH.MCH.1.FREQUENCY=145.0");
+    EXPECT_FALSE(operations.Move(1, -1).changedRows.empty());
+    EXPECT_EQ(fresh.Data().Execute("CH.MCH.50.PASTE.CHECK"), "NG");
 }
 
 TEST_F(ChannelOperationsTest, MovedChannelsKeepWhatFieldCommandsCannotSet)
