@@ -78,6 +78,8 @@ public:
     bool FileSave();
     bool FileSaveAs();
     void OpenRecentFile(const QString& path);
+    // The filter of the dialogs that choose a clone data file.
+    QString FileFilter() const;
 
     // Runs a change made through the program as one undo step, named by the string-table identifier.
     void RecordEdit(int nameId, const std::function<void()>& change);
@@ -114,7 +116,6 @@ private:
     void CloseIfHeld();
     void ShowStatus(const QString& text);
     QWidget* DialogParent() const;
-    QString FileFilter() const;
     QString DefaultSuffix() const;
 
     ISettingsStore& m_settings;

@@ -2,6 +2,7 @@
 
 #include "channels/channel_rows.h"
 #include "core/command_text.h"
+#include "core/radio_data.h"
 
 #include <array>
 #include <string_view>
@@ -132,4 +133,18 @@ std::vector<SImageDifference> CompareDocuments(ICommandTarget& left, ICommandTar
     CompareSettings(left, right, differences);
     CompareDtmf(left, right, differences);
     return differences;
+}
+
+std::string CompareWithFile(CRadioData& document, const std::string& path,
+                            std::vector<SImageDifference>& differences)
+{
+    differences.clear();
+    // No settings store: the other document must not store its profile as the user's setup.
+    CL52RadioData other;
+    other.MatchProfile(document.GetProfile(), false);
+    const std::string result = other.OpenDocument(path);
+    if (result == answer::kOk) {
+        differences = CompareDocuments(document, other);
+    }
+    return result;
 }

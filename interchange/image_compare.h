@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class CRadioData;
 class ICommandTarget;
 
 // One thing that differs between two documents, in the user's terms: a channel by its list row and a
@@ -23,3 +24,10 @@ std::string FormatDifference(const SImageDifference& difference);
 // in that order. Both documents carry the same transceiver profile. Everything is read through the
 // commands, so bytes no field holds (0x844 among them) and what the heal normalises never count.
 std::vector<SImageDifference> CompareDocuments(ICommandTarget& left, ICommandTarget& right);
+
+// The differences between a document and the clone data file at `path`, which is read into a document of
+// its own with the same transceiver profile, so both are seen on equal terms. Answers the file layer's
+// word: "OK" when the file loaded (the differences are filled in), otherwise why not (they stay empty).
+// The document is not changed.
+std::string CompareWithFile(CRadioData& document, const std::string& path,
+                            std::vector<SImageDifference>& differences);

@@ -312,6 +312,34 @@ std::string_view ChannelFieldName(EChannelField field)
     return kFieldNames[static_cast<size_t>(field)];
 }
 
+std::vector<std::string> ChannelFieldForms(EChannelField field)
+{
+    switch (field) {
+    case EChannelField::Duplex:
+        return {"", std::string(kXDupMinus), std::string(kXDupPlus)};
+    case EChannelField::Tone:
+        return {"", std::string(kXTone), std::string(kXTsql)};
+    case EChannelField::RepeaterTone:
+    case EChannelField::TsqlTone: {
+        const CIndexList& list = ChannelLists().tones;
+        std::vector<std::string> tones;
+        for (int position = list.Lo(); position <= list.Hi(); ++position) {
+            tones.push_back(list.Text(position));
+        }
+        return tones;
+    }
+    case EChannelField::Mode:
+        return {std::string(kModeFm), std::string(kModeAm), std::string(kXWfm), std::string(kXNfm)};
+    case EChannelField::Skip:
+        return {"", std::string(kXSkip)};
+    case EChannelField::Frequency:
+    case EChannelField::Offset:
+    case EChannelField::Name:
+        break;
+    }
+    return {};
+}
+
 std::optional<CChannelId> ParseChannelLabel(std::string_view label)
 {
     const std::string text = TrimWhiteSpace(label);

@@ -53,6 +53,11 @@ inline constexpr std::array<EChannelField, 9> kChannelFields = {
 std::optional<EChannelField> FindChannelField(std::string_view name);
 std::string_view ChannelFieldName(EChannelField field);
 
+// The exchange forms of a field whose values are a fixed set, in the order the channel offers them
+// ("" first where the field can be off): Duplex, Tone, the two tones (the 50 tones), Mode and Skip.
+// Empty for Frequency, Offset and Name, which take any text of their kind.
+std::vector<std::string> ChannelFieldForms(EChannelField field);
+
 // Channels by the channel list's row labels: "10" (or "5", "05"), "P3A", "CALL_144"; the first call
 // channel answers to both "CALL_50M" and "CALL_WFM". Letter case is ignored. Memory channels, edges
 // and call channels only.

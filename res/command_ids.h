@@ -44,6 +44,18 @@ inline constexpr int kCloneRead = 32774;
 inline constexpr int kCloneWrite = 32775;
 inline constexpr int kCloneInformation = 32776;
 
+// Channel interchange (File menu) and operations on many channels (Edit menu).
+inline constexpr int kFileImportCsv = 32820;
+inline constexpr int kFileExportCsv = 32821;
+inline constexpr int kFileCompare = 32822;
+inline constexpr int kEditFind = 32823;
+inline constexpr int kEditFindNext = 32824;
+inline constexpr int kEditMoveUp = 32825;
+inline constexpr int kEditMoveDown = 32826;
+inline constexpr int kEditSortChannels = 32827;
+inline constexpr int kEditCompactChannels = 32828;
+inline constexpr int kEditFillRange = 32829;
+
 inline constexpr int kHelpContents = 57666;
 inline constexpr int kHelpTopics = 57667;
 inline constexpr int kAppAbout = 57664;

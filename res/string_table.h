@@ -282,4 +282,90 @@ inline constexpr int kPrintPreviewCaption = 61707;
 inline constexpr int kExportPdfCaption = 61708;
 inline constexpr int kPdfFilesFilter = 61709;
 inline constexpr int kExportPdfFailedFormat = 61710;
+
+// Menu items of channel interchange and of the operations on many channels.
+inline constexpr int kItemImportCsv = 61800;
+inline constexpr int kItemExportCsv = 61801;
+inline constexpr int kItemCompareFile = 61802;
+inline constexpr int kItemFind = 61803;
+inline constexpr int kItemFindNext = 61804;
+inline constexpr int kItemMoveUp = 61805;
+inline constexpr int kItemMoveDown = 61806;
+inline constexpr int kItemSortChannels = 61807;
+inline constexpr int kItemCompactChannels = 61808;
+inline constexpr int kItemFillRange = 61809;
+// Their undo steps.
+inline constexpr int kStepImportCsv = 61810;
+inline constexpr int kStepSortChannels = 61811;
+inline constexpr int kStepCompactChannels = 61812;
+inline constexpr int kStepFillRange = 61813;
+inline constexpr int kStepMoveUp = 61814;
+inline constexpr int kStepMoveDown = 61815;
+
+// Find dialog and its status texts. "%1": the text looked for; "%1 (%2 of %3)": row label, match number,
+// number of matches.
+inline constexpr int kFindCaption = 61820;
+inline constexpr int kFindLabel = 61821;
+inline constexpr int kFindHint = 61822;
+inline constexpr int kFindNotFoundFormat = 61823;
+inline constexpr int kFindFoundFormat = 61824;
+
+// The range of memory channels the Sort, Compact and Fill dialogs work on.
+inline constexpr int kRangeBox = 61830;
+inline constexpr int kRangeFrom = 61831;
+inline constexpr int kRangeTo = 61832;
+// Sort and Compact dialogs.
+inline constexpr int kSortCaption = 61833;
+inline constexpr int kSortKeyLabel = 61834;
+inline constexpr int kSortKeyFrequency = 61835;
+inline constexpr int kSortKeyName = 61836;
+inline constexpr int kSortKeyTone = 61837;
+inline constexpr int kSortOrderBox = 61838;
+inline constexpr int kSortAscending = 61839;
+inline constexpr int kSortDescending = 61840;
+inline constexpr int kSortHint = 61841;
+inline constexpr int kCompactCaption = 61842;
+inline constexpr int kCompactHint = 61843;
+// Fill Range dialog: the fields and the values offered, in the channel lists' exchange forms.
+inline constexpr int kFillCaption = 61844;
+inline constexpr int kFillFieldLabel = 61845;
+inline constexpr int kFillValueLabel = 61846;
+inline constexpr int kFillOffsetLabel = 61847;
+inline constexpr int kFillHint = 61848;
+inline constexpr int kFillFieldDuplex = 61849;
+inline constexpr int kFillFieldOffset = 61850;
+inline constexpr int kFillFieldTone = 61851;
+inline constexpr int kFillFieldRepeaterTone = 61852;
+inline constexpr int kFillFieldTsqlTone = 61853;
+inline constexpr int kFillFieldMode = 61854;
+inline constexpr int kFillFieldSkip = 61855;
+inline constexpr int kFillValueNone = 61856;
+inline constexpr int kFillDuplexMinus = 61857;
+inline constexpr int kFillDuplexPlus = 61858;
+inline constexpr int kFillModeWfm = 61859;
+inline constexpr int kFillModeNfm = 61860;
+inline constexpr int kFillSkipOn = 61861;
+inline constexpr int kFillOffsetKeep = 61862;
+inline constexpr int kFillOffsetExample = 61863;
+// Fill report: "%1" the number of channels changed; "%1 skipped: %2": row label, reason; a refused fill
+// "%1": the reason.
+inline constexpr int kFillReportIntro = 61870;
+inline constexpr int kFillSkippedFormat = 61871;
+inline constexpr int kFillAdjustedFormat = 61872;
+inline constexpr int kFillRefusedFormat = 61873;
+
+// CSV import and export, and Compare with File. "%1": a file path or name; the import report's "%1" and
+// "%2": rows stored and rows skipped.
+inline constexpr int kImportCaption = 61880;
+inline constexpr int kExportCaption = 61881;
+inline constexpr int kCsvFilter = 61882;
+inline constexpr int kImportReportIntro = 61883;
+inline constexpr int kImportUnreadableFormat = 61884;
+inline constexpr int kImportedFormat = 61885;
+inline constexpr int kExportAllQuestion = 61886;
+inline constexpr int kExportedFormat = 61887;
+inline constexpr int kCompareCaption = 61888;
+inline constexpr int kCompareTitleFormat = 61889;
+inline constexpr int kCompareIntroFormat = 61890;
+inline constexpr int kNoDifferences = 61891;
 } // namespace ids

@@ -7,6 +7,8 @@
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "ui/channel_commands.h"
+#include "ui/channel_operations_commands.h"
+#include "ui/interchange_commands.h"
 
 #include <QAbstractTableModel>
 #include <QContextMenuEvent>
@@ -341,7 +343,9 @@ void CListViewEx::resizeEvent(QResizeEvent* event)
 
 CZQL52View::CZQL52View(CZQL52Doc& document, QWidget* parent)
     : CListViewEx(parent), m_document(document), m_data(document.GetRadioData()),
-      m_model(new CChannelListModel(this)), m_commands(std::make_unique<CChannelCommands>(*this, document))
+      m_model(new CChannelListModel(this)), m_commands(std::make_unique<CChannelCommands>(*this, document)),
+      m_operations(std::make_unique<CChannelOperationsCommands>(*this, document)),
+      m_interchange(std::make_unique<CInterchangeCommands>(*this, document))
 {
     setObjectName(QStringLiteral("channelListView"));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -364,6 +368,8 @@ CZQL52View::~CZQL52View()
 void CZQL52View::AttachFrame(CMainFrame& frame)
 {
     m_commands->AttachFrame(frame);
+    m_operations->AttachFrame(frame);
+    m_interchange->AttachFrame(frame);
 }
 
 void CZQL52View::CreateColumns()

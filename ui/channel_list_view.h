@@ -11,6 +11,8 @@
 
 class CChannelCommands;
 class CChannelListModel;
+class CChannelOperationsCommands;
+class CInterchangeCommands;
 class CMainFrame;
 class CRadioData;
 class CZQL52Doc;
@@ -87,7 +89,8 @@ public:
 
     CZQL52Doc& GetDocument() { return m_document; }
     CChannelCommands& Commands() { return *m_commands; }
-    // Hands the channel editing commands to the frame's menus, toolbar and accelerators.
+    // Hands the channel editing, channel operation and interchange commands to the frame's menus,
+    // toolbar and accelerators.
     void AttachFrame(CMainFrame& frame);
 
     // Computes the row's 11 cell texts into the cache.
@@ -139,4 +142,6 @@ private:
     int m_currentChannel = 0;
     EditHandler m_editHandler;
     std::unique_ptr<CChannelCommands> m_commands;
+    std::unique_ptr<CChannelOperationsCommands> m_operations;
+    std::unique_ptr<CInterchangeCommands> m_interchange;
 };

@@ -1,7 +1,9 @@
 #include "../operations/test_document.h"
 #include "interchange/image_compare.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +54,33 @@ TEST(ImageCompare, EachChangeInTheUsersTerms)
         }
         EXPECT_EQ(reversed, c.lines) << "the other way round, before and after swap";
     }
+}
+
+TEST(ImageCompare, AFileIsComparedWithTheDocumentsProfile)
+{
+    // A USA document with the 50 MHz band: read without that profile, its 50 MHz channels would differ.
+    CTestDocument document(5, 0, 2);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("compare-" + std::to_string(::getpid()) + ".vlk"))
+            .string();
+    ASSERT_EQ(document.Data().SaveDocument(path), "OK");
+    const std::string image = document.Image();
+
+    std::vector<SImageDifference> differences{{"stale", "", "", ""}};
+    EXPECT_EQ(CompareWithFile(document.Data(), path, differences), "OK");
+    EXPECT_TRUE(differences.empty());
+
+    document.Data().Execute("CH.MCH.1.FREQUENCY=146.52");
+    EXPECT_EQ(CompareWithFile(document.Data(), path, differences), "OK");
+    ASSERT_EQ(differences.size(), 1U);
+    EXPECT_EQ(FormatDifference(differences.front()), "MCH 01  Frequency 146.5200 -> 146.0100")
+        << "the document on the left";
+
+    std::filesystem::remove(path);
+    EXPECT_EQ(CompareWithFile(document.Data(), path, differences), "CANNOT_OPEN_FILE");
+    EXPECT_TRUE(differences.empty());
+    document.Data().Execute("CH.MCH.1.FREQUENCY=146.01");
+    EXPECT_EQ(document.Image(), image) << "the document is only read";
 }
 
 TEST(ImageCompare, WhatTheHealNormalisesDoesNotCount)

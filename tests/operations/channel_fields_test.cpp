@@ -109,6 +109,28 @@ TEST(ChannelFields, ReadsTheExchangeForms)
         << "a blank channel has no frequency";
 }
 
+TEST(ChannelFields, FixedFormsAreTheValuesEachFieldTakesAsItIs)
+{
+    CTestDocument document;
+    CL52RadioData& data = document.Data();
+    PrepareChannel(data, kMch10);
+    data.Execute("CH.MCH.10.FREQUENCY=145.0");
+    data.Execute("CH.MCH.10.APPEAR=ON");
+    for (const EChannelField field : kChannelFields) {
+        const std::vector<std::string> forms = ChannelFieldForms(field);
+        const bool freeForm = field == EChannelField::Frequency || field == EChannelField::Offset ||
+                              field == EChannelField::Name;
+        EXPECT_EQ(forms.empty(), freeForm) << ChannelFieldName(field);
+        for (const std::string& form : forms) {
+            const SFieldResult result = SetChannelField(data, kMch10, field, form);
+            EXPECT_TRUE(result.stored && result.note.empty()) << ChannelFieldName(field) << " " << form;
+            EXPECT_EQ(GetChannelField(data, kMch10, field), form) << ChannelFieldName(field);
+        }
+    }
+    EXPECT_EQ(ChannelFieldForms(EChannelField::RepeaterTone).size(), 50U);
+    EXPECT_EQ(ChannelFieldForms(EChannelField::TsqlTone), ChannelFieldForms(EChannelField::RepeaterTone));
+}
+
 // Each case writes a few fields onto memory channel 10 of a USA document (a sound channel at
 // 146.52 MHz first) and expects the notes and the fields afterwards.
 TEST(ChannelFields, WritesLikeTheEditMemoryDialogAndTellsWhatChanged)

@@ -1,0 +1,280 @@
+#include "app/edit_history.h"
+#include "app/file_dialogs.h"
+#include "app/message_box.h"
+#include "app/zql52_doc.h"
+#include "core/radio_data.h"
+#include "interchange/channel_csv.h"
+#include "res/load_string.h"
+#include "support/app_fixture.h"
+#include "support/modal_dialogs.h"
+#include "ui/channel_list_view.h"
+#include "ui/line_list_dialog.h"
+#include "ui/main_frame.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListWidget>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The whole program for a USA transceiver with the 50 MHz band, started and shown.
+struct SProgram
+{
+    SProgram()
+    {
+        app.MarkSetupDone(5, 0, 2);
+        started = app.Start();
+    }
+
+    CMainFrame& Frame() { return app.Frame(); }
+    CZQL52View& View() { return app.View(); }
+    CZQL52Doc& Doc() { return app.Doc(); }
+    std::string Image() { return Doc().GetRadioData().Execute("IMAGE"); }
+    QString Cell(int row, int column) { return View().model()->index(row, column).data().toString(); }
+    QString UndoText()
+    {
+        Frame().UpdateCommandUi();
+        return Frame().Action(cmd::kEditUndo)->text();
+    }
+
+    CAppFixture app;
+    bool started = false;
+};
+
+bool WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a list dialog with the given objectName showed; it is closed with OK. Dialogs of other names are
+// left alone, so the watch can wait for a later one.
+struct SListWatch
+{
+    explicit SListWatch(const QString& name)
+    {
+        timer = WhenModalOpens([this, name](QWidget* modal) {
+            auto* dialog = qobject_cast<CLineListDlg*>(modal);
+            if (dialog == nullptr || modal->objectName() != name) {
+                return false;
+            }
+            shown = true;
+            title = dialog->windowTitle();
+            intro = dialog->Intro();
+            lines = dialog->Lines();
+            auto* list = dialog->findChild<QListWidget*>(u"linesList"_s);
+            for (int i = 0; list != nullptr && i < list->count(); ++i) {
+                items.append(list->item(i)->text());
+            }
+            dialog->accept();
+            return true;
+        });
+    }
+    ~SListWatch() { delete timer.data(); }
+    SListWatch(const SListWatch&) = delete;
+    SListWatch& operator=(const SListWatch&) = delete;
+
+    QPointer<QTimer> timer;
+    bool shown = false;
+    QString title;
+    QString intro;
+    QStringList lines;
+    QStringList items;
+};
+
+} // namespace
+
+class TestInterchangeGui : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { AnswerDialogsAutomatically(); }
+
+    void importIsOneUndoStepAndReportsWhatWasNotStoredExactly();
+    void anExactImportShowsNoReport();
+    void filesThatCannotBeImportedChangeNothing();
+    void exportAsksWhetherToAddTheEdgesAndCallChannels();
+    void compareWithFileListsTheDifferences();
+};
+
+void TestInterchangeGui::importIsOneUndoStepAndReportsWhatWasNotStoredExactly()
+{
+    SProgram p;
+    QVERIFY(p.started);
+    const QString csv = p.app.TempPath(u"club.csv"_s);
+    QVERIFY(WriteFile(csv, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode\r\n"
+                           "20,CLUB,146.940000,-,0.600000,Tone,100.0,88.5,FM\r\n"
+                           "21,SPLIT,145.000000,split,146.000000,,88.5,88.5,FM\r\n"
+                           "22,LOW,146.700000,-,0.600000,TSQL,88.5,69.4,FM\r\n"));
+    const std::string before = p.Image();
+    p.View().SelectRow(5);
+
+    SListWatch report(u"reportDialog"_s);
+    FileDialogs::setNextFileName(csv);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
+    QCOMPARE(FileDialogs::requests().size(), 1);
+    QCOMPARE(FileDialogs::requests().constFirst().filter, u"CSV Files (*.csv *.CSV);;All Files (*)"_s);
+
+    QVERIFY(report.shown);
+    QCOMPARE(report.title, u"Import CSV"_s);
+    QCOMPARE(report.intro,
+             u"Rows stored: 2. Rows skipped: 1. These rows were not stored exactly as written:"_s);
+    QCOMPARE(report.lines, (QStringList{u"line 3: Duplex 'split' cannot be stored, row skipped"_s,
+                                        u"line 4: 69.4 is not a tone, stored 69.3"_s}));
+    QCOMPARE(p.Cell(20, 4), u"CLUB"_s);
+    QCOMPARE(p.Cell(20, 2), u"-Dup"_s);
+    QCOMPARE(p.Cell(22, 7), u"69.3"_s);
+    QCOMPARE(p.Frame().MessageText(), u" Imported club.csv"_s);
+    QCOMPARE(p.View().SelectedRow(), 5);
+
+    QCOMPARE(p.UndoText(), u"&Undo Import CSV\tCtrl+Z"_s);
+    QCOMPARE(p.Doc().History().UndoCount(), size_t(1));
+    QVERIFY(p.Frame().RunCommand(cmd::kEditUndo));
+    QCOMPARE(p.Image(), before);
+    QCOMPARE(p.Cell(20, 4), p.View().CellText(20, 4));
+    QVERIFY(p.Cell(20, 4) != u"CLUB"_s);
+    QVERIFY(!p.Doc().IsModified());
+}
+
+void TestInterchangeGui::anExactImportShowsNoReport()
+{
+    SProgram p;
+    QVERIFY(p.started);
+    const QString csv = p.app.TempPath(u"exact.csv"_s);
+    QVERIFY(WriteFile(csv, "Location,Frequency,Name\n30,145.500000,EXACT\n"));
+    bool sawModal = false;
+    QPointer<QTimer> anyModal = WhenModalOpens([&sawModal](QWidget* modal) {
+        sawModal = true;
+        modal->close();
+        return true;
+    });
+    FileDialogs::setNextFileName(csv);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
+    delete anyModal.data();
+    QVERIFY(!sawModal);
+    QVERIFY(MessageBox::shown().isEmpty());
+    QCOMPARE(p.Cell(30, 4), u"EXACT"_s);
+}
+
+void TestInterchangeGui::filesThatCannotBeImportedChangeNothing()
+{
+    SProgram p;
+    QVERIFY(p.started);
+    const std::string before = p.Image();
+    const QString missing = p.app.TempPath(u"missing.csv"_s);
+    FileDialogs::setNextFileName(missing);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text,
+             u" Cannot open the file\n "_s + missing +
+                 u"\n\n The file does not exist, or this user may not read it."_s);
+
+    const QString notCsv = p.app.TempPath(u"notes.csv"_s);
+    QVERIFY(WriteFile(notCsv, "Channel,MHz\n1,145.5\n"));
+    FileDialogs::setNextFileName(notCsv);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
+    QCOMPARE(MessageBox::shown().size(), 2);
+    const QString text = MessageBox::shown().at(1).text;
+    QVERIFY2(text.startsWith(u" Cannot import the file\n "_s + notCsv + u"\n\n "_s), qPrintable(text));
+    QCOMPARE(MessageBox::shown().at(1).icon, MessageBox::Icon::Warning);
+
+    QCOMPARE(p.Image(), before);
+    QVERIFY(!p.Doc().CanUndo());
+}
+
+void TestInterchangeGui::exportAsksWhetherToAddTheEdgesAndCallChannels()
+{
+    SProgram p;
+    QVERIFY(p.started);
+    CL52RadioData& data = p.Doc().GetRadioData();
+    const QString path = p.app.TempPath(u"out.csv"_s);
+
+    FileDialogs::setNextFileName(path);
+    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileExportCsv));
+    QCOMPARE(MessageBox::shown().constFirst().text,
+             u" Export the program-scan edges and call channels as well?"_s);
+    QCOMPARE(ReadFile(path), QByteArray::fromStdString(channel_csv::Export(data, false)));
+    QCOMPARE(FileDialogs::requests().constFirst().startPath, u"Untitled.csv"_s);
+    QCOMPARE(p.Frame().MessageText(), u" Exported out.csv"_s);
+
+    FileDialogs::setNextFileName(path);
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileExportCsv));
+    const QByteArray all = ReadFile(path);
+    QCOMPARE(all, QByteArray::fromStdString(channel_csv::Export(data, true)));
+    QVERIFY(all.contains("\nP0A,"));
+
+    // Cancel at the question writes nothing; a folder that does not exist is reported.
+    const QString other = p.app.TempPath(u"other.csv"_s);
+    FileDialogs::setNextFileName(other);
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileExportCsv));
+    QVERIFY(!QFile::exists(other));
+    const QString nowhere = p.app.TempPath(u"no/such/folder.csv"_s);
+    FileDialogs::setNextFileName(nowhere);
+    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileExportCsv));
+    QCOMPARE(MessageBox::shown().last().text,
+             u" Cannot save the file\n "_s + nowhere + u"\n\n"_s + LoadString(ids::kFileCannotWrite));
+    QVERIFY(!p.Doc().CanUndo());
+}
+
+void TestInterchangeGui::compareWithFileListsTheDifferences()
+{
+    SProgram p;
+    QVERIFY(p.started);
+    const QString path = p.app.TempPath(u"radio.vlk"_s);
+    QVERIFY(p.Doc().OnSaveDocument(path));
+    {
+        SListWatch same(u"differencesDialog"_s);
+        FileDialogs::setNextFileName(path);
+        QVERIFY(p.Frame().RunCommand(cmd::kFileCompare));
+        QVERIFY(same.shown);
+        QVERIFY(same.lines.isEmpty());
+        QCOMPARE(same.items, (QStringList{u"No differences"_s}));
+    }
+    QCOMPARE(FileDialogs::requests().constFirst().filter, p.Doc().FileFilter());
+
+    p.Doc().GetRadioData().Execute("CH.MCH.1.FREQUENCY=146.52");
+    p.Doc().GetRadioData().Execute("COMMON.BEEP=OFF");
+    const std::string image = p.Image();
+    {
+        SListWatch changed(u"differencesDialog"_s);
+        FileDialogs::setNextFileName(path);
+        QVERIFY(p.Frame().RunCommand(cmd::kFileCompare));
+        QVERIFY(changed.shown);
+        QCOMPARE(changed.title, u"Compare with File - radio.vlk"_s);
+        QCOMPARE(changed.intro,
+                 u"Each line shows the value in this document, then -> and the value in radio.vlk."_s);
+        QCOMPARE(changed.lines,
+                 (QStringList{u"MCH 01  Frequency 146.5200 -> 146.0100"_s, u"COMMON  Beep OFF -> ON"_s}));
+        QCOMPARE(changed.items, changed.lines);
+    }
+    QCOMPARE(p.Image(), image);
+
+    // A file that does not load: the reason, no list.
+    const QString broken = p.app.TempPath(u"broken.vlk"_s);
+    QVERIFY(WriteFile(broken, "not a clone data file\n"));
+    SListWatch none(u"differencesDialog"_s);
+    FileDialogs::setNextFileName(broken);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileCompare));
+    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::shown().constFirst().text,
+             u" Cannot open the file\n "_s + broken + u"\n\n"_s + LoadString(ids::kFileFormatError));
+    QVERIFY(!none.shown);
+    QCOMPARE(p.Image(), image);
+}
+
+QTEST_MAIN(TestInterchangeGui)
+#include "tst_interchange_gui.moc"

@@ -1,0 +1,200 @@
+#include "ui/interchange_commands.h"
+
+#include "app/file_dialogs.h"
+#include "app/message_box.h"
+#include "app/wait_cursor.h"
+#include "app/zql52_doc.h"
+#include "core/command_text.h"
+#include "core/radio_data.h"
+#include "interchange/channel_csv.h"
+#include "interchange/image_compare.h"
+#include "res/load_string.h"
+#include "ui/channel_list_view.h"
+#include "ui/differences_dialog.h"
+#include "ui/main_frame.h"
+#include "ui/report_dialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr const char* kCsvSuffix = "csv";
+
+QString FromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString NativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+CInterchangeCommands::CInterchangeCommands(CZQL52View& view, CZQL52Doc& document)
+    : m_view(view), m_document(document)
+{
+}
+
+void CInterchangeCommands::AttachFrame(CMainFrame& frame)
+{
+    m_frame = &frame;
+    frame.SetCommandHandler(cmd::kFileImportCsv, [this] { ImportCsv(); });
+    frame.SetCommandHandler(cmd::kFileExportCsv, [this] { ExportCsv(); });
+    frame.SetCommandHandler(cmd::kFileCompare, [this] { CompareWithFile(); });
+}
+
+QWidget* CInterchangeCommands::DialogParent() const
+{
+    if (m_frame) {
+        return m_frame.data();
+    }
+    return m_view.window();
+}
+
+void CInterchangeCommands::ShowStatus(const QString& text)
+{
+    if (m_frame) {
+        m_frame->SetMessageText(text);
+    }
+}
+
+QString CInterchangeCommands::StartFolder() const
+{
+    const QString path = m_document.GetPathName();
+    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+}
+
+QString CInterchangeCommands::CsvFilter() const
+{
+    return LoadString(ids::kCsvFilter) + QStringLiteral(";;") + LoadString(ids::kAllFilesFilter);
+}
+
+void CInterchangeCommands::ImportCsv()
+{
+    const QString path = FileDialogs::getOpenFileName(DialogParent(), LoadString(ids::kImportCaption),
+                                                      StartFolder(), CsvFilter());
+    if (!path.isEmpty()) {
+        ImportCsvFile(path);
+    }
+}
+
+void CInterchangeCommands::ImportCsvFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MessageBox::show(
+            DialogParent(),
+            LoadString(ids::kOpenFailedFormat).arg(NativePath(path), LoadString(ids::kFileCannotRead)),
+            MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return;
+    }
+    const QByteArray text = file.readAll();
+    file.close();
+
+    channel_csv::SReport report;
+    {
+        CWaitCursor wait;
+        m_document.RecordEdit(ids::kStepImportCsv, [this, &text, &report] {
+            report = channel_csv::Import(m_document.GetRadioData(),
+                                         std::string_view(text.constData(), text.size()));
+        });
+    }
+    QStringList lines;
+    for (const channel_csv::SNote& note : report.notes) {
+        lines.append(FromStd(channel_csv::FormatNote(note)));
+    }
+    if (!report.readable) {
+        // Nothing was changed: the file is no channel list.
+        MessageBox::show(
+            DialogParent(),
+            LoadString(ids::kImportUnreadableFormat).arg(NativePath(path), lines.join(QStringLiteral("\n "))),
+            MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return;
+    }
+    m_view.RefreshAll();
+    ShowStatus(LoadString(ids::kImportedFormat).arg(QFileInfo(path).fileName()));
+    if (!report.Exact()) {
+        CReportDlg dialog(LoadString(ids::kImportCaption),
+                          LoadString(ids::kImportReportIntro).arg(report.stored).arg(report.skipped), lines,
+                          DialogParent());
+        dialog.exec();
+    }
+}
+
+void CInterchangeCommands::ExportCsv()
+{
+    const QString document = m_document.GetPathName();
+    const QString name =
+        (document.isEmpty() ? m_document.GetTitle() : QFileInfo(document).completeBaseName()) +
+        QLatin1Char('.') + QLatin1String(kCsvSuffix);
+    const QString start = StartFolder().isEmpty() ? name : QDir(StartFolder()).filePath(name);
+    const QString path = FileDialogs::getSaveFileName(DialogParent(), LoadString(ids::kExportCaption), start,
+                                                      CsvFilter(), QLatin1String(kCsvSuffix));
+    if (path.isEmpty()) {
+        return;
+    }
+    const MessageBox::Answer all = MessageBox::yesNoCancel(
+        DialogParent(), LoadString(ids::kExportAllQuestion), MessageBox::Icon::Question);
+    if (all == MessageBox::Answer::Cancel) {
+        return;
+    }
+    ExportCsvFile(path, all == MessageBox::Answer::Yes);
+}
+
+bool CInterchangeCommands::ExportCsvFile(const QString& path, bool all)
+{
+    std::string text;
+    {
+        CWaitCursor wait;
+        text = channel_csv::Export(m_document.GetRadioData(), all);
+    }
+    // Written aside and renamed over the file, so a failed export leaves an existing file whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
+        !file.commit()) {
+        MessageBox::show(
+            DialogParent(),
+            LoadString(ids::kSaveFailedFormat).arg(NativePath(path), LoadString(ids::kFileCannotWrite)),
+            MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return false;
+    }
+    ShowStatus(LoadString(ids::kExportedFormat).arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+void CInterchangeCommands::CompareWithFile()
+{
+    const QString path = FileDialogs::getOpenFileName(DialogParent(), LoadString(ids::kCompareCaption),
+                                                      StartFolder(), m_document.FileFilter());
+    if (!path.isEmpty()) {
+        CompareWithFile(path);
+    }
+}
+
+void CInterchangeCommands::CompareWithFile(const QString& path)
+{
+    std::vector<SImageDifference> differences;
+    std::string result;
+    {
+        CWaitCursor wait;
+        result =
+            ::CompareWithFile(m_document.GetRadioData(), QFile::encodeName(path).toStdString(), differences);
+    }
+    if (result != answer::kOk) {
+        MessageBox::show(
+            DialogParent(),
+            LoadString(ids::kOpenFailedFormat).arg(NativePath(path), FileFailureText(FromStd(result), false)),
+            MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    CDifferencesDlg dialog(LoadString(ids::kCompareTitleFormat).arg(name),
+                           LoadString(ids::kCompareIntroFormat).arg(name),
+                           CDifferencesDlg::Lines(differences), DialogParent());
+    dialog.exec();
+}

@@ -1,0 +1,56 @@
+#include "ui/line_list_dialog.h"
+
+#include "app/dialog_buttons.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Room for a typical difference or report line, and for a dozen of them without scrolling.
+constexpr int kVisibleCharacters = 72;
+constexpr int kVisibleLines = 14;
+
+} // namespace
+
+CLineListDlg::CLineListDlg(const QString& objectName, const QString& title, const QString& intro,
+                           const QStringList& lines, const QString& emptyText, QWidget* parent)
+    : QDialog(parent), m_lines(lines), m_intro(new QLabel(intro, this)), m_list(new QListWidget(this))
+{
+    setObjectName(objectName);
+    setWindowTitle(title);
+
+    m_intro->setObjectName(QStringLiteral("introLabel"));
+    m_intro->setTextFormat(Qt::PlainText);
+    m_intro->setWordWrap(true);
+    m_intro->setHidden(intro.isEmpty());
+
+    m_list->setObjectName(QStringLiteral("linesList"));
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setUniformItemSizes(true);
+    if (lines.isEmpty()) {
+        auto* item = new QListWidgetItem(emptyText, m_list);
+        // Not a line of the report: nothing to select.
+        item->setFlags(Qt::NoItemFlags);
+    } else {
+        m_list->addItems(lines);
+    }
+    const QFontMetrics metrics(m_list->font());
+    m_list->setMinimumSize(metrics.averageCharWidth() * kVisibleCharacters,
+                           metrics.lineSpacing() * kVisibleLines);
+
+    QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::Ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_intro);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(buttons);
+    m_list->setFocus();
+}
+
+QString CLineListDlg::Intro() const
+{
+    return m_intro->text();
+}
