@@ -10,7 +10,7 @@
 namespace {
 
 // Room for a typical difference or report line, and for a dozen of them without scrolling.
-constexpr int kVisibleCharacters = 72;
+constexpr int kVisibleCharacters = 90;
 constexpr int kVisibleLines = 14;
 
 } // namespace
@@ -30,10 +30,12 @@ CLineListDlg::CLineListDlg(const QString& objectName, const QString& title, cons
     m_list->setObjectName(QStringLiteral("linesList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setUniformItemSizes(true);
+    // A long line scrolls rather than losing its end, which is where the reason is.
+    m_list->setTextElideMode(Qt::ElideNone);
     if (lines.isEmpty()) {
         auto* item = new QListWidgetItem(emptyText, m_list);
-        // Not a line of the report: nothing to select.
-        item->setFlags(Qt::NoItemFlags);
+        // Not a line of the list: nothing to select.
+        item->setFlags(Qt::ItemIsEnabled);
     } else {
         m_list->addItems(lines);
     }
