@@ -102,6 +102,20 @@ template <typename T> T* Child(QWidget* dialog, const QString& name)
     return dialog->findChild<T*>(name);
 }
 
+// The named widgets that Tab visits, in the order it visits them, from the dialog's first one.
+QStringList TabOrder(QWidget* dialog)
+{
+    QStringList names;
+    for (QWidget* widget = dialog->nextInFocusChain(); widget != dialog;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) != 0 && widget->focusProxy() == nullptr &&
+            widget->isEnabled() && widget->isVisibleTo(dialog) && !widget->objectName().isEmpty()) {
+            names.append(widget->objectName());
+        }
+    }
+    return names;
+}
+
 } // namespace
 
 class TestChannelOperationsGui : public QObject
@@ -219,19 +233,25 @@ void TestChannelOperationsGui::sortDialogSortsTheChosenRange()
 
     QList<int> defaults;
     QString keyShown;
-    ClickInNextModal(u"sortChannelsDialog"_s, u"okButton"_s, [&defaults, &keyShown](QWidget* dialog) {
-        auto* from = Child<QSpinBox>(dialog, u"rangeFromSpin"_s);
-        auto* to = Child<QSpinBox>(dialog, u"rangeToSpin"_s);
-        defaults = {from->value(), to->value()};
-        keyShown = Child<QComboBox>(dialog, u"sortKeyCombo"_s)->currentText();
-        to->setValue(15);
-        from->setValue(10);
-        Child<QComboBox>(dialog, u"sortKeyCombo"_s)->setCurrentIndex(1);
-        Child<QRadioButton>(dialog, u"radioDescending"_s)->setChecked(true);
-    });
+    QStringList tabOrder;
+    ClickInNextModal(u"sortChannelsDialog"_s, u"okButton"_s,
+                     [&defaults, &keyShown, &tabOrder](QWidget* dialog) {
+                         tabOrder = TabOrder(dialog);
+                         auto* from = Child<QSpinBox>(dialog, u"rangeFromSpin"_s);
+                         auto* to = Child<QSpinBox>(dialog, u"rangeToSpin"_s);
+                         defaults = {from->value(), to->value()};
+                         keyShown = Child<QComboBox>(dialog, u"sortKeyCombo"_s)->currentText();
+                         to->setValue(15);
+                         from->setValue(10);
+                         Child<QComboBox>(dialog, u"sortKeyCombo"_s)->setCurrentIndex(1);
+                         Child<QRadioButton>(dialog, u"radioDescending"_s)->setChecked(true);
+                     });
     QVERIFY(p.Frame().RunCommand(cmd::kEditSortChannels));
     QCOMPARE(defaults, (QList<int>{0, 99}));
     QCOMPARE(keyShown, u"Frequency"_s);
+    QCOMPARE(tabOrder,
+             (QStringList{u"rangeFromSpin"_s, u"rangeToSpin"_s, u"sortKeyCombo"_s, u"radioAscending"_s,
+                          u"radioDescending"_s, u"okButton"_s, u"cancelButton"_s}));
     // By name, descending; the unnamed channel after the named ones, the blanks at the end of the range.
     QCOMPARE(p.ShownRows(9, 16),
              (QStringList{u"430.0000 OUT"_s, u"145.0000 CHARLY"_s, u"144.5000 BRAVO"_s, u"146.0000 ALPHA"_s,
@@ -309,7 +329,9 @@ void TestChannelOperationsGui::fillDialogFillsFromTheSelectedRowAndReportsWhatIt
 
     QList<int> range;
     QStringList modes;
-    ClickInNextModal(u"fillRangeDialog"_s, u"okButton"_s, [&range, &modes](QWidget* dialog) {
+    QStringList tabOrder;
+    ClickInNextModal(u"fillRangeDialog"_s, u"okButton"_s, [&range, &modes, &tabOrder](QWidget* dialog) {
+        tabOrder = TabOrder(dialog);
         range = {Child<QSpinBox>(dialog, u"rangeFromSpin"_s)->value(),
                  Child<QSpinBox>(dialog, u"rangeToSpin"_s)->value()};
         auto* field = Child<QComboBox>(dialog, u"fillFieldCombo"_s);
@@ -334,6 +356,9 @@ void TestChannelOperationsGui::fillDialogFillsFromTheSelectedRowAndReportsWhatIt
     });
     QVERIFY(p.Frame().RunCommand(cmd::kEditFillRange));
     QCOMPARE(range, (QList<int>{10, 99}));
+    // The offset is enabled only with a duplex shift: off at the start, where the field is Duplex, none.
+    QCOMPARE(tabOrder, (QStringList{u"rangeFromSpin"_s, u"rangeToSpin"_s, u"fillFieldCombo"_s,
+                                    u"fillValueCombo"_s, u"okButton"_s, u"cancelButton"_s}));
     QCOMPARE(modes, (QStringList{u"FM"_s, u"AM"_s, u"WFM (Wide FM)"_s, u"NFM (FM Narrow)"_s}));
     // AM is allowed on 50 MHz only; the channel above the range stays as it was.
     QCOMPARE(p.View().model()->index(10, 9).data().toString(), u"AM"_s);
