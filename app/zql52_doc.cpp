@@ -1,5 +1,6 @@
 #include "app/zql52_doc.h"
 
+#include "app/clone_compare.h"
 #include "app/edit_history.h"
 #include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
@@ -8,12 +9,15 @@
 #include "app/port_devices_dialog.h"
 #include "app/wait_cursor.h"
 #include "channels/channel_rows.h"
+#include "clone/clone_archive.h"
 #include "clone/clone_session.h"
 #include "clone/port_map.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
+#include "ui/archive_dialog.h"
+#include "ui/differences_dialog.h"
 #include "ui/main_frame.h"
 
 #include <QAction>
@@ -150,6 +154,8 @@ void CZQL52Doc::InstallCommands()
     frame.SetCommandHandler(cmd::kCloneRead, [this] { CloneRead(); });
     frame.SetCommandHandler(cmd::kCloneWrite, [this] { CloneWrite(); });
     frame.SetCommandHandler(cmd::kCloneInformation, [this] { CloneInformation(); });
+    frame.SetCommandHandler(cmd::kFileOpenArchive, [this] { OpenFromArchive(); });
+    frame.SetCommandHandler(cmd::kCloneCompare, [this] { CloneCompare(); });
 
     if (auto* menu = frame.findChild<QMenu*>(QStringLiteral("menuComPort")); menu != nullptr) {
         m_portDevicesAction = new QAction(LoadString(ids::kItemPortDevices), &frame);
@@ -310,6 +316,16 @@ bool CZQL52Doc::OnNewDocument()
 
 bool CZQL52Doc::OnOpenDocument(const QString& path)
 {
+    return LoadDocument(path, false);
+}
+
+bool CZQL52Doc::OpenUntitledCopy(const QString& path)
+{
+    return LoadDocument(path, true);
+}
+
+bool CZQL52Doc::LoadDocument(const QString& path, bool untitled)
+{
     std::string result;
     {
         CWaitCursor wait;
@@ -321,7 +337,7 @@ bool CZQL52Doc::OnOpenDocument(const QString& path)
                          LoadString(ids::kOpenFailedFormat)
                              .arg(QDir::toNativeSeparators(path), FileFailureText(word, false)),
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
-        if (m_frame && !QFileInfo::exists(path)) {
+        if (m_frame && !untitled && !QFileInfo::exists(path)) {
             m_frame->RemoveFromRecentFileList(path);
         }
         return false;
@@ -330,7 +346,7 @@ bool CZQL52Doc::OnOpenDocument(const QString& path)
     m_history->Clear();
     RememberSavedImage();
     RefreshCommandUi();
-    SetPathName(path);
+    SetPathName(untitled ? QString() : path);
     Q_EMIT DocumentReplaced();
     return true;
 }
@@ -435,6 +451,39 @@ void CZQL52Doc::OpenRecentFile(const QString& path)
     }
 }
 
+void CZQL52Doc::OpenFromArchive()
+{
+    const CCloneArchive archive(DefaultArchiveFolder());
+    CArchiveDlg dialog(archive, m_settings, DialogParent());
+    dialog.SetCompareHandler([this, &dialog](const QString& path) { CompareWithCopy(path, &dialog); });
+    if (dialog.exec() == QDialog::Accepted && SaveModified()) {
+        OpenUntitledCopy(dialog.SelectedPath());
+    }
+}
+
+void CZQL52Doc::CompareWithCopy(const QString& path, QWidget* parent)
+{
+    std::vector<SImageDifference> differences;
+    std::string result;
+    {
+        CWaitCursor wait;
+        result = CompareWithFile(*m_data, QFile::encodeName(path).toStdString(), differences);
+    }
+    if (result != answer::kOk) {
+        MessageBox::show(
+            parent,
+            LoadString(ids::kOpenFailedFormat)
+                .arg(QDir::toNativeSeparators(path), FileFailureText(QString::fromStdString(result), false)),
+            MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    CDifferencesDlg dialog(LoadString(ids::kCompareTitleFormat).arg(name),
+                           LoadString(ids::kCompareIntroFormat).arg(name),
+                           CDifferencesDlg::Lines(differences), parent);
+    dialog.exec();
+}
+
 void CZQL52Doc::SetPort(unsigned port)
 {
     m_session->SetPort(port);
@@ -509,6 +558,7 @@ void CZQL52Doc::CloneRead()
         }
     }
     CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+    UseArchiveSetting(commands);
     int outcome = clone_outcome::kSuccess;
     RecordEdit(ids::kStepCloneRead, [this, &commands, &outcome] {
         CWaitCursor wait;
@@ -519,6 +569,7 @@ void CZQL52Doc::CloneRead()
         Q_EMIT DocumentChanged();
     }
     ReportOutcome(ECloneCommand::Read, outcome);
+    ShowArchiveFailure(commands);
     CloseIfHeld();
 }
 
@@ -537,12 +588,52 @@ void CZQL52Doc::CloneWrite()
         }
     }
     CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+    UseArchiveSetting(commands);
     int outcome = clone_outcome::kSuccess;
     {
         CWaitCursor wait;
         outcome = RunTransfer([&commands] { return commands.Write(); });
     }
     ReportOutcome(ECloneCommand::Write, outcome);
+    ShowArchiveFailure(commands);
+    CloseIfHeld();
+}
+
+void CZQL52Doc::UseArchiveSetting(CCloneCommands& commands) const
+{
+    if (!ArchiveEnabled(m_settings)) {
+        commands.SetArchive(nullptr);
+    }
+}
+
+void CZQL52Doc::ShowArchiveFailure(const CCloneCommands& commands)
+{
+    // After the outcome's own text, which would otherwise replace it at once.
+    if (!commands.ArchiveFailure().empty()) {
+        ShowStatus(QString::fromStdString(commands.ArchiveFailure()));
+    }
+}
+
+void CZQL52Doc::CloneCompare()
+{
+    STransceiverComparison comparison;
+    {
+        CWaitCursor wait;
+        RunTransfer([this, &comparison] {
+            comparison =
+                CompareWithTransceiver(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+            return comparison.outcome;
+        });
+    }
+    ReportOutcome(ECloneCommand::Read, comparison.outcome);
+    // A close asked for during the transfer goes first: the list would only hold it up.
+    if (comparison.outcome == clone_outcome::kSuccess && !m_closeHeld) {
+        CDifferencesDlg dialog(
+            LoadString(ids::kCompareTransceiverTitle),
+            LoadString(ids::kCompareIntroFormat).arg(LoadString(ids::kCompareTransceiverSide)),
+            CDifferencesDlg::Lines(comparison.differences), DialogParent());
+        dialog.exec();
+    }
     CloseIfHeld();
 }
 

@@ -64,6 +64,9 @@ public:
     // A failed open or save tells the user why and leaves the document as it was.
     bool OnNewDocument();
     bool OnOpenDocument(const QString& path);
+    // Opens the file as a new untitled document, so that Save asks for a name and the file (an archive
+    // copy) stays as it was.
+    bool OpenUntitledCopy(const QString& path);
     bool OnSaveDocument(const QString& path);
     // Asks whether to save a modified document: Yes saves (Save As without a file), No discards, Cancel
     // gives false. True at once when nothing is modified.
@@ -80,6 +83,10 @@ public:
     void OpenRecentFile(const QString& path);
     // The filter of the dialogs that choose a clone data file.
     QString FileFilter() const;
+    // Open from Archive: a copy as a new untitled document, or compared with the document.
+    void OpenFromArchive();
+    // The differences between the document (before the arrow) and a clone data file.
+    void CompareWithCopy(const QString& path, QWidget* parent);
 
     // Runs a change made through the program as one undo step, named by the string-table identifier.
     void RecordEdit(int nameId, const std::function<void()>& change);
@@ -100,6 +107,9 @@ public:
     void CloneRead();
     void CloneWrite();
     void CloneInformation();
+    // Reads the transceiver into a document of its own and lists how the document differs from it; the
+    // document, its modified flag and its undo history stay as they were.
+    void CloneCompare();
 
 Q_SIGNALS:
     void DocumentReplaced();
@@ -111,6 +121,9 @@ private:
     void RememberSavedImage();
     void SyncModifiedWithSavedImage();
     void SetPathName(const QString& path);
+    bool LoadDocument(const QString& path, bool untitled);
+    void UseArchiveSetting(CCloneCommands& commands) const;
+    void ShowArchiveFailure(const CCloneCommands& commands);
     void ReportOutcome(ECloneCommand command, int outcome);
     int RunTransfer(const std::function<int()>& transfer);
     void CloseIfHeld();

@@ -43,4 +43,7 @@ inline constexpr std::string_view kDestination = "0001";
 inline constexpr std::string_view kExpandLevel = "0002";
 inline constexpr std::string_view kOptionFlags = "0003";
 inline constexpr std::string_view kCallSign = "CallSign";
+// Not 0 (the default): successful reads and writes of the desktop program keep a copy in the clone archive.
+inline constexpr std::string_view kArchive = "Archive";
+inline constexpr std::string_view kArchiveEnabled = "Enabled";
 } // namespace settings

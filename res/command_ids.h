@@ -11,6 +11,8 @@ inline constexpr int kFileSaveAs = 57604;
 inline constexpr int kFilePrint = 57607;
 inline constexpr int kFilePrintPreview = 57609;
 inline constexpr int kFileExportPdf = 32830;
+// A copy from the clone archive as a new untitled document, or compared with the document.
+inline constexpr int kFileOpenArchive = 32831;
 // First of the four recent-file entries; without files it is the greyed "Recent File" place holder.
 inline constexpr int kFileMruFirst = 57616;
 inline constexpr int kFileMruCount = 4;
@@ -43,6 +45,8 @@ inline constexpr int kPortDevices = 32794;
 inline constexpr int kCloneRead = 32774;
 inline constexpr int kCloneWrite = 32775;
 inline constexpr int kCloneInformation = 32776;
+// The document compared with what the transceiver holds, read into a document of its own.
+inline constexpr int kCloneCompare = 32832;
 
 // Channel interchange (File menu) and operations on many channels (Edit menu).
 inline constexpr int kFileImportCsv = 32820;

@@ -268,6 +268,31 @@ inline constexpr int kDtmfLineFormat = 61501;
 
 // Clone archive. "%1": why the copy could not be saved.
 inline constexpr int kArchiveCopyFailed = 61600;
+inline constexpr int kItemOpenArchive = 61601;
+inline constexpr int kItemCloneCompare = 61602;
+// Open from Archive dialog. "%1": the archive folder.
+inline constexpr int kArchiveCaption = 61603;
+inline constexpr int kArchiveIntroFormat = 61604;
+inline constexpr int kArchiveEmpty = 61605;
+inline constexpr int kArchiveColumnDate = 61606;
+inline constexpr int kArchiveColumnTime = 61607;
+inline constexpr int kArchiveColumnOperation = 61608;
+inline constexpr int kArchiveColumnChannels = 61609;
+inline constexpr int kArchiveColumnComment = 61610;
+inline constexpr int kArchiveRead = 61611;
+inline constexpr int kArchiveWrite = 61612;
+// Channels in use of a copy that does not load.
+inline constexpr int kArchiveUnknownChannels = 61613;
+inline constexpr int kArchiveKeepCopies = 61614;
+inline constexpr int kArchiveOpenButton = 61615;
+inline constexpr int kArchiveCompareButton = 61616;
+inline constexpr int kArchiveShowFolderButton = 61617;
+inline constexpr int kArchiveCloseButton = 61618;
+// "%1": the archive folder.
+inline constexpr int kArchiveFolderNotShown = 61619;
+// Compare with Transceiver: the title, and the other side in the differences' introduction.
+inline constexpr int kCompareTransceiverTitle = 61620;
+inline constexpr int kCompareTransceiverSide = 61621;
 
 // Printing the channel sheet: menu items, the options dialog, the PDF file dialog. "%1": file path,
 // "%2": what went wrong.

@@ -72,6 +72,7 @@ const SCommandDef kCommands[] = {
     {cmd::kFileImportCsv, "actionFileImportCsv", ids::kItemImportCsv, std::nullopt, false},
     {cmd::kFileExportCsv, "actionFileExportCsv", ids::kItemExportCsv, std::nullopt, false},
     {cmd::kFileCompare, "actionFileCompare", ids::kItemCompareFile, std::nullopt, false},
+    {cmd::kFileOpenArchive, "actionFileOpenArchive", ids::kItemOpenArchive, std::nullopt, false},
     {cmd::kFileMruFirst, "actionFileMru1", ids::kItemRecentFile, std::nullopt, false},
     {cmd::kFileMruFirst + 1, "actionFileMru2", kNoText, std::nullopt, false},
     {cmd::kFileMruFirst + 2, "actionFileMru3", kNoText, std::nullopt, false},
@@ -112,6 +113,7 @@ const SCommandDef kCommands[] = {
     {cmd::kCloneWrite, "actionCloneWrite", ids::kItemCloneWrite, EToolIcon::Write, false},
     {cmd::kCloneInformation, "actionCloneInformation", ids::kItemCloneInformation, EToolIcon::Information,
      false},
+    {cmd::kCloneCompare, "actionCloneCompare", ids::kItemCloneCompare, std::nullopt, false},
 
     {cmd::kHelpContents, "actionHelpContents", ids::kItemHelpContents, EToolIcon::HelpContents, false},
     {cmd::kHelpTopics, "actionHelpTopics", ids::kItemHelpTopics, std::nullopt, false},
@@ -164,7 +166,7 @@ const SMenuDef kMenus[] = {
     // clang-format off
     {"menuFile",
      ids::kMenuFile,
-     {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, kSeparator,
+     {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenArchive, cmd::kFileSave, cmd::kFileSaveAs, kSeparator,
       cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kFileExportPdf, kSeparator,
       cmd::kFileImportCsv, cmd::kFileExportCsv, kSeparator,
       cmd::kFileCompare, kSeparator,
@@ -186,7 +188,7 @@ const SMenuDef kMenus[] = {
     {"menuComPort", ids::kMenuComPort, {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4}},
     {"menuCloning",
      ids::kMenuCloning,
-     {cmd::kCloneRead, cmd::kCloneWrite, kSeparator, cmd::kCloneInformation}},
+     {cmd::kCloneRead, cmd::kCloneWrite, kSeparator, cmd::kCloneInformation, cmd::kCloneCompare}},
     {"menuHelp", ids::kMenuHelp, {cmd::kHelpContents, cmd::kHelpTopics, kSeparator, cmd::kAppAbout}},
 };
 
