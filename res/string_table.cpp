@@ -326,7 +326,7 @@ constexpr SStringEntry kStrings[] = {
     {ids::kDtmfLineFormat, "%1  %2"},
 
     {ids::kArchiveCopyFailed, " The clone archive copy could not be saved: %1"},
-    {ids::kItemOpenArchive, "Open from &Archive..."},
+    {ids::kItemOpenArchive, "Open from A&rchive..."},
     {ids::kItemCloneCompare, "&Compare with Transceiver..."},
     {ids::kArchiveCaption, "Open from Archive"},
     {ids::kArchiveIntroFormat,

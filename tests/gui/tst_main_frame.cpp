@@ -120,6 +120,7 @@ void TestMainFrame::menuBarHasEveryItemWithItsTextAndCommand()
 
     CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuFile"_s)), {{57600, u"&New\tCtrl+N"_s},
                                                                         {57601, u"&Open...\tCtrl+O"_s},
+                                                                        {32831, u"Open from A&rchive..."_s},
                                                                         {57603, u"&Save\tCtrl+S"_s},
                                                                         {57604, u"Save &As..."_s},
                                                                         {kSeparator, u"-"_s},
@@ -163,10 +164,12 @@ void TestMainFrame::menuBarHasEveryItemWithItsTextAndCommand()
                                                                         {59393, u"&Status Bar"_s}});
     CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuComPort"_s)),
                  {{32790, u"COM1"_s}, {32791, u"COM2"_s}, {32792, u"COM3"_s}, {32793, u"COM4"_s}});
-    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuCloning"_s)), {{32774, u"&Read <- TR"_s},
-                                                                           {32775, u"&Write -> TR"_s},
-                                                                           {kSeparator, u"-"_s},
-                                                                           {32776, u"&Information..."_s}});
+    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuCloning"_s)),
+                 {{32774, u"&Read <- TR"_s},
+                  {32775, u"&Write -> TR"_s},
+                  {kSeparator, u"-"_s},
+                  {32776, u"&Information..."_s},
+                  {32832, u"&Compare with Transceiver..."_s}});
     CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuHelp"_s)), {{57666, u"&Contents"_s},
                                                                         {57667, u"&Help Topics"_s},
                                                                         {kSeparator, u"-"_s},
