@@ -3,34 +3,14 @@
 #include "channels/clipboard_slot.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr std::string_view kCheck = "CHECK";
-constexpr uint32_t kBlockSize = 16;
 constexpr int kLastMemory = 99;
-
-struct SImagePlace
-{
-    uint32_t blockBase;
-    uint32_t flagBase;
-};
-
-// By channel kind; NONE shares the VFO row, as its flat index names VFO 0.
-constexpr std::array<SImagePlace, CChannelId::kKindCount> kImagePlaces = {{
-    {0x7C0, 0x97C}, // NONE
-    {0x7C0, 0x97C}, // VFO
-    {0x000, 0x900}, // MCH
-    {0x640, 0x964}, // PCH
-    {0x780, 0x978}, // CALL
-}};
-
-const SImagePlace& PlaceOf(const CChannelId& id)
-{
-    return kImagePlaces[static_cast<size_t>(id.GetKind())];
-}
 
 std::string Answer(std::string_view word)
 {
@@ -97,7 +77,7 @@ void CChannelTable::Transfer(const CChannelId& id, CMemoryImage& image)
 {
     CChannelRecord& record = Record(id);
     record.Transfer(image, record.IsLoaded() ? CChannelRecord::kWrite : CChannelRecord::kRead,
-                    BlockAddress(id), FlagAddress(id));
+                    memory_map::ChannelBlockAddress(id), memory_map::ChannelFlagAddress(id));
 }
 
 void CChannelTable::MarkAllUnloaded()
@@ -105,16 +85,6 @@ void CChannelTable::MarkAllUnloaded()
     for (auto& record : m_records) {
         record->SetLoaded(false);
     }
-}
-
-uint32_t CChannelTable::BlockAddress(const CChannelId& id)
-{
-    return PlaceOf(id).blockBase + kBlockSize * static_cast<uint32_t>(id.GetNumber());
-}
-
-uint32_t CChannelTable::FlagAddress(const CChannelId& id)
-{
-    return PlaceOf(id).flagBase + static_cast<uint32_t>(id.GetNumber());
 }
 
 std::string CChannelTable::Heal(const CChannelId& id, bool /*trial*/)

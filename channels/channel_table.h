@@ -37,9 +37,6 @@ public:
     void Transfer(const CChannelId& id, CMemoryImage& image);
     void MarkAllUnloaded();
 
-    static uint32_t BlockAddress(const CChannelId& id);
-    static uint32_t FlagAddress(const CChannelId& id);
-
 private:
     // An operation answers "OK", "NG" or "WARNING"; a trial only tells what the real form would do.
     using Operation = std::string (CChannelTable::*)(const CChannelId& id, bool trial);

@@ -2,6 +2,7 @@
 
 #include "channels/model_profile.h"
 #include "core/command_text.h"
+#include "core/memory_map.h"
 
 #include <algorithm>
 #include <array>
@@ -71,8 +72,6 @@ constexpr std::array<SBitSetting, 13> kBitSettings = {{
 }};
 
 constexpr std::string_view kCommentKey = "CLONE_COMMENT";
-constexpr int kCommentAddress = 0xAE0;
-constexpr int kCommentLength = 16;
 
 // AUTO_REPEATER entries by country index (JPN ... FRA).
 constexpr std::array<std::span<const SEntry>, CModelProfile::kCountryCount> kAutoRepeaterByCountry = {
@@ -109,8 +108,8 @@ std::unique_ptr<CSettingField> MakeCommentField()
     auto field = std::make_unique<CSettingField>();
     field->SetKind(CSettingField::kMemName);
     field->SetName(std::string(kCommentKey));
-    field->SetPlace(kCommentAddress, kWholeByteStart, 0);
-    field->SetTextLength(kCommentLength);
+    field->SetPlace(static_cast<int>(memory_map::kCloneComment), kWholeByteStart, 0);
+    field->SetTextLength(static_cast<int>(memory_map::kCloneCommentLength));
     // Unlike channel names the comment keeps letter case and any printable character.
     field->Text()->SetMode(CNameText::kPrintable);
     return field;

@@ -2,19 +2,18 @@
 
 #include "core/command_text.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr std::string_view kHandlerName = "DTMF";
-constexpr uint32_t kFirstAddress = 0xA00;
-constexpr uint32_t kBlockSize = 16;
 constexpr uint8_t kEndOfDigits = 0xFF;
 
 uint32_t BlockAddress(int index)
 {
-    return kFirstAddress + kBlockSize * static_cast<uint32_t>(index);
+    return memory_map::kDtmfMemories + memory_map::kDtmfBlockSize * static_cast<uint32_t>(index);
 }
 
 } // namespace
@@ -44,7 +43,7 @@ void CDtmfMemories::Transfer(CMemoryImage& image)
         CDtmfDigits& memory = m_memories[static_cast<size_t>(i)];
         const uint32_t address = BlockAddress(i);
         if (m_loaded) {
-            image.Fill(address, kEndOfDigits, kBlockSize);
+            image.Fill(address, kEndOfDigits, memory_map::kDtmfBlockSize);
             for (int d = 0; d < memory.GetCount(); ++d) {
                 image.SetByte(address + static_cast<uint32_t>(d), memory.Digit(d));
             }

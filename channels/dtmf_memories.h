@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/memory_map.h"
 #include "core/typed_fields.h"
 
 #include <array>
@@ -8,12 +9,12 @@
 class CCommandCursor;
 class CMemoryImage;
 
-// The nine DTMF autodial memories, 16 bytes each from 0xA00: one digit (0-15) per byte, ended by
+// The nine DTMF autodial memories, 16 bytes each (see the memory map): one digit (0-15) per byte, ended by
 // 0xFF when there are fewer than 16.
 class CDtmfMemories
 {
 public:
-    static constexpr int kMemoryCount = 9;
+    static constexpr int kMemoryCount = static_cast<int>(memory_map::kDtmfMemoryCount);
 
     // Takes a whole "DTMF.<n>[=digits]" command; n outside 1-9 answers "". Elements after n are
     // ignored, and an empty value changes nothing.

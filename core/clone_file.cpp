@@ -2,6 +2,7 @@
 
 #include "clone/clone_record.h"
 #include "core/command_text.h"
+#include "core/memory_map.h"
 
 #include <array>
 #include <cerrno>
@@ -15,24 +16,23 @@
 
 namespace {
 
-constexpr std::array<SAddressRange, 2> kNormalRanges = {{{0x000, 0xAFF}, {0xFFFF, 0xFFFF}}};
-constexpr std::array<SAddressRange, 3> kSafetyRanges = {{{0x000, 0x843}, {0x845, 0xAFF}, {0xFFFF, 0xFFFF}}};
+using memory_map::kKeptByte;
+using memory_map::kLastAddress;
+
+// Each list ends with an entry past the image.
+constexpr SAddressRange kEnd = {0xFFFF, 0xFFFF};
+constexpr std::array<SAddressRange, 2> kNormalRanges = {{{0, kLastAddress}, kEnd}};
+constexpr std::array<SAddressRange, 3> kSafetyRanges = {
+    {{0, kKeptByte - 1}, {kKeptByte + 1, kLastAddress}, kEnd}};
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr uint32_t kImageLimit = CMemoryImage::kTransceiverSize;
+constexpr uint32_t kImageLimit = memory_map::kImageSize;
 // The longest valid line is a 255-byte record; one more character is allowed for a CR.
 constexpr size_t kMaxLineLength = CCloneRecord::kMaxTextLength + 1;
-
-std::string HeaderOf(uint16_t modelCode, uint16_t revision)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d%04d", modelCode % 10000, revision % 10000);
-    return text;
-}
 
 std::string BuildFileText(std::span<const SAddressRange> ranges, const CMemoryImage& image,
                           std::string_view comment, uint16_t modelCode, uint16_t revision)
 {
-    std::string text = HeaderOf(modelCode, revision);
+    std::string text = CloneFileHeader(modelCode, revision);
     text += kLineEnd;
     text += '#';
     text += comment;
@@ -258,6 +258,14 @@ std::string LoadInto(std::FILE* file, CCloneRecord& record, const std::string& e
 
 } // namespace
 
+std::string CloneFileHeader(uint16_t modelCode, uint16_t revision)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04X%04X", static_cast<unsigned>(modelCode),
+                  static_cast<unsigned>(revision));
+    return text;
+}
+
 std::span<const SAddressRange> NormalSaveRanges()
 {
     return kNormalRanges;
@@ -343,7 +351,7 @@ std::string LoadCloneFile(const std::string& path, CMemoryImage& image, uint16_t
     if (!file) {
         return std::string(answer::kCannotOpenFile);
     }
-    std::string result = LoadInto(file.get(), record, HeaderOf(modelCode, revision));
+    std::string result = LoadInto(file.get(), record, CloneFileHeader(modelCode, revision));
     if (result != answer::kOk) {
         image.CopyFrom(backup);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <cstdint>
 #include <span>
@@ -16,21 +17,24 @@ struct SAddressRange
     uint32_t last;
 };
 
-inline constexpr uint16_t kModelCode = 2135;
-inline constexpr uint16_t kModelRevision = 1;
+// The header line: the model code and the revision as the transceiver sends them, four hex digits
+// each ("21350001").
+std::string CloneFileHeader(uint16_t modelCode, uint16_t revision);
 
-// 0x000-0xAFF: the whole image.
+// The whole image.
 std::span<const SAddressRange> NormalSaveRanges();
-// 0x000-0x843 and 0x845-0xAFF: everything but the byte the transceiver keeps for itself.
+// Everything but the byte the transceiver keeps for itself (memory_map::kKeptByte).
 std::span<const SAddressRange> SafetySaveRanges();
 
 // Writes the records of the ranges, cut at 16-byte boundaries. The previous file at the path is
 // replaced only once the new one is completely on disk. Answers "OK", "CANNOT_OPEN_FILE" or "ERROR".
 std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange> ranges,
                           const CMemoryImage& image, std::string_view comment,
-                          uint16_t modelCode = kModelCode, uint16_t revision = kModelRevision);
+                          uint16_t modelCode = memory_map::kModelCode,
+                          uint16_t revision = memory_map::kModelRevision);
 
 // Loads every record into the image and checks that all of its bytes were covered. Answers "OK" or
 // the first failure word; on failure the image is left exactly as it was.
-std::string LoadCloneFile(const std::string& path, CMemoryImage& image, uint16_t modelCode = kModelCode,
-                          uint16_t revision = kModelRevision);
+std::string LoadCloneFile(const std::string& path, CMemoryImage& image,
+                          uint16_t modelCode = memory_map::kModelCode,
+                          uint16_t revision = memory_map::kModelRevision);

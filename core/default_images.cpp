@@ -1,21 +1,15 @@
 #include "core/default_images.h"
 
+#include "core/memory_map.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace {
 
-// Image map of the channel blocks and flag bytes.
-constexpr uint32_t kMemoryBlocks = 0x000;
-constexpr uint32_t kEdgeBlocks = 0x640;
-constexpr uint32_t kCallBlocks = 0x780;
-constexpr uint32_t kVfoBlocks = 0x7C0;
-constexpr uint32_t kMemoryFlags = 0x900;
-constexpr uint32_t kEdgeFlags = 0x964;
-constexpr uint32_t kCallFlags = 0x978;
-constexpr uint32_t kVfoFlags = 0x97C;
-constexpr uint32_t kBlockSize = 16;
+using namespace memory_map;
+constexpr uint32_t kBlockSize = kChannelBlockSize;
 constexpr int kMemoryCount = 100;
 constexpr int kEdgeCount = 20;
 
@@ -81,7 +75,7 @@ constexpr int32_t kAirband = 118'000;
 constexpr int32_t kBand300 = 300'000;
 constexpr int32_t kBand800 = 800'000;
 
-constexpr std::string_view kSignature = "VelkCloneFormat3";
+constexpr std::string_view kSignatureText = "VelkCloneFormat3";
 
 // Frequency in whole kHz as three packed-decimal bytes; the top nibble counts hundreds of MHz.
 void PutFrequency(CMemoryImage& image, uint32_t address, int32_t kHz)
@@ -139,18 +133,17 @@ CMemoryImage BuildDefaultImage(int index)
     const bool has50 = index < static_cast<int>(kCountries.size());
     const SCountryDefaults& country = kCountries[static_cast<size_t>(index) % kCountries.size()];
 
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     // Unused channel blocks and the regions no field covers.
     image.Fill(kMemoryBlocks, 0xFF, kVfoBlocks + 8 * kBlockSize - kMemoryBlocks);
-    image.Fill(0x860, 0xFF, 0x20);
-    image.Fill(0x8A0, 0xFF, 0x60);
+    for (const SRegion& region : kUnusedRegions) {
+        image.Fill(region.start, 0xFF, region.length);
+    }
     image.Fill(kMemoryFlags, kBlankFlag, kMemoryCount);
     image.Fill(kEdgeFlags, kBlankFlag, kEdgeCount);
-    image.Fill(0x984, 0xFF, 0x7C);
-    image.Fill(0xA00, 0xFF, 0x90); // nine empty DTMF memories
-    image.Fill(0xA90, 0xFF, 0x50);
-    image.Fill(0xAE0, ' ', 16); // clone comment
-    image.Write(0xAF0, reinterpret_cast<const uint8_t*>(kSignature.data()), 16);
+    image.Fill(kDtmfMemories, 0xFF, kDtmfMemoryCount * kDtmfBlockSize); // nine empty DTMF memories
+    image.Fill(kCloneComment, ' ', kCloneCommentLength);
+    image.Write(kSignature, reinterpret_cast<const uint8_t*>(kSignatureText.data()), kSignatureLength);
 
     const SChannel vfo[8] = {
         {k50MHz, kFm, 0, k10k},    {country.broadcast, kWideFm, 0, k100k},

@@ -11,8 +11,6 @@
 class CMemoryImage
 {
 public:
-    static constexpr uint32_t kTransceiverSize = 2816;
-
     explicit CMemoryImage(uint32_t size = 1);
     virtual ~CMemoryImage() = default;
     CMemoryImage(const CMemoryImage&) = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/command_text.h"
+#include "core/memory_map.h"
 
 #include <array>
 #include <cstdint>
@@ -17,7 +18,7 @@ struct STransceiverProfile
 {
     static constexpr size_t kVersionBytes = 19;
     static constexpr size_t kCommentOffset = 3;
-    static constexpr size_t kCommentLength = 16;
+    static constexpr size_t kCommentLength = memory_map::kCloneCommentLength;
 
     uint16_t model = 0;
     uint16_t revision = 0;
@@ -58,7 +59,7 @@ public:
     // ReopenPrivateFile); anything else at the path answers "CANNOT_OPEN_FILE".
     // After a clone read: load what arrived. Answers the load's word, or "CANNOT_OPEN_FILE".
     std::string LoadCloneFile(const std::string& path);
-    // Before a clone write: every byte but 0x844, leaving the working image as it was.
+    // Before a clone write: every byte but the kept byte, leaving the working image as it was.
     std::string SaveCloneFile(const std::string& path);
 
     const std::string& TemporaryPath() const { return m_temporaryPath; }
@@ -79,8 +80,8 @@ private:
 class CL52RadioData : public CRadioData
 {
 public:
-    static constexpr uint16_t kModel = 0x2135;
-    static constexpr uint16_t kRevision = 1;
+    static constexpr uint16_t kModel = memory_map::kModelCode;
+    static constexpr uint16_t kRevision = memory_map::kModelRevision;
 
     explicit CL52RadioData(ISettingsStore* settings = nullptr);
     ~CL52RadioData() override;

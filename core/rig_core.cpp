@@ -7,6 +7,7 @@
 #include "core/byte_string.h"
 #include "core/command_text.h"
 #include "core/default_images.h"
+#include "core/memory_map.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ CRigCore::CRigCore()
 {
     m_profile.ClearChanged();
     m_clipboard = std::make_unique<CClipboardSlot>(&m_profile);
-    m_working.Resize(CMemoryImage::kTransceiverSize);
+    m_working.Resize(memory_map::kImageSize);
     m_default.Resize(m_working.GetSize());
     m_table = std::make_unique<CChannelTable>(&m_profile, m_clipboard.get());
     m_common = std::make_unique<CCommonSettings>(&m_profile);

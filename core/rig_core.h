@@ -3,6 +3,7 @@
 #include "channels/model_profile.h"
 #include "core/clone_file.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <memory>
 #include <span>
@@ -29,8 +30,9 @@ public:
     // May be re-entered from inside a handler.
     std::string Execute(std::string_view command);
 
-    static constexpr uint16_t GetModelCode() { return kModelCode; }
-    static constexpr uint16_t GetRevision() { return kModelRevision; }
+    // The clone data file's header: the model code and revision as the transceiver sends them.
+    static constexpr uint16_t GetModelCode() { return memory_map::kModelCode; }
+    static constexpr uint16_t GetRevision() { return memory_map::kModelRevision; }
 
     std::string SaveFile(const std::string& path, std::span<const SAddressRange> ranges);
     std::string LoadFile(const std::string& path, CMemoryImage& image);

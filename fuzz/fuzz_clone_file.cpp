@@ -1,5 +1,6 @@
 #include "core/clone_file.h"
 #include "core/command_text.h"
+#include "core/memory_map.h"
 #include "core/rig_core.h"
 
 #include <cstdint>
@@ -43,12 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static CRigCore rig;
     file.Replace(data, size);
 
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     image.Fill(0, 0x5A, image.GetSize());
     const CMemoryImage before = image;
     const std::string result = LoadCloneFile(file.path, image);
-    if (image.GetSize() != CMemoryImage::kTransceiverSize ||
-        (result != answer::kOk && image.IsDifferent(before))) {
+    if (image.GetSize() != memory_map::kImageSize || (result != answer::kOk && image.IsDifferent(before))) {
         std::abort();
     }
 

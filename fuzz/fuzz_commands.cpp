@@ -1,4 +1,5 @@
 #include "core/command_text.h"
+#include "core/memory_map.h"
 #include "core/rig_core.h"
 
 #include <cstdint>
@@ -71,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         rig.Execute(command);
         ++commands;
     }
-    if (rig.WorkingImage().GetSize() != CMemoryImage::kTransceiverSize) {
+    if (rig.WorkingImage().GetSize() != memory_map::kImageSize) {
         std::abort();
     }
     rig.Execute("HEAL");

@@ -2,6 +2,7 @@
 
 #include "clone/clone_protocol.h"
 #include "core/clone_file.h"
+#include "core/memory_map.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -32,8 +33,6 @@ constexpr size_t kRecordOverhead = 4;
 // Position after the preamble of the first payload byte: destination 1, source 2, command 3.
 constexpr unsigned kFirstPayloadPosition = 4;
 
-constexpr uint32_t kCloneCommentAddress = 0xAE0;
-constexpr size_t kCommentLength = 16;
 constexpr uint8_t kInformationByteF0 = 0xF0;
 // Position among the information bytes (destination, level, flags, comment...) that gets 0xF0.
 constexpr size_t kF0Position = 3;
@@ -581,12 +580,11 @@ std::string CVirtualTransceiver::CommentText() const
         comment = *m_options.comment;
     } else {
         const CMemoryImage image = GetImage();
-        for (size_t i = 0; i < kCommentLength; ++i) {
-            comment.push_back(
-                static_cast<char>(image.GetByte(static_cast<uint32_t>(kCloneCommentAddress + i))));
+        for (uint32_t i = 0; i < memory_map::kCloneCommentLength; ++i) {
+            comment.push_back(static_cast<char>(image.GetByte(memory_map::kCloneComment + i)));
         }
     }
-    comment.resize(kCommentLength, ' ');
+    comment.resize(memory_map::kCloneCommentLength, ' ');
     for (char& c : comment) {
         // Information bytes stay at 0xEF or below, and clear of the frame bytes.
         if (static_cast<uint8_t>(c) > kHighestInformationByte) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <array>
 #include <atomic>
@@ -51,7 +52,7 @@ std::string SimFaultNames();
 
 struct SVirtualTransceiverOptions
 {
-    CMemoryImage image{CMemoryImage::kTransceiverSize};
+    CMemoryImage image{memory_map::kImageSize};
     // Destination, expanded-coverage level, option flags.
     std::array<uint8_t, 3> version{5, 0, 0};
     // The information block's comment, cut or blank-padded to 16 characters; without one, the
@@ -80,7 +81,7 @@ public:
     static constexpr uint16_t kRevision = 1;
     static constexpr uint16_t kWrongModel = 0x2235;
     static constexpr uint16_t kRecordLength = 16;
-    static constexpr unsigned kRecordCount = CMemoryImage::kTransceiverSize / kRecordLength;
+    static constexpr unsigned kRecordCount = memory_map::kImageSize / kRecordLength;
     // Records sent before the faulty one (BadChecksum), before the early end frame (ShortEnd) and
     // before the line dies (HangUp, also counted in records taken during a write).
     static constexpr unsigned kRecordsBeforeBadChecksum = 10;

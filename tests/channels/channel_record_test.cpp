@@ -2,6 +2,7 @@
 #include "channels/model_profile.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -26,7 +27,7 @@ std::string Describe(const CCodeList& list)
 class ChannelRecordTest : public ::testing::Test
 {
 protected:
-    ChannelRecordTest() : m_image(CMemoryImage::kTransceiverSize) {}
+    ChannelRecordTest() : m_image(memory_map::kImageSize) {}
 
     std::unique_ptr<CChannelRecord> Make(int32_t kind, int32_t number,
                                          std::initializer_list<const char*> commands = {})
@@ -163,7 +164,7 @@ TEST_F(ChannelRecordTest, ReadsEveryFieldFromItsPlace)
 
 TEST_F(ChannelRecordTest, WritingTouchesOnlyTheRecordsOwnBitsAndBytes)
 {
-    m_image.Fill(0, 0xFF, CMemoryImage::kTransceiverSize);
+    m_image.Fill(0, 0xFF, memory_map::kImageSize);
     auto record = Make(CChannelId::kMch, 0, {"APPEAR=ON", "FREQUENCY=145.0125", "NAME=ab"});
     Write(*record);
     EXPECT_EQ(m_image.GetByte(kBlock + 3), 0xE8); // bits 7, 6, 5 and 3 kept
@@ -174,7 +175,7 @@ TEST_F(ChannelRecordTest, WritingTouchesOnlyTheRecordsOwnBitsAndBytes)
     Write(*record);
     EXPECT_EQ(Bytes(kBlock + 10, 6), std::vector<uint8_t>(6, 0xFF));
 
-    m_image.Fill(0, 0xAA, CMemoryImage::kTransceiverSize);
+    m_image.Fill(0, 0xAA, memory_map::kImageSize);
     auto call = Make(CChannelId::kCall, 1);
     Write(*call);
     EXPECT_EQ(Bytes(kBlock + 9, 7), std::vector<uint8_t>(7, 0xAA));

@@ -3,6 +3,7 @@
 #include "channels/model_profile.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -54,8 +55,8 @@ TEST_F(ChannelTableTest, ImageMapPlacesEveryKind)
         {{CChannelId::kVfo, 0}, 0x7C0, 0x97C},  {{CChannelId::kVfo, 7}, 0x830, 0x983},
     };
     for (const SPlace& p : places) {
-        EXPECT_EQ(CChannelTable::BlockAddress(p.id), p.block) << p.id.FlatIndex();
-        EXPECT_EQ(CChannelTable::FlagAddress(p.id), p.flag) << p.id.FlatIndex();
+        EXPECT_EQ(memory_map::ChannelBlockAddress(p.id), p.block) << p.id.FlatIndex();
+        EXPECT_EQ(memory_map::ChannelFlagAddress(p.id), p.flag) << p.id.FlatIndex();
     }
     CChannelId id;
     for (int i = 0; i < CChannelId::kChannelCount; ++i) {
@@ -66,7 +67,7 @@ TEST_F(ChannelTableTest, ImageMapPlacesEveryKind)
 
 TEST_F(ChannelTableTest, TransferReadsUnloadedRecordsAndWritesLoadedOnes)
 {
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     const CChannelId pch3B(CChannelId::kPch, 7);
     image.SetByte(0x640 + 16 * 7, 0x14);
     image.SetByte(0x640 + 16 * 7 + 1, 0x60);

@@ -5,6 +5,7 @@
 #include "channels/model_profile.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -76,7 +77,7 @@ std::string RandomCommand(std::mt19937& random)
 TEST(CommandRobustness, RandomCommandsLeaveEveryObjectUsable)
 {
     SHandlers handlers;
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     std::mt19937 random(20240611);
     for (int i = 1; i <= 20000; ++i) {
         handlers.Execute(RandomCommand(random));

@@ -4,6 +4,7 @@
 #include "channels/model_profile.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -96,7 +97,7 @@ TEST(CommonSettings, TransferStoresCodesAndReadsUnknownCodesAsTheFallback)
 {
     const CModelProfile usa;
     CCommonSettings settings(&usa);
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     image.Fill(0x840, 0xFF, 0x60);
     image.SetByte(0x881, 3);
     image.SetByte(0x885, 7);
@@ -162,7 +163,7 @@ TEST(CommonSettings, CloneCommentKeepsCaseAndPrintablesInSixteenCharacters)
 {
     const CModelProfile usa;
     CCommonSettings settings(&usa);
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     settings.Transfer(image);
     EXPECT_EQ(Send(settings, "COMMON.CLONE_COMMENT"), std::string(16, ' '));
     const std::string typed = "Club net 2" + std::string(6, ' ');
@@ -177,7 +178,7 @@ TEST(CommonSettings, CloneCommentKeepsCaseAndPrintablesInSixteenCharacters)
 TEST(DtmfMemories, DigitsAreStoredOnePerByteAndEndedByFF)
 {
     CDtmfMemories memories;
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     image.Fill(0xA00, 0xFF, 0x90);
     image.SetByte(0xA10, 0x05);
     image.SetByte(0xA12, 0x07);

@@ -2,6 +2,7 @@
 #include "clone/clone_ui.h"
 #include "clone/port_map.h"
 #include "core/clone_file.h"
+#include "core/memory_map.h"
 #include "core/settings_store.h"
 #include "tests/clone/clone_test_support.h"
 #include "tools/virtual_transceiver.h"
@@ -19,13 +20,13 @@
 
 namespace {
 
-constexpr uint32_t kKeptByte = 0x844;
+using memory_map::kKeptByte;
 const std::string kSimComment = "Club net 2      ";
 
 // A memory whose every 16-byte record differs from its neighbours.
 CMemoryImage PatternImage(unsigned seed)
 {
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     for (uint32_t a = 0; a < image.GetSize(); ++a) {
         image.SetByte(a, static_cast<uint8_t>((a * 7 + a / 251 + seed) & 0xFF));
     }
@@ -160,7 +161,7 @@ TEST_F(CloneSessionTest, ReadWritesTheRecordsOfTheWholeMemory)
     EXPECT_TRUE(
         std::all_of(lines.begin() + 2, lines.end(), [](const std::string& l) { return l.size() == 38; }));
 
-    CMemoryImage loaded(CMemoryImage::kTransceiverSize);
+    CMemoryImage loaded(memory_map::kImageSize);
     ASSERT_EQ(LoadCloneFile(m_cloneFile, loaded), "OK");
     EXPECT_TRUE(loaded.IsEqual(memory));
 
@@ -206,7 +207,7 @@ TEST_F(CloneSessionTest, WriteReplacesTheMemoryButTheKeptByte)
 
     // The transceiver sends back what it now holds.
     ASSERT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kSuccess);
-    CMemoryImage loaded(CMemoryImage::kTransceiverSize);
+    CMemoryImage loaded(memory_map::kImageSize);
     ASSERT_EQ(LoadCloneFile(m_cloneFile, loaded), "OK");
     EXPECT_TRUE(loaded.IsEqual(expected));
 }
@@ -355,7 +356,7 @@ TEST_F(CloneSessionTest, EarlyEndFrameCompletesAReadThatDoesNotLoad)
     StartSim(ESimFault::ShortEnd);
     EXPECT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kSuccess);
     EXPECT_EQ(CloneFileLines().size(), 2U + CVirtualTransceiver::kShortEndRecords);
-    CMemoryImage loaded(CMemoryImage::kTransceiverSize);
+    CMemoryImage loaded(memory_map::kImageSize);
     EXPECT_EQ(LoadCloneFile(m_cloneFile, loaded), "NOT_ENOUGH_DATA");
 }
 
@@ -373,7 +374,7 @@ TEST_F(CloneSessionTest, JunkBetweenFramesIsHarmless)
     StartSim(ESimFault::Noise, memory);
     ASSERT_EQ(m_session.ReadInformation(), clone_outcome::kSuccess);
     ASSERT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kSuccess);
-    CMemoryImage loaded(CMemoryImage::kTransceiverSize);
+    CMemoryImage loaded(memory_map::kImageSize);
     ASSERT_EQ(LoadCloneFile(m_cloneFile, loaded), "OK");
     EXPECT_TRUE(loaded.IsEqual(memory));
 
@@ -387,7 +388,7 @@ TEST_F(CloneSessionTest, PacedLineStillCompletes)
     StartSim(ESimFault::None, memory, 115200);
     ASSERT_EQ(m_session.ReadInformation(), clone_outcome::kSuccess);
     ASSERT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kSuccess);
-    CMemoryImage loaded(CMemoryImage::kTransceiverSize);
+    CMemoryImage loaded(memory_map::kImageSize);
     ASSERT_EQ(LoadCloneFile(m_cloneFile, loaded), "OK");
     EXPECT_TRUE(loaded.IsEqual(memory));
 }

@@ -1,5 +1,6 @@
 #include "clone/clone_session.h"
 #include "core/clone_file.h"
+#include "core/memory_map.h"
 #include "tests/clone/clone_test_support.h"
 #include "tools/virtual_transceiver.h"
 
@@ -10,8 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr uint32_t kCloneComment = 0xAE0;
 
 TEST(VirtualTransceiverTest, FaultNamesReadBackAsTheirFaults)
 {
@@ -61,7 +60,7 @@ TEST(VirtualTransceiverTest, AcceptedWriteIsHandedOnAndSaved)
     CVirtualTransceiver sim(options);
     ASSERT_TRUE(sim.Start()) << sim.GetErrorText();
 
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     image.Fill(0, 0x5A, image.GetSize());
     const std::string cloneFile = dir.File("out.vlk");
     ASSERT_EQ(SaveCloneFile(cloneFile, NormalSaveRanges(), image, "                "), "OK");
@@ -74,7 +73,7 @@ TEST(VirtualTransceiverTest, AcceptedWriteIsHandedOnAndSaved)
     sim.Join();
 
     EXPECT_TRUE(handedOn.IsEqual(image));
-    CMemoryImage saved(CMemoryImage::kTransceiverSize);
+    CMemoryImage saved(memory_map::kImageSize);
     ASSERT_EQ(LoadCloneFile(options.saveWrittenPath, saved), "OK");
     EXPECT_TRUE(saved.IsEqual(image));
 }
@@ -83,7 +82,7 @@ TEST(VirtualTransceiverTest, CommentComesFromTheImageUnlessGiven)
 {
     SVirtualTransceiverOptions options;
     const std::string comment = "Hiking \xF5 club";
-    options.image.Write(kCloneComment, reinterpret_cast<const uint8_t*>(comment.data()),
+    options.image.Write(memory_map::kCloneComment, reinterpret_cast<const uint8_t*>(comment.data()),
                         static_cast<uint32_t>(comment.size()));
     CVirtualTransceiver sim(options);
     ASSERT_TRUE(sim.Start()) << sim.GetErrorText();

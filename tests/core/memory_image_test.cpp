@@ -1,4 +1,5 @@
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@ namespace {
 CMemoryImage MakeImage()
 {
     CMemoryImage image(1);
-    image.Resize(CMemoryImage::kTransceiverSize);
+    image.Resize(memory_map::kImageSize);
     return image;
 }
 

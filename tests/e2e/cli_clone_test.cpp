@@ -2,6 +2,7 @@
 #include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 #include "sim_process.h"
 
 #include <chrono>
@@ -23,7 +24,7 @@ using EStream = CChildProcess::EStream;
 using Seconds = std::chrono::duration<double>;
 
 // The byte of the image that a write never sends: the transceiver keeps its own.
-constexpr uint32_t kKeptByte = 0x844;
+using memory_map::kKeptByte;
 // Where that byte sits in a record line: 4 digits of address, 2 of count, then 2 per byte.
 constexpr std::string_view kKeptRecordAddress = "0840";
 constexpr size_t kKeptDigitOffset = 6 + 2 * (kKeptByte - 0x840);
@@ -124,7 +125,7 @@ bool Exists(const std::string& path)
 std::vector<uint32_t> Differences(const CMemoryImage& a, const CMemoryImage& b)
 {
     std::vector<uint32_t> addresses;
-    for (uint32_t address = 0; address < CMemoryImage::kTransceiverSize; ++address) {
+    for (uint32_t address = 0; address < memory_map::kImageSize; ++address) {
         if (a.GetByte(address) != b.GetByte(address)) {
             addresses.push_back(address);
         }
@@ -203,7 +204,7 @@ protected:
 
     static CMemoryImage Load(const std::string& path)
     {
-        CMemoryImage image(CMemoryImage::kTransceiverSize);
+        CMemoryImage image(memory_map::kImageSize);
         EXPECT_EQ(LoadCloneFile(path, image), answer::kOk) << path;
         return image;
     }
