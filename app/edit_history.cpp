@@ -1,15 +1,9 @@
 #include "app/edit_history.h"
 
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 
 #include <algorithm>
-
-namespace {
-
-constexpr std::string_view kImageQuery = "IMAGE";
-constexpr std::string_view kImageSet = "IMAGE=";
-
-} // namespace
 
 CEditHistory::CEditHistory(ICommandTarget& data, std::size_t depth)
     : m_data(data), m_depth(std::max<std::size_t>(depth, 1))
@@ -18,7 +12,7 @@ CEditHistory::CEditHistory(ICommandTarget& data, std::size_t depth)
 
 std::string CEditHistory::CurrentImage()
 {
-    return m_data.Execute(kImageQuery);
+    return m_data.Execute(keys::kImage);
 }
 
 CEditHistory::Image CEditHistory::Share(const std::string& image)
@@ -57,7 +51,7 @@ int CEditHistory::RedoNameId() const
 
 bool CEditHistory::Restore(const std::string& image)
 {
-    return m_data.Execute(std::string(kImageSet) + image) == answer::kOk;
+    return m_data.Execute(std::string(keys::kImage) + "=" + image) == answer::kOk;
 }
 
 bool CEditHistory::Undo()

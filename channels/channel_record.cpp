@@ -1,5 +1,6 @@
 #include "channels/channel_record.h"
 
+#include "channels/command_keys.h"
 #include "channels/model_profile.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
@@ -16,21 +17,25 @@ struct SCodeEntry
 };
 
 // Entry order is the order any list built from these shows; the codes are what the image stores.
-constexpr std::array<SCodeEntry, 2> kReferenceEntries = {{{"5k", 0}, {"6.25k", 1}}};
-constexpr std::array<SCodeEntry, 2> kAppearEntries = {{{"OFF", 1}, {"ON", 0}}};
-constexpr std::array<SCodeEntry, 2> kSkipEntries = {{{"OFF", 0}, {"ON", 1}}};
-constexpr std::array<SCodeEntry, 4> kModeEntries = {{{"FM", 0}, {"AM", 2}, {"FM Narrow", 4}, {"Wide FM", 1}}};
-constexpr std::array<SCodeEntry, 3> kDuplexEntries = {{{"OFF", 0}, {"Dup-", 2}, {"Dup+", 3}}};
-constexpr std::array<SCodeEntry, 3> kToneModeEntries = {{{"OFF", 0}, {"TONE", 2}, {"TSQL", 1}}};
-constexpr std::array<SCodeEntry, 9> kTuningStepEntries = {{{"5k", 0},
-                                                           {"10k", 1},
-                                                           {"12.5k", 2},
-                                                           {"15k", 3},
-                                                           {"20k", 4},
-                                                           {"25k", 5},
-                                                           {"30k", 6},
-                                                           {"50k", 7},
-                                                           {"100k", 8}}};
+constexpr std::array<SCodeEntry, 2> kReferenceEntries = {
+    {{keys::kReference5k, 0}, {keys::kReference6k25, 1}}};
+constexpr std::array<SCodeEntry, 2> kAppearEntries = {{{answer::kOff, 1}, {answer::kOn, 0}}};
+constexpr std::array<SCodeEntry, 2> kSkipEntries = {{{answer::kOff, 0}, {answer::kOn, 1}}};
+constexpr std::array<SCodeEntry, 4> kModeEntries = {
+    {{keys::kModeFm, 0}, {keys::kModeAm, 2}, {keys::kModeNarrowFm, 4}, {keys::kModeWideFm, 1}}};
+constexpr std::array<SCodeEntry, 3> kDuplexEntries = {
+    {{answer::kOff, 0}, {keys::kDupMinus, 2}, {keys::kDupPlus, 3}}};
+constexpr std::array<SCodeEntry, 3> kToneModeEntries = {
+    {{answer::kOff, 0}, {keys::kToneModeTone, 2}, {keys::kToneModeTsql, 1}}};
+constexpr std::array<SCodeEntry, 9> kTuningStepEntries = {{{keys::kStep5k, 0},
+                                                           {keys::kStep10k, 1},
+                                                           {keys::kStep12k5, 2},
+                                                           {keys::kStep15k, 3},
+                                                           {keys::kStep20k, 4},
+                                                           {keys::kStep25k, 5},
+                                                           {keys::kStep30k, 6},
+                                                           {keys::kStep50k, 7},
+                                                           {keys::kStep100k, 8}}};
 constexpr std::array<std::string_view, 50> kToneTexts = {
     "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
     "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
@@ -46,13 +51,7 @@ template <size_t N> void Fill(CCodeList& list, const std::array<SCodeEntry, N>& 
     }
 }
 
-constexpr std::string_view kAllKey = "ALL";
 constexpr char kAllSeparator = '\t';
-constexpr std::string_view kOff = "OFF";
-constexpr std::string_view kOn = "ON";
-constexpr std::string_view kReference5k = "5k";
-constexpr std::string_view kReference6k25 = "6.25k";
-constexpr std::string_view kStep12k5 = "12.5k";
 
 // Block layout: frequency A+0..2, reference A+3 bit 4, mode A+3 bits 2..0, offset A+4..6,
 // tones A+7 and A+8, tuning step A+9 (VFO only), name A+10..15 (MCH and PCH only).
@@ -182,18 +181,18 @@ SChannelValueLists::SChannelValueLists()
 }
 
 const std::array<CChannelRecord::SKeyedField, 12> CChannelRecord::kKeyedFields = {{
-    {"APPEAR", &CChannelRecord::m_appear},
-    {"FREQUENCY", &CChannelRecord::m_frequency},
-    {"REFERENCE_FREQUENCY", &CChannelRecord::m_reference},
-    {"SKIP", &CChannelRecord::m_skip},
-    {"MODE", &CChannelRecord::m_mode},
-    {"DUPLEX_SELECTION", &CChannelRecord::m_duplex},
-    {"TONE_SELECTION", &CChannelRecord::m_toneMode},
-    {"REPEATER_TONE_FREQUENCY", &CChannelRecord::m_repeaterTone},
-    {"TSQL_FREQUENCY", &CChannelRecord::m_tsqlTone},
-    {"TUNING_STEP_SELECTION", &CChannelRecord::m_tuningStep},
-    {"REPEATER_FREQUENCY", &CChannelRecord::m_offset},
-    {"NAME", &CChannelRecord::m_name},
+    {keys::kAppear, &CChannelRecord::m_appear},
+    {keys::kFrequency, &CChannelRecord::m_frequency},
+    {keys::kReferenceFrequency, &CChannelRecord::m_reference},
+    {keys::kSkip, &CChannelRecord::m_skip},
+    {keys::kMode, &CChannelRecord::m_mode},
+    {keys::kDuplex, &CChannelRecord::m_duplex},
+    {keys::kToneMode, &CChannelRecord::m_toneMode},
+    {keys::kRepeaterTone, &CChannelRecord::m_repeaterTone},
+    {keys::kTsqlTone, &CChannelRecord::m_tsqlTone},
+    {keys::kTuningStep, &CChannelRecord::m_tuningStep},
+    {keys::kOffset, &CChannelRecord::m_offset},
+    {keys::kName, &CChannelRecord::m_name},
 }};
 
 // Flag byte: appear bit 7, skip bit 6, tone mode bits 5..4, duplex bits 3..2. Bits 7, 6, 5 and 3 of
@@ -237,7 +236,7 @@ std::string CChannelRecord::Execute(CCommandCursor& cursor)
     const std::string head = cursor.Token('=', 0);
     const std::string key = TextToken(head, ".", 0);
     std::string result;
-    if (EqualsNoCase(key, kAllKey)) {
+    if (EqualsNoCase(key, keys::kAll)) {
         // The value of "ALL" is itself a list of "key=value" pieces, so it runs to the end.
         result = ExecuteAll(cursor.Rest('=', 1));
     } else {
@@ -273,7 +272,7 @@ std::string CChannelRecord::ExecuteAll(std::string_view value)
         const std::string head = TextToken(piece, "=", 0);
         const std::string key = TextToken(head, ".", 0);
         // A nested "ALL" would let a long command recurse without bound; it carries no field.
-        if (!EqualsNoCase(key, kAllKey)) {
+        if (!EqualsNoCase(key, keys::kAll)) {
             ExecuteField(key, TextToken(head, ".", 1), TextToken(piece, "=", 1));
         }
         start = end + 1;
@@ -317,7 +316,7 @@ void CChannelRecord::Heal(int flag)
         SetBlank(false);
     }
     if (!id.IsMemory()) {
-        m_skip.SelectByText(kOff);
+        m_skip.SelectByText(answer::kOff);
     }
     if (!id.IsMemoryOrEdge()) {
         m_name.SetText({});
@@ -331,12 +330,12 @@ void CChannelRecord::Heal(int flag)
 
         const int32_t step = StepHertz(m_tuningStep.GetText());
         if (step % gridStep != 0 && step % gridChannel != 0) {
-            m_tuningStep.SelectByText(kStep12k5);
+            m_tuningStep.SelectByText(keys::kStep12k5);
         }
         // Channel kinds that reach this point store no tuning step, so only the frequency decides.
         const bool onStepGrid = f % gridStep == 0;
         const bool onChannelGrid = f % gridChannel == 0;
-        m_reference.SelectByText(onChannelGrid && !onStepGrid ? kReference6k25 : kReference5k);
+        m_reference.SelectByText(onChannelGrid && !onStepGrid ? keys::kReference6k25 : keys::kReference5k);
 
         const std::string mode = m_mode.GetText();
         if (!m_profile->IsModeAllowed(mode, f)) {
@@ -432,10 +431,10 @@ void CChannelRecord::Write(CMemoryImage& image, uint32_t block, uint32_t flag) c
 
 bool CChannelRecord::IsBlank() const
 {
-    return EqualsNoCase(m_appear.GetText(), kOff);
+    return EqualsNoCase(m_appear.GetText(), answer::kOff);
 }
 
 void CChannelRecord::SetBlank(bool blank)
 {
-    m_appear.SelectByText(blank ? kOff : kOn);
+    m_appear.SelectByText(blank ? answer::kOff : answer::kOn);
 }

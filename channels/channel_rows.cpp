@@ -1,5 +1,6 @@
 #include "channels/channel_rows.h"
 
+#include "channels/command_keys.h"
 #include "core/channel_id.h"
 
 #include <algorithm>
@@ -7,18 +8,6 @@
 namespace channel_rows {
 
 namespace {
-
-constexpr std::string_view kAppear = "APPEAR";
-constexpr std::string_view kFrequency = "FREQUENCY";
-constexpr std::string_view kDuplex = "DUPLEX_SELECTION";
-constexpr std::string_view kOffset = "REPEATER_FREQUENCY";
-constexpr std::string_view kToneMode = "TONE_SELECTION";
-constexpr std::string_view kRepeaterTone = "REPEATER_TONE_FREQUENCY";
-constexpr std::string_view kTsqlTone = "TSQL_FREQUENCY";
-constexpr std::string_view kSkip = "SKIP";
-constexpr std::string_view kMode = "MODE";
-constexpr std::string_view kName = "NAME";
-constexpr std::string_view kIsLegal = "ISLEGAL";
 
 constexpr std::array<std::string_view, 4> kCallLabels = {"CALL_50M", "CALL_144", "CALL_430", "CALL_1200"};
 constexpr std::string_view kCallWfmLabel = "CALL_WFM";
@@ -32,10 +21,10 @@ std::string OffAsEmpty(std::string text)
 
 std::string DuplexText(std::string_view text)
 {
-    if (text == "Dup-") {
+    if (text == keys::kDupMinus) {
         return "-Dup";
     }
-    if (text == "Dup+") {
+    if (text == keys::kDupPlus) {
         return "+Dup";
     }
     return {};
@@ -65,12 +54,7 @@ std::string RowKeyPrefix(int row)
     } else {
         id.Set(CChannelId::kCall, row - kFirstCallRow);
     }
-    std::string prefix = "CH.";
-    prefix += CChannelId::kKindNames[static_cast<size_t>(id.GetKind())];
-    prefix += '.';
-    prefix += id.NumberText();
-    prefix += '.';
-    return prefix;
+    return id.Path();
 }
 
 std::string RowLabel(int row, bool hasBand50)
@@ -98,22 +82,22 @@ std::string ReadRowField(ICommandTarget& data, int row, std::string_view key)
 
 bool IsRowBlank(ICommandTarget& data, int row)
 {
-    return ReadRowField(data, row, kAppear) == answer::kOff;
+    return ReadRowField(data, row, keys::kAppear) == answer::kOff;
 }
 
 std::string RowLegalMark(ICommandTarget& data, int row)
 {
-    return ReadRowField(data, row, kIsLegal) == answer::kNg ? "?" : "";
+    return ReadRowField(data, row, keys::kIsLegal) == answer::kNg ? "?" : "";
 }
 
 std::string RowName(ICommandTarget& data, int row)
 {
-    return TrimRightWhiteSpace(ReadRowField(data, row, kName));
+    return TrimRightWhiteSpace(ReadRowField(data, row, keys::kName));
 }
 
 bool HasBand50(ICommandTarget& data)
 {
-    return data.Execute("MODEL.50M_EXIST") == answer::kOk;
+    return data.Execute(keys::Model(keys::kExist50)) == answer::kOk;
 }
 
 Cells BuildRow(ICommandTarget& data, int row)
@@ -130,35 +114,35 @@ Cells BuildRow(ICommandTarget& data, int row)
                 text = RowLabel(row, row == kFirstCallRow ? HasBand50(data) : true);
                 break;
             case 1:
-                text = ReadRowField(data, row, kFrequency) + " " + RowLegalMark(data, row);
+                text = ReadRowField(data, row, keys::kFrequency) + " " + RowLegalMark(data, row);
                 break;
             case 2:
-                text = DuplexText(ReadRowField(data, row, kDuplex));
+                text = DuplexText(ReadRowField(data, row, keys::kDuplex));
                 break;
             case 3:
-                text = ReadRowField(data, row, kOffset);
+                text = ReadRowField(data, row, keys::kOffset);
                 break;
             case 4:
                 text = isCall ? std::string(kNoName) : RowName(data, row);
                 break;
             case 5:
-                text = OffAsEmpty(ReadRowField(data, row, kToneMode));
+                text = OffAsEmpty(ReadRowField(data, row, keys::kToneMode));
                 break;
             case 6:
-                text = OffAsEmpty(ReadRowField(data, row, kRepeaterTone));
+                text = OffAsEmpty(ReadRowField(data, row, keys::kRepeaterTone));
                 break;
             case 7:
-                text = OffAsEmpty(ReadRowField(data, row, kTsqlTone));
+                text = OffAsEmpty(ReadRowField(data, row, keys::kTsqlTone));
                 break;
             case 8:
                 if (isEdgeOrCall) {
                     text = kNoSkip;
                 } else {
-                    text = ReadRowField(data, row, kSkip) == answer::kOff ? "" : "SKIP";
+                    text = ReadRowField(data, row, keys::kSkip) == answer::kOff ? "" : "SKIP";
                 }
                 break;
             case 9:
-                text = ReadRowField(data, row, kMode);
+                text = ReadRowField(data, row, keys::kMode);
                 break;
             default:
                 break;

@@ -1,6 +1,7 @@
 #include "channels/channel_table.h"
 
 #include "channels/clipboard_slot.h"
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
 #include "core/memory_map.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kCheck = "CHECK";
 constexpr int kLastMemory = 99;
 
 std::string Answer(std::string_view word)
@@ -20,13 +20,13 @@ std::string Answer(std::string_view word)
 } // namespace
 
 const std::array<CChannelTable::SOperation, 7> CChannelTable::kOperations = {{
-    {"Heal", &CChannelTable::Heal},
-    {"IsLegal", &CChannelTable::IsLegal},
-    {"Copy", &CChannelTable::Copy},
-    {"Paste", &CChannelTable::Paste},
-    {"Insert", &CChannelTable::Insert},
-    {"Delete", &CChannelTable::Delete},
-    {"Clear", &CChannelTable::Clear},
+    {keys::kHeal, &CChannelTable::Heal},
+    {keys::kIsLegal, &CChannelTable::IsLegal},
+    {keys::kCopy, &CChannelTable::Copy},
+    {keys::kPaste, &CChannelTable::Paste},
+    {keys::kInsert, &CChannelTable::Insert},
+    {keys::kDelete, &CChannelTable::Delete},
+    {keys::kClear, &CChannelTable::Clear},
 }};
 
 CChannelTable::CChannelTable(const CModelProfile* profile, CClipboardSlot* clipboard)
@@ -59,7 +59,7 @@ std::string CChannelTable::Execute(CCommandCursor& cursor)
     if (operation == kOperations.end()) {
         result = Record(id).Execute(command);
     } else {
-        result = (this->*operation->run)(id, EqualsNoCase(TextToken(head, ".", 1), kCheck));
+        result = (this->*operation->run)(id, EqualsNoCase(TextToken(head, ".", 1), keys::kCheck));
     }
     if (!result.empty()) {
         cursor.SetText({});

@@ -1,5 +1,6 @@
 #include "channels/common_settings.h"
 
+#include "channels/command_keys.h"
 #include "channels/model_profile.h"
 #include "core/command_text.h"
 #include "core/memory_map.h"
@@ -9,8 +10,6 @@
 #include <span>
 
 namespace {
-
-constexpr std::string_view kHandlerName = "COMMON";
 
 struct SEntry
 {
@@ -33,45 +32,48 @@ struct SBitSetting
 constexpr int kWholeByteStart = 7;
 constexpr int kWholeByteBits = 8;
 
-constexpr std::array<SEntry, 2> kLowHigh = {{{"LOW", 0}, {"HIGH", 1}}};
-constexpr std::array<SEntry, 2> kOffOn = {{{"OFF", 0}, {"ON", 1}}};
-constexpr std::array<SEntry, 3> kMicFunction = {{{"NORMAL1", 0}, {"NORMAL2", 1}, {"SIMPLE", 2}}};
-constexpr std::array<SEntry, 4> kAutoPowerOff = {{{"OFF", 0}, {"20min", 2}, {"40min", 4}, {"60min", 6}}};
-constexpr std::array<SEntry, 3> kBacklight = {{{"OFF", 0}, {"AUTO", 1}, {"ON", 16}}};
-constexpr std::array<SEntry, 2> kOffIs255 = {{{"OFF", 255}, {"ON", 0}}};
-constexpr std::array<SEntry, 2> kOnIs255 = {{{"OFF", 0}, {"ON", 255}}};
-constexpr std::array<SEntry, 4> kDtmfSpeed = {{{"100ms", 1}, {"200ms", 2}, {"300ms", 3}, {"500ms", 5}}};
-constexpr std::array<SEntry, 2> kLcdContrast = {{{"LOW", 1}, {"HIGH", 2}}};
-constexpr std::array<SEntry, 2> kScanStopAction = {{{"T-10", 0}, {"P-2", 255}}};
+using answer::kOff;
+using answer::kOn;
+
+constexpr std::array<SEntry, 2> kLowHigh = {{{keys::kLow, 0}, {keys::kHigh, 1}}};
+constexpr std::array<SEntry, 2> kOffOn = {{{kOff, 0}, {kOn, 1}}};
+constexpr std::array<SEntry, 3> kMicFunction = {
+    {{keys::kMicNormal1, 0}, {keys::kMicNormal2, 1}, {keys::kMicSimple, 2}}};
+constexpr std::array<SEntry, 4> kAutoPowerOff = {
+    {{kOff, 0}, {keys::kPowerOff20, 2}, {keys::kPowerOff40, 4}, {keys::kPowerOff60, 6}}};
+constexpr std::array<SEntry, 3> kBacklight = {{{kOff, 0}, {keys::kAuto, 1}, {kOn, 16}}};
+constexpr std::array<SEntry, 2> kOffIs255 = {{{kOff, 255}, {kOn, 0}}};
+constexpr std::array<SEntry, 2> kOnIs255 = {{{kOff, 0}, {kOn, 255}}};
+constexpr std::array<SEntry, 4> kDtmfSpeed = {
+    {{keys::kDtmfSpeed100, 1}, {keys::kDtmfSpeed200, 2}, {keys::kDtmfSpeed300, 3}, {keys::kDtmfSpeed500, 5}}};
+constexpr std::array<SEntry, 2> kLcdContrast = {{{keys::kLow, 1}, {keys::kHigh, 2}}};
+constexpr std::array<SEntry, 2> kScanStopAction = {{{keys::kScanTimer, 0}, {keys::kScanPause, 255}}};
 constexpr std::array<SEntry, 9> kDtmfChannel = {
     {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}, {"6", 6}, {"7", 7}, {"8", 8}, {"9", 9}}};
 
-constexpr std::array<SEntry, 2> kAutoRepeaterOnOff = {{{"OFF", 0}, {"ON", 2}}};
-constexpr std::array<SEntry, 3> kAutoRepeaterUsa = {{{"OFF", 0}, {"ON1", 1}, {"ON2", 2}}};
-constexpr std::array<SEntry, 1> kAutoRepeaterOff = {{{"OFF", 0}}};
+constexpr std::array<SEntry, 2> kAutoRepeaterOnOff = {{{kOff, 0}, {kOn, 2}}};
+constexpr std::array<SEntry, 3> kAutoRepeaterUsa = {{{kOff, 0}, {keys::kOn1, 1}, {keys::kOn2, 2}}};
+constexpr std::array<SEntry, 1> kAutoRepeaterOff = {{{kOff, 0}}};
 
-constexpr std::string_view kAutoRepeaterKey = "AUTO_REPEATER";
 constexpr uint32_t kAutoRepeaterAddress = 0x884;
 constexpr int kPowerSaveFallback = 1; // "ON"
 
 // Settings in list order; AUTO_REPEATER's entries come from the country (empty span here).
 constexpr std::array<SBitSetting, 13> kBitSettings = {{
-    {"RF_POWER", 0x841, 7, 1, kLowHigh, 0},
-    {"NAME_DISPLAY", 0x843, 7, 1, kOffOn, 0},
-    {"MIC_FUNCTION", 0x880, kWholeByteStart, kWholeByteBits, kMicFunction, 0},
-    {"AUTO_POWER_OFF", 0x881, kWholeByteStart, kWholeByteBits, kAutoPowerOff, 0},
-    {"BACKLIGHT", 0x882, kWholeByteStart, kWholeByteBits, kBacklight, 0},
-    {"BEEP", 0x883, kWholeByteStart, kWholeByteBits, kOffIs255, 0},
-    {kAutoRepeaterKey, kAutoRepeaterAddress, kWholeByteStart, kWholeByteBits, {}, 0},
-    {"POWER_SAVE", 0x885, kWholeByteStart, kWholeByteBits, kOnIs255, kPowerSaveFallback},
-    {"VOLTAGE_INDICATION", 0x886, kWholeByteStart, kWholeByteBits, kOffIs255, 0},
-    {"DTMF_SPEED", 0x887, kWholeByteStart, kWholeByteBits, kDtmfSpeed, 0},
-    {"LCD_CONTRAST", 0x888, kWholeByteStart, kWholeByteBits, kLcdContrast, 0},
-    {"SCAN_STOP_ACTION", 0x890, kWholeByteStart, kWholeByteBits, kScanStopAction, 0},
-    {"DTMF_CH_NO", 0x842, kWholeByteStart, kWholeByteBits, kDtmfChannel, 0},
+    {keys::kRfPower, 0x841, 7, 1, kLowHigh, 0},
+    {keys::kNameDisplay, 0x843, 7, 1, kOffOn, 0},
+    {keys::kMicFunction, 0x880, kWholeByteStart, kWholeByteBits, kMicFunction, 0},
+    {keys::kAutoPowerOff, 0x881, kWholeByteStart, kWholeByteBits, kAutoPowerOff, 0},
+    {keys::kBacklight, 0x882, kWholeByteStart, kWholeByteBits, kBacklight, 0},
+    {keys::kBeep, 0x883, kWholeByteStart, kWholeByteBits, kOffIs255, 0},
+    {keys::kAutoRepeater, kAutoRepeaterAddress, kWholeByteStart, kWholeByteBits, {}, 0},
+    {keys::kPowerSave, 0x885, kWholeByteStart, kWholeByteBits, kOnIs255, kPowerSaveFallback},
+    {keys::kVoltageIndication, 0x886, kWholeByteStart, kWholeByteBits, kOffIs255, 0},
+    {keys::kDtmfSpeed, 0x887, kWholeByteStart, kWholeByteBits, kDtmfSpeed, 0},
+    {keys::kLcdContrast, 0x888, kWholeByteStart, kWholeByteBits, kLcdContrast, 0},
+    {keys::kScanStopAction, 0x890, kWholeByteStart, kWholeByteBits, kScanStopAction, 0},
+    {keys::kDtmfChannel, 0x842, kWholeByteStart, kWholeByteBits, kDtmfChannel, 0},
 }};
-
-constexpr std::string_view kCommentKey = "CLONE_COMMENT";
 
 // AUTO_REPEATER entries by country index (JPN ... FRA).
 constexpr std::array<std::span<const SEntry>, CModelProfile::kCountryCount> kAutoRepeaterByCountry = {
@@ -107,7 +109,7 @@ std::unique_ptr<CSettingField> MakeCommentField()
 {
     auto field = std::make_unique<CSettingField>();
     field->SetKind(CSettingField::kMemName);
-    field->SetName(std::string(kCommentKey));
+    field->SetName(std::string(keys::kCloneComment));
     field->SetPlace(static_cast<int>(memory_map::kCloneComment), kWholeByteStart, 0);
     field->SetTextLength(static_cast<int>(memory_map::kCloneCommentLength));
     // Unlike channel names the comment keeps letter case and any printable character.
@@ -121,7 +123,7 @@ CCommonSettings::CCommonSettings(const CModelProfile* profile) : m_profile(profi
 {
     const int country = m_profile != nullptr ? m_profile->CountryIndex() : CModelProfile::kUsa;
     for (const SBitSetting& setting : kBitSettings) {
-        const bool byCountry = setting.key == kAutoRepeaterKey;
+        const bool byCountry = setting.key == keys::kAutoRepeater;
         m_fields.push_back(MakeBitField(
             setting, byCountry ? kAutoRepeaterByCountry[static_cast<size_t>(country)] : setting.entries));
     }
@@ -131,7 +133,7 @@ CCommonSettings::CCommonSettings(const CModelProfile* profile) : m_profile(profi
 std::string CCommonSettings::Execute(CCommandCursor& cursor)
 {
     const std::string key = cursor.Token('=', 0);
-    if (!EqualsNoCase(TextToken(key, ".", 0), kHandlerName)) {
+    if (!EqualsNoCase(TextToken(key, ".", 0), keys::kCommon)) {
         return {};
     }
     CSettingField* field = Find(TextToken(key, ".", 1));

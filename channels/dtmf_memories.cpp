@@ -1,5 +1,6 @@
 #include "channels/dtmf_memories.h"
 
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
 #include "core/memory_map.h"
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr std::string_view kHandlerName = "DTMF";
 constexpr uint8_t kEndOfDigits = 0xFF;
 
 uint32_t BlockAddress(int index)
@@ -21,7 +21,7 @@ uint32_t BlockAddress(int index)
 std::string CDtmfMemories::Execute(CCommandCursor& cursor)
 {
     const std::string key = cursor.Token('=', 0);
-    if (!EqualsNoCase(TextToken(key, ".", 0), kHandlerName)) {
+    if (!EqualsNoCase(TextToken(key, ".", 0), keys::kDtmf)) {
         return {};
     }
     long long n = 0;

@@ -1,13 +1,12 @@
 #include "channels/model_profile.h"
 
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "core/typed_fields.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr std::string_view kHandlerName = "Model";
 
 struct SCountry
 {
@@ -254,11 +253,11 @@ struct SCommandEntry
 };
 
 constexpr std::array<SCommandEntry, 5> kCommands = {{
-    {"Country", DoCountry},
-    {"Expand", DoExpand},
-    {"MATRIX_50M_ENABLE", DoMatrix},
-    {"50M_EXIST", DoExist50},
-    {"MODE_ENABLE", DoModeEnable},
+    {keys::kCountry, DoCountry},
+    {keys::kExpand, DoExpand},
+    {keys::kMatrix50, DoMatrix},
+    {keys::kExist50, DoExist50},
+    {keys::kModeEnable, DoModeEnable},
 }};
 
 } // namespace
@@ -272,7 +271,7 @@ CModelProfile::CModelProfile()
 std::string CModelProfile::Execute(CCommandCursor& cursor)
 {
     const std::string key = cursor.Token('=', 0);
-    if (!EqualsNoCase(TextToken(key, ".", 0), kHandlerName)) {
+    if (!EqualsNoCase(TextToken(key, ".", 0), keys::kModel)) {
         return {};
     }
     const std::string second = TextToken(key, ".", 1);

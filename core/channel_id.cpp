@@ -97,7 +97,7 @@ template <size_t N> int PositionOf(const std::array<std::string_view, N>& names,
 
 void CChannelId::Parse(CCommandCursor& cursor)
 {
-    if (!EqualsNoCase(cursor.Token('.', 0), "CH")) {
+    if (!EqualsNoCase(cursor.Token('.', 0), kPathHead)) {
         return;
     }
     const int kind = PositionOf(kKindNames, cursor.Token('.', 1));
@@ -135,4 +135,15 @@ void CChannelId::Parse(CCommandCursor& cursor)
         Set(kind, number);
     }
     cursor.SetText(cursor.Rest('.', 3));
+}
+
+std::string CChannelId::Path() const
+{
+    std::string path(kPathHead);
+    path += '.';
+    path += kKindNames[static_cast<size_t>(m_kind)];
+    path += '.';
+    path += NumberText();
+    path += '.';
+    return path;
 }

@@ -27,6 +27,8 @@ public:
     static constexpr std::array<std::string_view, 8> kVfoNames = {"50",  "WFM", "AIR", "144",
                                                                   "300", "430", "800", "1200"};
     static constexpr std::array<std::string_view, 4> kCallNames = {"50", "144", "430", "1200"};
+    // The first element of every channel command.
+    static constexpr std::string_view kPathHead = "CH";
 
     CChannelId() = default;
     CChannelId(int32_t kind, int32_t number) { Set(kind, number); }
@@ -50,6 +52,8 @@ public:
 
     // The path element of the number: "5", "3B", "144"...
     std::string NumberText() const;
+    // The front of every command to this channel: "CH.MCH.5.", "CH.PCH.3B.", "CH.CALL.430.".
+    std::string Path() const;
 
     static int CountOf(int32_t kind);
     static int BaseOf(int32_t kind);

@@ -151,10 +151,6 @@ std::string CCommandCursor::Rest(char separator, int n) const
     return TextRest(m_text, std::string_view(&separator, 1), n);
 }
 
-namespace {
-constexpr std::array<std::string_view, 3> kSelectorNames = {"ByString", "ByNumber", "ByMenuItemName"};
-}
-
 ESelector SelectorOf(std::string_view element)
 {
     for (size_t i = 0; i < kSelectorNames.size(); ++i) {

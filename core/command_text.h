@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,8 @@ enum class ESelector
     ByNumber = 1,
     ByMenuItemName = 2,
 };
+// Their words, in the order of ESelector.
+inline constexpr std::array<std::string_view, 3> kSelectorNames = {"ByString", "ByNumber", "ByMenuItemName"};
 
 char FoldAscii(char c);
 char UpperAscii(char c);

@@ -1,5 +1,6 @@
 #include "core/radio_data.h"
 
+#include "channels/command_keys.h"
 #include "core/private_file.h"
 #include "core/rig_core.h"
 #include "core/settings_store.h"
@@ -12,9 +13,10 @@
 
 namespace {
 
-constexpr std::string_view kFileSave = "FILE.SAVE.";
-constexpr std::string_view kFileSaveWithSafety = "FILE.SAVE.WithSafety.";
-constexpr std::string_view kFileLoad = "FILE.LOAD.";
+// "FILE.SAVE.", "FILE.SAVE.WithSafety." and "FILE.LOAD.", each followed by the quoted path.
+const std::string kFileSave = keys::Path(keys::kFile, keys::kSave) + ".";
+const std::string kFileSaveWithSafety = kFileSave + std::string(keys::kWithSafety) + ".";
+const std::string kFileLoad = keys::Path(keys::kFile, keys::kLoad) + ".";
 constexpr std::string_view kMachineName = "VL-L52";
 
 std::string MakeTemporaryFile(const char* prefix)
@@ -62,9 +64,9 @@ void CRadioData::Initialize()
 {
     ResetProfile();
     ApplyProfile(m_profile);
-    Execute("INITIALIZE");
+    Execute(keys::kInitialize);
     if (CanReopen(m_temporaryPath, O_RDWR)) {
-        Execute(std::string(kFileSave) + Quoted(m_temporaryPath));
+        Execute(kFileSave + Quoted(m_temporaryPath));
     }
     SetEdited(false);
 }
@@ -76,12 +78,12 @@ std::string CRadioData::Execute(std::string_view command)
 
 bool CRadioData::IsEdited()
 {
-    return EqualsNoCase(Execute("EDIT_FLAG"), answer::kOn);
+    return EqualsNoCase(Execute(keys::kEditFlag), answer::kOn);
 }
 
 void CRadioData::SetEdited(bool edited)
 {
-    Execute(edited ? "EDIT_FLAG=ON" : "EDIT_FLAG=OFF");
+    Execute(std::string(keys::kEditFlag) + "=" + std::string(edited ? answer::kOn : answer::kOff));
 }
 
 bool CRadioData::ApplyProfile(const STransceiverProfile& /*profile*/)
@@ -112,9 +114,9 @@ void CRadioData::ResetProfile()
 
 std::string CRadioData::OpenDocument(const std::string& path)
 {
-    std::string result = Execute(std::string(kFileLoad) + Quoted(path));
+    std::string result = Execute(kFileLoad + Quoted(path));
     if (result == answer::kOk) {
-        Execute("HEAL");
+        Execute(keys::kHeal);
         SetEdited(false);
     }
     return result;
@@ -122,7 +124,7 @@ std::string CRadioData::OpenDocument(const std::string& path)
 
 std::string CRadioData::SaveDocument(const std::string& path)
 {
-    std::string result = Execute(std::string(kFileSave) + Quoted(path));
+    std::string result = Execute(kFileSave + Quoted(path));
     if (result == answer::kOk) {
         SetEdited(false);
     }
@@ -139,9 +141,9 @@ std::string CRadioData::LoadCloneFile(const std::string& path)
     if (!CanReopen(path, O_RDONLY)) {
         return std::string(answer::kCannotOpenFile);
     }
-    std::string result = Execute(std::string(kFileLoad) + Quoted(path));
+    std::string result = Execute(kFileLoad + Quoted(path));
     if (result == answer::kOk) {
-        Execute("HEAL");
+        Execute(keys::kHeal);
         SetEdited(false);
     }
     return result;
@@ -152,7 +154,7 @@ std::string CRadioData::SaveCloneFile(const std::string& path)
     if (!CanReopen(path, O_RDWR)) {
         return std::string(answer::kCannotOpenFile);
     }
-    return Execute(std::string(kFileSaveWithSafety) + Quoted(path));
+    return Execute(kFileSaveWithSafety + Quoted(path));
 }
 
 // ---- CL52RadioData ----
@@ -176,9 +178,10 @@ CL52RadioData::~CL52RadioData()
 
 bool CL52RadioData::ApplyProfile(const STransceiverProfile& profile)
 {
-    Execute("MODEL.COUNTRY.ByNumber=" + std::to_string(profile.version[0]));
-    Execute("MODEL.EXPAND=" + std::to_string(profile.version[1]));
-    Execute("MODEL.MATRIX_50M_ENABLE=" + std::to_string(profile.version[2] & 2));
+    const std::string byNumber(kSelectorNames[static_cast<size_t>(ESelector::ByNumber)]);
+    Execute(keys::Model(keys::kCountry) + "." + byNumber + "=" + std::to_string(profile.version[0]));
+    Execute(keys::Model(keys::kExpand) + "=" + std::to_string(profile.version[1]));
+    Execute(keys::Model(keys::kMatrix50) + "=" + std::to_string(profile.version[2] & 2));
     return true;
 }
 

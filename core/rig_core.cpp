@@ -2,6 +2,7 @@
 
 #include "channels/channel_table.h"
 #include "channels/clipboard_slot.h"
+#include "channels/command_keys.h"
 #include "channels/common_settings.h"
 #include "channels/dtmf_memories.h"
 #include "core/byte_string.h"
@@ -11,18 +12,16 @@
 
 namespace {
 
-constexpr std::string_view kHeal = "HEAL";
-constexpr std::string_view kInitialize = "INITIALIZE";
-constexpr std::string_view kEditFlag = "EDIT_FLAG";
-constexpr std::string_view kFile = "FILE";
-constexpr std::string_view kImage = "IMAGE";
-constexpr std::string_view kClipboard = "CLIPBOARD";
-constexpr std::string_view kClipboardSave = "SAVE";
-constexpr std::string_view kClipboardRestore = "RESTORE";
-constexpr std::string_view kSave = "Save";
-constexpr std::string_view kLoad = "Load";
-constexpr std::string_view kWithSafety = "WithSafety";
-constexpr std::string_view kCloneComment = "COMMON.CLONE_COMMENT";
+using keys::kClipboard;
+using keys::kEditFlag;
+using keys::kFile;
+using keys::kHeal;
+using keys::kImage;
+using keys::kInitialize;
+using keys::kLoad;
+using keys::kRestore;
+using keys::kSave;
+using keys::kWithSafety;
 
 // The file path stands between double quotes after the command's dots, so it may hold dots.
 std::string QuotedPath(const std::string& command, int dots)
@@ -42,7 +41,7 @@ CRigCore::CRigCore()
     m_common = std::make_unique<CCommonSettings>(&m_profile);
     m_dtmf = std::make_unique<CDtmfMemories>();
     RebuildDefaultImage();
-    Execute("EDIT_FLAG=OFF");
+    Execute(std::string(kEditFlag) + "=" + std::string(answer::kOff));
 }
 
 CRigCore::~CRigCore() = default;
@@ -154,11 +153,11 @@ std::string CRigCore::ExecuteImage(std::string_view value)
 // run between the two, so the channel the user copied is still there afterwards.
 std::string CRigCore::ExecuteClipboard(std::string_view operation)
 {
-    if (EqualsNoCase(operation, kClipboardSave)) {
+    if (EqualsNoCase(operation, kSave)) {
         m_clipboard->Save();
         return std::string(answer::kOk);
     }
-    if (EqualsNoCase(operation, kClipboardRestore)) {
+    if (EqualsNoCase(operation, kRestore)) {
         return std::string(m_clipboard->Restore() ? answer::kOk : answer::kNg);
     }
     return {};
@@ -199,7 +198,7 @@ std::string CRigCore::ExecuteFile(const std::string& command)
 
 std::string CRigCore::SaveFile(const std::string& path, std::span<const SAddressRange> ranges)
 {
-    const std::string comment = Execute(kCloneComment);
+    const std::string comment = Execute(keys::Common(keys::kCloneComment));
     return SaveCloneFile(path, ranges, m_working, comment, GetModelCode(), GetRevision());
 }
 

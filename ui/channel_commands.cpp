@@ -4,6 +4,7 @@
 #include "app/wait_cursor.h"
 #include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
+#include "channels/command_keys.h"
 #include "channels/dialogs/dtmf_autodial_dlg.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
@@ -20,12 +21,11 @@
 
 namespace {
 
-constexpr std::string_view kCopy = "COPY";
-constexpr std::string_view kPaste = "PASTE";
-constexpr std::string_view kClear = "CLEAR";
-constexpr std::string_view kDelete = "DELETE";
-constexpr std::string_view kInsert = "INSERT";
-constexpr std::string_view kCheckSuffix = ".CHECK";
+using keys::kClear;
+using keys::kCopy;
+using keys::kDelete;
+using keys::kInsert;
+using keys::kPaste;
 
 struct SCommand
 {
@@ -103,7 +103,8 @@ std::string CChannelCommands::Answer(std::string_view operation, bool check)
 {
     std::string command = channel_rows::RowKeyPrefix(m_view.SelectedRow()) + std::string(operation);
     if (check) {
-        command += kCheckSuffix;
+        command += '.';
+        command += keys::kCheck;
     }
     return m_document.GetRadioData().Execute(command);
 }

@@ -1,6 +1,7 @@
 #include "ui/common_settings_sheet.h"
 
 #include "app/dialog_buttons.h"
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
 
@@ -20,11 +21,9 @@
 
 namespace {
 
-constexpr std::string_view kModelCountry = "MODEL.COUNTRY";
 constexpr std::string_view kCountryJapan = "JPN";
 constexpr std::string_view kCountryKorea = "KOR";
 constexpr std::string_view kCountryUsa = "USA";
-constexpr std::string_view kCommentKey = "COMMON.CLONE_COMMENT";
 // An empty comment is sent as one blank: "COMMON.CLONE_COMMENT=" alone would not say what to store.
 constexpr std::string_view kEmptyComment = " ";
 
@@ -38,10 +37,10 @@ struct SSwitchDef
 };
 
 constexpr SSwitchDef kSwitches[CPropertyPageC31::kSwitchCount] = {
-    {"beepCheck", ids::kLabelBeep, "COMMON.BEEP", false},
-    {"powerSaveCheck", ids::kLabelPowerSave, "COMMON.POWER_SAVE", true},
-    {"voltageIndicationCheck", ids::kLabelVoltageIndication, "COMMON.VOLTAGE_INDICATION", false},
-    {"indicationModeCheck", ids::kLabelIndicationMode, "COMMON.NAME_DISPLAY", false},
+    {"beepCheck", ids::kLabelBeep, keys::kBeep, false},
+    {"powerSaveCheck", ids::kLabelPowerSave, keys::kPowerSave, true},
+    {"voltageIndicationCheck", ids::kLabelVoltageIndication, keys::kVoltageIndication, false},
+    {"indicationModeCheck", ids::kLabelIndicationMode, keys::kNameDisplay, false},
 };
 
 // A value word and the list text (its string identifier) that stand for each other.
@@ -71,66 +70,74 @@ const SListDef kLists[CPropertyPageC31::kListCount] = {
     {"autoPowerOffCombo",
      "autoPowerOffLabel",
      ids::kLabelAutoPowerOff,
-     "COMMON.AUTO_POWER_OFF",
+     keys::kAutoPowerOff,
      {ids::kAutoPowerOffOff, ids::kAutoPowerOff20, ids::kAutoPowerOff40, ids::kAutoPowerOff60},
-     {{"20min", ids::kAutoPowerOff20}, {"40min", ids::kAutoPowerOff40}, {"60min", ids::kAutoPowerOff60}},
+     {{keys::kPowerOff20, ids::kAutoPowerOff20},
+      {keys::kPowerOff40, ids::kAutoPowerOff40},
+      {keys::kPowerOff60, ids::kAutoPowerOff60}},
      ids::kAutoPowerOffOff,
-     {{"20min", ids::kAutoPowerOff20}, {"40min", ids::kAutoPowerOff40}, {"60min", ids::kAutoPowerOff60}},
-     "OFF"},
+     {{keys::kPowerOff20, ids::kAutoPowerOff20},
+      {keys::kPowerOff40, ids::kAutoPowerOff40},
+      {keys::kPowerOff60, ids::kAutoPowerOff60}},
+     answer::kOff},
     {"rfPowerCombo",
      "rfPowerLabel",
      ids::kLabelRfPower,
-     "COMMON.RF_POWER",
+     keys::kRfPower,
      {ids::kRfPowerLow, ids::kRfPowerHigh},
-     {{"HIGH", ids::kRfPowerHigh}},
+     {{keys::kHigh, ids::kRfPowerHigh}},
      ids::kRfPowerLow,
-     {{"LOW", ids::kRfPowerLow}},
-     "HIGH"},
+     {{keys::kLow, ids::kRfPowerLow}},
+     keys::kHigh},
     {"autoRepeaterCombo",
      "autoRepeaterLabel",
      ids::kLabelAutoRepeater,
-     "COMMON.AUTO_REPEATER",
+     keys::kAutoRepeater,
      {},
-     {{"ON", ids::kAutoRepeaterOn}, {"ON1", ids::kAutoRepeaterOn1}, {"ON2", ids::kAutoRepeaterOn2}},
+     {{answer::kOn, ids::kAutoRepeaterOn},
+      {keys::kOn1, ids::kAutoRepeaterOn1},
+      {keys::kOn2, ids::kAutoRepeaterOn2}},
      ids::kAutoRepeaterOffJpn,
-     {{"ON", ids::kAutoRepeaterOn}, {"ON1", ids::kAutoRepeaterOn1}, {"ON2", ids::kAutoRepeaterOn2}},
-     "OFF"},
+     {{answer::kOn, ids::kAutoRepeaterOn},
+      {keys::kOn1, ids::kAutoRepeaterOn1},
+      {keys::kOn2, ids::kAutoRepeaterOn2}},
+     answer::kOff},
     {"scanTimerCombo",
      "scanTimerLabel",
      ids::kLabelScanTimer,
-     "COMMON.SCAN_STOP_ACTION",
+     keys::kScanStopAction,
      {ids::kScanPauseUntilSignal, ids::kScanPause10s},
-     {{"T-10", ids::kScanPause10s}},
+     {{keys::kScanTimer, ids::kScanPause10s}},
      ids::kScanPauseUntilSignal,
-     {{"P-2", ids::kScanPauseUntilSignal}},
-     "T-10"},
+     {{keys::kScanPause, ids::kScanPauseUntilSignal}},
+     keys::kScanTimer},
     {"micFunctionCombo",
      "micFunctionLabel",
      ids::kLabelMicFunction,
-     "COMMON.MIC_FUNCTION",
+     keys::kMicFunction,
      {ids::kMicNormal1, ids::kMicNormal2, ids::kMicSimple},
-     {{"NORMAL2", ids::kMicNormal2}, {"SIMPLE", ids::kMicSimple}},
+     {{keys::kMicNormal2, ids::kMicNormal2}, {keys::kMicSimple, ids::kMicSimple}},
      ids::kMicNormal1,
-     {{"NORMAL2", ids::kMicNormal2}, {"SIMPLE", ids::kMicSimple}},
-     "NORMAL1"},
+     {{keys::kMicNormal2, ids::kMicNormal2}, {keys::kMicSimple, ids::kMicSimple}},
+     keys::kMicNormal1},
     {"lcdContrastCombo",
      "lcdContrastLabel",
      ids::kLabelLcdContrast,
-     "COMMON.LCD_CONTRAST",
+     keys::kLcdContrast,
      {ids::kLcdLow, ids::kLcdHigh},
-     {{"LOW", ids::kLcdLow}},
+     {{keys::kLow, ids::kLcdLow}},
      ids::kLcdHigh,
-     {{"HIGH", ids::kLcdHigh}},
-     "LOW"},
+     {{keys::kHigh, ids::kLcdHigh}},
+     keys::kLow},
     {"backlightCombo",
      "backlightLabel",
      ids::kLabelBacklight,
-     "COMMON.BACKLIGHT",
+     keys::kBacklight,
      {ids::kBacklightOff, ids::kBacklightAuto, ids::kBacklightOn},
-     {{"OFF", ids::kBacklightOff}, {"ON", ids::kBacklightOn}},
+     {{answer::kOff, ids::kBacklightOff}, {answer::kOn, ids::kBacklightOn}},
      ids::kBacklightAuto,
-     {{"OFF", ids::kBacklightOff}, {"ON", ids::kBacklightOn}},
-     "AUTO"},
+     {{answer::kOff, ids::kBacklightOff}, {answer::kOn, ids::kBacklightOn}},
+     keys::kAuto},
 };
 
 // Values are read and sent in this order, which is not the order of the page.
@@ -260,12 +267,12 @@ void CPropertyPageC31::CreateControls()
 
 std::string CPropertyPageC31::Query(std::string_view key)
 {
-    return m_data.Execute(key);
+    return m_data.Execute(keys::Common(key));
 }
 
 void CPropertyPageC31::Set(std::string_view key, std::string_view value)
 {
-    m_data.Execute(std::string(key) + '=' + std::string(value));
+    m_data.Execute(keys::Common(key) + '=' + std::string(value));
 }
 
 void CPropertyPageC31::OnSetActive()
@@ -302,7 +309,7 @@ void CPropertyPageC31::FillLists()
             continue;
         }
         // Only some destinations have an auto repeater, with lists of their own.
-        const std::string country = Query(kModelCountry);
+        const std::string country = m_data.Execute(keys::Model(keys::kCountry));
         if (country == kCountryJapan || country == kCountryKorea) {
             m_autoRepeaterKind = kAutoRepeaterOffOn;
             list->addItem(LoadString(ids::kAutoRepeaterOffJpn));
@@ -335,7 +342,7 @@ void CPropertyPageC31::ReadValues()
         }
         m_listTexts.at(which) = ShownText(def, Query(def.key));
     }
-    m_comment = WithoutTrailingWhiteSpace(Text(Query(kCommentKey)));
+    m_comment = WithoutTrailingWhiteSpace(Text(Query(keys::kCloneComment)));
 }
 
 void CPropertyPageC31::StatesToControls()
@@ -388,7 +395,7 @@ void CPropertyPageC31::SendValues()
         Set(def.key, SentWord(def, m_listTexts.at(which)));
     }
     const QString comment = WithoutTrailingWhiteSpace(m_comment);
-    Set(kCommentKey, comment.isEmpty() ? std::string(kEmptyComment) : comment.toStdString());
+    Set(keys::kCloneComment, comment.isEmpty() ? std::string(kEmptyComment) : comment.toStdString());
 }
 
 // ---- CFixedFontPropertySheet ----

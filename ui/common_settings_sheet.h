@@ -77,6 +77,7 @@ private:
     void StatesToControls();
     void ControlsToStates();
 
+    // The common setting "COMMON.<key>".
     std::string Query(std::string_view key);
     void Set(std::string_view key, std::string_view value);
 

@@ -1,6 +1,7 @@
 #include "channels/dialogs/dtmf_autodial_dlg.h"
 
 #include "app/dialog_buttons.h"
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
 
@@ -18,15 +19,12 @@
 
 namespace {
 
-constexpr std::string_view kMemoryCommand = "DTMF.";
-constexpr std::string_view kChannelCommand = "COMMON.DTMF_CH_NO";
-constexpr std::string_view kSpeedCommand = "COMMON.DTMF_SPEED";
-
 // Memory numbers and the dialled channel are written as one character of this alphabet.
 constexpr std::string_view kNumberDigits = "0123456789ABCDEF";
 
 // The speed list's entries are the setting's own value words, so the selected text is sent as it is.
-constexpr std::array<std::string_view, 4> kSpeeds = {"100ms", "200ms", "300ms", "500ms"};
+constexpr std::array<std::string_view, 4> kSpeeds = {keys::kDtmfSpeed100, keys::kDtmfSpeed200,
+                                                     keys::kDtmfSpeed300, keys::kDtmfSpeed500};
 
 // An empty value would leave a memory unchanged; a blank empties it.
 constexpr std::string_view kEmptyMemory = " ";
@@ -53,6 +51,12 @@ QString Trimmed(const QString& text)
 QChar NumberDigit(int number)
 {
     return QLatin1Char(kNumberDigits[static_cast<size_t>(number)]);
+}
+
+// "DTMF.<n>" for the memory numbered 1 to 9.
+std::string MemoryPath(int memory)
+{
+    return keys::Path(keys::kDtmf, kNumberDigits.substr(static_cast<size_t>(memory), 1));
 }
 
 QString MemoryLabel(int index)
@@ -128,8 +132,7 @@ void CDtmfAutodialDlg::LayOut()
 void CDtmfAutodialDlg::ReadMemories()
 {
     for (int index = 0; index < kMemoryCount; ++index) {
-        std::string command(kMemoryCommand);
-        command += kNumberDigits[static_cast<size_t>(index + 1)];
+        const std::string command = MemoryPath(index + 1);
         m_buffers[static_cast<size_t>(index)] = FromStd(m_data.Execute(command)).left(kDigitLength);
         m_memories->addItem(QString());
         ShowLine(index);
@@ -138,14 +141,14 @@ void CDtmfAutodialDlg::ReadMemories()
     for (int index = 0; index < kMemoryCount; ++index) {
         m_channel->addItem(MemoryLabel(index));
     }
-    const std::string channel = m_data.Execute(kChannelCommand);
+    const std::string channel = m_data.Execute(keys::Common(keys::kDtmfChannel));
     const size_t position =
         channel.size() == 1 ? kNumberDigits.find(channel.front()) : std::string_view::npos;
     // A number the list does not have leaves nothing selected.
     m_channel->setCurrentIndex(position >= 1 && position <= kMemoryCount ? static_cast<int>(position) - 1
                                                                          : -1);
 
-    m_speed->setCurrentIndex(m_speed->findText(FromStd(m_data.Execute(kSpeedCommand))));
+    m_speed->setCurrentIndex(m_speed->findText(FromStd(m_data.Execute(keys::Common(keys::kDtmfSpeed)))));
 }
 
 void CDtmfAutodialDlg::ShowLine(int index)
@@ -210,19 +213,18 @@ void CDtmfAutodialDlg::accept()
 {
     for (int memory = 1; memory <= kMemoryCount; ++memory) {
         const QString digits = Digits(memory);
-        std::string command(kMemoryCommand);
-        command += kNumberDigits[static_cast<size_t>(memory)];
+        std::string command = MemoryPath(memory);
         command += '=';
         command += digits.isEmpty() ? std::string(kEmptyMemory) : digits.toStdString();
         m_data.Execute(command);
     }
 
-    std::string channel(kChannelCommand);
+    std::string channel = keys::Common(keys::kDtmfChannel);
     channel += '=';
     channel += kNumberDigits[static_cast<size_t>(m_channel->currentIndex() + 1)];
     m_data.Execute(channel);
 
-    std::string speed(kSpeedCommand);
+    std::string speed = keys::Common(keys::kDtmfSpeed);
     speed += '=';
     speed += m_speed->currentText().toStdString();
     m_data.Execute(speed);

@@ -3,6 +3,7 @@
 #include "app/dialog_buttons.h"
 #include "channels/channel_record.h"
 #include "channels/channel_rows.h"
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
 
@@ -25,33 +26,12 @@
 
 namespace {
 
-constexpr std::string_view kAppear = "APPEAR";
-constexpr std::string_view kFrequency = "FREQUENCY";
-constexpr std::string_view kOffset = "REPEATER_FREQUENCY";
-constexpr std::string_view kDuplex = "DUPLEX_SELECTION";
-constexpr std::string_view kRepeaterTone = "REPEATER_TONE_FREQUENCY";
-constexpr std::string_view kTsqlTone = "TSQL_FREQUENCY";
-constexpr std::string_view kTuningStep = "TUNING_STEP_SELECTION";
-constexpr std::string_view kName = "NAME";
-constexpr std::string_view kToneMode = "TONE_SELECTION";
-constexpr std::string_view kMode = "MODE";
-constexpr std::string_view kSkip = "SKIP";
-constexpr std::string_view kHeal = "HEAL";
-constexpr std::string_view kCountry = "MODEL.COUNTRY";
-
-constexpr std::string_view kDuplexMinus = "Dup-";
-constexpr std::string_view kDuplexPlus = "Dup+";
-constexpr std::string_view kToneModeTone = "TONE";
-constexpr std::string_view kToneModeTsql = "TSQL";
-constexpr std::string_view kModeFm = "FM";
-constexpr std::string_view kModeAm = "AM";
-constexpr std::string_view kModeWideFm = "Wide FM";
-constexpr std::string_view kModeNarrowFm = "FM Narrow";
+using namespace keys;
 
 // What a blank channel offers when the user starts filling it in.
 constexpr std::string_view kBlankOffset = "0.0000";
 constexpr std::string_view kBlankTone = "88.5";
-constexpr std::string_view kBlankTuningStep = "5k";
+constexpr std::string_view kBlankTuningStep = kStep5k;
 
 // An empty NAME value would leave the old name; a blank clears it.
 constexpr std::string_view kBlankName = " ";
@@ -289,9 +269,7 @@ void CEditMemoryDlg::ReadChannel()
         frequency = FromStd(Read(kFrequency));
         offset = FromStd(Read(kOffset));
         const std::string duplexWord = Read(kDuplex);
-        duplex = duplexWord == kDuplexMinus  ? kDuplexMinusIndex
-                 : duplexWord == kDuplexPlus ? kDuplexPlusIndex
-                                             : 0;
+        duplex = duplexWord == kDupMinus ? kDuplexMinusIndex : duplexWord == kDupPlus ? kDuplexPlusIndex : 0;
         repeaterTone = FromStd(Read(kRepeaterTone));
         tsqlTone = FromStd(Read(kTsqlTone));
         tuningStep = FromStd(Read(kTuningStep));
@@ -322,7 +300,7 @@ void CEditMemoryDlg::ReadChannel()
     }
     m_skip->setChecked(skip);
 
-    const std::string country = m_data.Execute(kCountry);
+    const std::string country = m_data.Execute(Model(kCountry));
     bool narrowFm = false;
     for (std::string_view narrowCountry : kNarrowFmCountries) {
         narrowFm = narrowFm || country == narrowCountry;
@@ -369,8 +347,8 @@ void CEditMemoryDlg::accept()
 
     Write(kOffset, WithDecimalPoint(m_offset->text()));
     const int duplex = m_duplex->currentIndex();
-    Write(kDuplex, FromStd(duplex == kDuplexMinusIndex  ? kDuplexMinus
-                           : duplex == kDuplexPlusIndex ? kDuplexPlus
+    Write(kDuplex, FromStd(duplex == kDuplexMinusIndex  ? kDupMinus
+                           : duplex == kDuplexPlusIndex ? kDupPlus
                                                         : answer::kOff));
     Write(kRepeaterTone, m_repeaterTone->currentText());
     Write(kTsqlTone, m_tsqlTone->currentText());
