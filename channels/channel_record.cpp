@@ -60,8 +60,6 @@ constexpr uint32_t kRepeaterOffset = 4;
 constexpr uint32_t kRepeaterToneOffset = 7;
 constexpr uint32_t kTsqlToneOffset = 8;
 constexpr uint32_t kTuningStepOffset = 9;
-constexpr uint32_t kNameOffset = 10;
-constexpr uint32_t kNameLength = 6;
 constexpr uint8_t kBlankNameByte = 0xFF;
 
 // Packed decimal kilohertz: high nibble of byte 0 counts hundreds of MHz in binary (0-13), the other
@@ -207,7 +205,7 @@ const std::array<CChannelRecord::SCodeBits, 6> CChannelRecord::kCodeBits = {{
 }};
 
 CChannelRecord::CChannelRecord(const CModelProfile* profile)
-    : m_profile(profile), m_name(6, 6, CNameText::kRestricted)
+    : m_profile(profile), m_name(kNameLength, kNameLength, CNameText::kRestricted)
 {
 }
 

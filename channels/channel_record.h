@@ -37,6 +37,9 @@ public:
     // Transfer directions.
     static constexpr int kRead = 0;
     static constexpr int kWrite = 1;
+    // The name's place in the channel's block, after every other field of the block.
+    static constexpr uint32_t kNameOffset = 10;
+    static constexpr uint32_t kNameLength = 6;
 
     explicit CChannelRecord(const CModelProfile* profile);
     virtual ~CChannelRecord() = default;

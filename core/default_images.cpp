@@ -1,46 +1,28 @@
 #include "core/default_images.h"
 
+#include "channels/channel_record.h"
+#include "channels/command_keys.h"
+#include "channels/common_settings.h"
+#include "channels/model_profile.h"
+#include "core/channel_id.h"
+#include "core/command_text.h"
 #include "core/memory_map.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace {
 
 using namespace memory_map;
-constexpr uint32_t kBlockSize = kChannelBlockSize;
-constexpr int kMemoryCount = 100;
-constexpr int kEdgeCount = 20;
-
-constexpr uint8_t kBlankFlag = 0xFF; // bit 7 set: the channel is not in use
-constexpr uint8_t kUsedFlag = 0x00;
-
-// Codes as stored in the image.
-enum EMode : uint8_t
-{
-    kFm = 0,
-    kWideFm = 1,
-    kAm = 2
-};
-enum EStep : uint8_t
-{
-    k5k = 0,
-    k10k = 1,
-    k12k5 = 2,
-    k20k = 4,
-    k25k = 5,
-    k50k = 7,
-    k100k = 8
-};
-constexpr uint8_t kTone88_5 = 8;
 
 struct SChannel
 {
     int32_t kHz;
-    uint8_t mode;
+    std::string_view mode;
     int32_t offsetKHz;
-    uint8_t step;
+    std::string_view step;
 };
 
 // Frequencies that differ by destination. Every one lies inside the destination's normal band plan,
@@ -53,69 +35,139 @@ struct SCountryDefaults
     int32_t edgeLow50; // program-scan edge 0A with the 50 MHz band
     int32_t edgeHigh;  // program-scan edge 0B
     int32_t broadcast; // start of FM broadcast: VFO WFM, and edge 0A and call "50" without 50 MHz
-    uint8_t autoRepeater;
+    std::string_view autoRepeater;
 };
 
-constexpr std::array<SCountryDefaults, 11> kCountries = {{
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 2}, // JPN
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // EUR
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // UK
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // DEN
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // ITA
-    {146'010, 440'000, 1'295'000, 50'000, 1'300'000, 76'000, 0}, // USA
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, 0}, // AUS
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 0}, // SEA
-    {145'000, 433'000, 1'260'000, 50'000, 1'265'000, 76'000, 0}, // TPE
-    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, 2}, // KOR
-    {145'000, 433'000, 1'295'000, 50'200, 1'300'000, 88'000, 0}, // FRA
+constexpr std::array<SCountryDefaults, CModelProfile::kCountryCount> kCountries = {{
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, answer::kOn},  // JPN
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, answer::kOff}, // EUR
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, answer::kOff}, // UK
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, answer::kOff}, // DEN
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, answer::kOff}, // ITA
+    {146'010, 440'000, 1'295'000, 50'000, 1'300'000, 76'000, answer::kOff}, // USA
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 88'000, answer::kOff}, // AUS
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, answer::kOff}, // SEA
+    {145'000, 433'000, 1'260'000, 50'000, 1'265'000, 76'000, answer::kOff}, // TPE
+    {145'000, 433'000, 1'295'000, 50'000, 1'300'000, 76'000, answer::kOn},  // KOR
+    {145'000, 433'000, 1'295'000, 50'200, 1'300'000, 88'000, answer::kOff}, // FRA
 }};
 
 constexpr int32_t k50MHz = 51'000;
 constexpr int32_t kAirband = 118'000;
 constexpr int32_t kBand300 = 300'000;
 constexpr int32_t kBand800 = 800'000;
+constexpr int32_t kHertzPerKilohertz = 1'000;
+
+using keys::kModeAm;
+using keys::kModeFm;
+using keys::kModeWideFm;
+using keys::kStep100k;
+using keys::kStep10k;
+using keys::kStep12k5;
+using keys::kStep20k;
+using keys::kStep25k;
+using keys::kStep5k;
+
+// Both tones of every channel in use.
+constexpr std::string_view kTone = "88.5";
+
+struct SSetting
+{
+    std::string_view key;
+    std::string_view value;
+};
+
+// The common settings of every destination but its auto repeater.
+constexpr std::array<SSetting, 13> kSettings = {{
+    {keys::kRfPower, keys::kHigh},
+    {keys::kDtmfChannel, "1"},
+    {keys::kNameDisplay, answer::kOff},
+    {keys::kMicFunction, keys::kMicNormal1},
+    {keys::kAutoPowerOff, answer::kOff},
+    {keys::kBacklight, keys::kAuto},
+    {keys::kBeep, answer::kOn},
+    {keys::kPowerSave, answer::kOn},
+    {keys::kVoltageIndication, answer::kOn},
+    {keys::kDtmfSpeed, keys::kDtmfSpeed100},
+    {keys::kLcdContrast, keys::kHigh},
+    {keys::kScanStopAction, keys::kScanTimer},
+    {keys::kCloneComment, " "},
+}};
 
 constexpr std::string_view kSignatureText = "VelkCloneFormat3";
 
-// Frequency in whole kHz as three packed-decimal bytes; the top nibble counts hundreds of MHz.
-void PutFrequency(CMemoryImage& image, uint32_t address, int32_t kHz)
+std::string Command(std::string_view key, std::string_view value)
 {
-    const auto bcd = [](int32_t v) { return static_cast<uint8_t>(((v / 10) % 10) << 4 | (v % 10)); };
-    const int32_t tenMHz = kHz / 10'000;
-    image.SetByte(address, static_cast<uint8_t>((tenMHz / 10) << 4 | (tenMHz % 10)));
-    image.SetByte(address + 1, bcd(kHz / 100));
-    image.SetByte(address + 2, bcd(kHz));
+    std::string command(key);
+    command += '=';
+    command += value;
+    return command;
 }
 
-void PutChannel(CMemoryImage& image, uint32_t block, uint32_t flag, const SChannel& channel, bool named)
+std::string ByNumber(std::string_view key, int32_t number)
 {
-    PutFrequency(image, block, channel.kHz);
-    image.SetByte(block + 3, channel.mode);
-    PutFrequency(image, block + 4, channel.offsetKHz);
-    image.SetByte(block + 7, kTone88_5);
-    image.SetByte(block + 8, kTone88_5);
-    image.SetByte(block + 9, channel.step);
-    for (uint32_t i = 10; i < kBlockSize; ++i) {
-        image.SetByte(block + i, named ? 0x00 : 0xFF); // a name of six NULs reads as blanks
+    std::string command(key);
+    command += '.';
+    command += kSelectorNames[static_cast<size_t>(ESelector::ByNumber)];
+    command += '=';
+    command += std::to_string(number);
+    return command;
+}
+
+// Writes channels in use through a channel record. In every default image the bits the record
+// leaves to the transceiver are clear, and the names of channels in use are six NULs (they read as
+// blanks), which the record itself never writes.
+class CChannelWriter
+{
+public:
+    CChannelWriter() : m_record(nullptr) { m_record.BindLists(m_lists); }
+
+    void Put(CMemoryImage& image, const CChannelId& id, const SChannel& channel)
+    {
+        m_record.SetIdentity(id.GetKind(), id.GetNumber());
+        Execute(Command(keys::kAppear, answer::kOn));
+        Execute(ByNumber(keys::kFrequency, channel.kHz * kHertzPerKilohertz));
+        Execute(Command(keys::kMode, channel.mode));
+        Execute(ByNumber(keys::kOffset, channel.offsetKHz * kHertzPerKilohertz));
+        Execute(Command(keys::kRepeaterTone, kTone));
+        Execute(Command(keys::kTsqlTone, kTone));
+        Execute(Command(keys::kTuningStep, channel.step));
+
+        const uint32_t block = ChannelBlockAddress(id);
+        const uint32_t flag = ChannelFlagAddress(id);
+        image.Fill(block, 0x00, CChannelRecord::kNameOffset);
+        image.SetByte(flag, 0x00);
+        m_record.Transfer(image, CChannelRecord::kWrite, block, flag);
+        if (id.IsMemoryOrEdge()) {
+            image.Fill(block + CChannelRecord::kNameOffset, 0x00, CChannelRecord::kNameLength);
+        }
     }
-    image.SetByte(flag, kUsedFlag);
-}
 
-void PutCommonSettings(CMemoryImage& image, const SCountryDefaults& country)
+private:
+    void Execute(std::string command)
+    {
+        CCommandCursor cursor(std::move(command));
+        m_record.Execute(cursor);
+    }
+
+    SChannelValueLists m_lists;
+    CChannelRecord m_record;
+};
+
+void PutCommonSettings(CMemoryImage& image, int countryIndex, const SCountryDefaults& country)
 {
-    image.SetByte(0x841, 0x80); // RF power high
-    image.SetByte(0x842, 1);    // DTMF memory 1 is dialled
-    image.SetByte(0x843, 0x00); // name display off
-    image.SetByte(0x880, 0);    // microphone NORMAL1
-    image.SetByte(0x881, 0);    // auto power-off off
-    image.SetByte(0x882, 1);    // back light automatic
-    image.SetByte(0x883, 0);    // beep on
-    image.SetByte(0x884, country.autoRepeater);
-    image.SetByte(0x885, 0xFF); // power save on
-    image.SetByte(0x886, 0);    // voltage indication on
-    image.SetByte(0x887, 1);    // DTMF speed 100 ms
-    image.SetByte(0x888, 2);    // LCD contrast high
-    image.SetByte(0x890, 0);    // scan stop T-10
+    CModelProfile profile;
+    profile.SetCountry(countryIndex);
+    CCommonSettings settings(&profile);
+    // The first transfer only takes the image in, so that the second one writes it.
+    settings.Transfer(image);
+    for (const SSetting& setting : kSettings) {
+        CCommandCursor cursor(Command(keys::Common(setting.key), setting.value));
+        settings.Execute(cursor);
+    }
+    CCommandCursor cursor(Command(keys::Common(keys::kAutoRepeater), country.autoRepeater));
+    settings.Execute(cursor);
+    settings.Transfer(image);
 }
 
 } // namespace
@@ -131,65 +183,71 @@ CMemoryImage BuildDefaultImage(int index)
         index = 5;
     }
     const bool has50 = index < static_cast<int>(kCountries.size());
-    const SCountryDefaults& country = kCountries[static_cast<size_t>(index) % kCountries.size()];
+    const int countryIndex = index % static_cast<int>(kCountries.size());
+    const SCountryDefaults& country = kCountries[static_cast<size_t>(countryIndex)];
 
-    CMemoryImage image(memory_map::kImageSize);
-    // Unused channel blocks and the regions no field covers.
-    image.Fill(kMemoryBlocks, 0xFF, kVfoBlocks + 8 * kBlockSize - kMemoryBlocks);
+    CMemoryImage image(kImageSize);
+    // Unused channels, their flags (APPEAR "OFF"), and the regions no field covers.
+    const auto countOf = [](int32_t kind) { return static_cast<uint32_t>(CChannelId::CountOf(kind)); };
+    image.Fill(kMemoryBlocks, 0xFF,
+               kVfoBlocks + countOf(CChannelId::kVfo) * kChannelBlockSize - kMemoryBlocks);
+    image.Fill(kMemoryFlags, 0xFF, countOf(CChannelId::kMch));
+    image.Fill(kEdgeFlags, 0xFF, countOf(CChannelId::kPch));
     for (const SRegion& region : kUnusedRegions) {
         image.Fill(region.start, 0xFF, region.length);
     }
-    image.Fill(kMemoryFlags, kBlankFlag, kMemoryCount);
-    image.Fill(kEdgeFlags, kBlankFlag, kEdgeCount);
     image.Fill(kDtmfMemories, 0xFF, kDtmfMemoryCount * kDtmfBlockSize); // nine empty DTMF memories
-    image.Fill(kCloneComment, ' ', kCloneCommentLength);
     image.Write(kSignature, reinterpret_cast<const uint8_t*>(kSignatureText.data()), kSignatureLength);
 
-    const SChannel vfo[8] = {
-        {k50MHz, kFm, 0, k10k},    {country.broadcast, kWideFm, 0, k100k},
-        {kAirband, kAm, 0, k25k},  {country.band144, kFm, 0, k5k},
-        {kBand300, kFm, 0, k25k},  {country.band430, kFm, 0, k5k},
-        {kBand800, kFm, 0, k12k5}, {country.band1200, kFm, 0, k20k},
-    };
-    for (uint32_t i = 0; i < 8; ++i) {
-        PutChannel(image, kVfoBlocks + i * kBlockSize, kVfoFlags + i, vfo[i], false);
+    CChannelWriter writer;
+    const std::array<SChannel, 8> vfo = {{
+        {k50MHz, kModeFm, 0, kStep10k},
+        {country.broadcast, kModeWideFm, 0, kStep100k},
+        {kAirband, kModeAm, 0, kStep25k},
+        {country.band144, kModeFm, 0, kStep5k},
+        {kBand300, kModeFm, 0, kStep25k},
+        {country.band430, kModeFm, 0, kStep5k},
+        {kBand800, kModeFm, 0, kStep12k5},
+        {country.band1200, kModeFm, 0, kStep20k},
+    }};
+    for (size_t i = 0; i < vfo.size(); ++i) {
+        writer.Put(image, CChannelId(CChannelId::kVfo, static_cast<int32_t>(i)), vfo[i]);
     }
 
-    const SChannel call50 =
-        has50 ? SChannel{k50MHz, kFm, 0, k5k} : SChannel{country.broadcast, kWideFm, 0, k5k};
-    const SChannel calls[4] = {
-        call50,
-        {country.band144, kFm, 0, k5k},
-        {country.band430, kFm, 0, k5k},
-        {country.band1200, kFm, 0, k5k},
-    };
-    for (uint32_t i = 0; i < 4; ++i) {
-        PutChannel(image, kCallBlocks + i * kBlockSize, kCallFlags + i, calls[i], false);
+    const std::array<SChannel, 4> calls = {{
+        has50 ? SChannel{k50MHz, kModeFm, 0, kStep5k} : SChannel{country.broadcast, kModeWideFm, 0, kStep5k},
+        {country.band144, kModeFm, 0, kStep5k},
+        {country.band430, kModeFm, 0, kStep5k},
+        {country.band1200, kModeFm, 0, kStep5k},
+    }};
+    for (size_t i = 0; i < calls.size(); ++i) {
+        writer.Put(image, CChannelId(CChannelId::kCall, static_cast<int32_t>(i)), calls[i]);
     }
 
-    const SChannel memories[4] = {
-        {k50MHz, kFm, 500, k5k},
-        {country.band144, kFm, 600, k5k},
-        {country.band430, kFm, 5'000, k5k},
-        {country.band1200, kFm, 20'000, k5k},
-    };
-    uint32_t slot = 0;
+    const std::array<SChannel, 4> memories = {{
+        {k50MHz, kModeFm, 500, kStep5k},
+        {country.band144, kModeFm, 600, kStep5k},
+        {country.band430, kModeFm, 5'000, kStep5k},
+        {country.band1200, kModeFm, 20'000, kStep5k},
+    }};
+    int32_t slot = 0;
     for (const SChannel& memory : memories) {
         if (memory.kHz == k50MHz && !has50) {
             continue;
         }
-        PutChannel(image, kMemoryBlocks + slot * kBlockSize, kMemoryFlags + slot, memory, true);
+        writer.Put(image, CChannelId(CChannelId::kMch, slot), memory);
         ++slot;
     }
 
-    const SChannel edges[2] = {
-        has50 ? SChannel{country.edgeLow50, kFm, 0, k5k} : SChannel{country.broadcast, kWideFm, 0, k5k},
-        {country.edgeHigh, kFm, 0, k5k},
-    };
-    for (uint32_t i = 0; i < 2; ++i) {
-        PutChannel(image, kEdgeBlocks + i * kBlockSize, kEdgeFlags + i, edges[i], true);
+    const std::array<SChannel, 2> edges = {{
+        has50 ? SChannel{country.edgeLow50, kModeFm, 0, kStep5k}
+              : SChannel{country.broadcast, kModeWideFm, 0, kStep5k},
+        {country.edgeHigh, kModeFm, 0, kStep5k},
+    }};
+    for (size_t i = 0; i < edges.size(); ++i) {
+        writer.Put(image, CChannelId(CChannelId::kPch, static_cast<int32_t>(i)), edges[i]);
     }
 
-    PutCommonSettings(image, country);
+    PutCommonSettings(image, countryIndex, country);
     return image;
 }
