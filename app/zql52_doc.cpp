@@ -10,6 +10,7 @@
 #include "app/wait_cursor.h"
 #include "channels/channel_rows.h"
 #include "clone/clone_archive.h"
+#include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "clone/port_map.h"
 #include "core/command_text.h"
@@ -95,7 +96,7 @@ CZQL52Doc::CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* pare
     }
     m_host = std::make_unique<CGuiCloneHost>(m_tones, [this](const QString& text) { ShowStatus(text); });
     m_session = std::make_unique<CCloneSession>(m_host.get());
-    m_session->SetReadTotal(kReadTotal);
+    m_session->SetReadTotal(clone_protocol::kReadTotal);
     m_session->SetPortMap(&m_settings);
     m_session->SetPort(
         static_cast<unsigned>(m_settings.GetInt(settings::kCommPort, settings::kPortNumber, 1)));

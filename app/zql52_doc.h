@@ -35,7 +35,6 @@ class CZQL52Doc : public QObject
 
 public:
     // Data frames of a whole clone read, for the progress bar.
-    static constexpr unsigned kReadTotal = 177;
 
     // The settings store and the tone player must outlive the document.
     CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* parent = nullptr);

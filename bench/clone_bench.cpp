@@ -1,3 +1,4 @@
+#include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "core/clone_file.h"
 #include "core/default_images.h"
@@ -65,7 +66,7 @@ constexpr unsigned RecordFrame(unsigned recordTextLength)
 {
     return kFrameOverhead + recordTextLength + 2;
 }
-constexpr unsigned kFullRecordText = 2 * (2 + 1 + CVirtualTransceiver::kRecordLength);
+constexpr unsigned kFullRecordText = 2 * (2 + 1 + clone_protocol::kRecordLength);
 
 std::string TempPath(const char* name)
 {
@@ -107,7 +108,7 @@ double ReadBound(SLineBytes& bytes)
 {
     bytes.toTransceiver = kCommandFrame;
     bytes.fromTransceiver =
-        kCommandFrame + CVirtualTransceiver::kRecordCount * RecordFrame(kFullRecordText) + kEndFrame;
+        kCommandFrame + clone_protocol::kRecordCount * RecordFrame(kFullRecordText) + kEndFrame;
     return kOpenPause + std::max(kCommandPause, bytes.fromTransceiver * kByteSeconds);
 }
 
@@ -167,9 +168,9 @@ void RunSessions(benchmark::State& state, EOperation operation)
     const std::string cloneFile = TempPath("clone.vlk");
     CCloneSession session;
     session.SetDevice(transceiver.GetDevicePath());
-    session.SetModelBytes(CVirtualTransceiver::kModel);
-    session.SetRevisionBytes(CVirtualTransceiver::kRevision);
-    session.SetReadTotal(CVirtualTransceiver::kRecordCount + 1);
+    session.SetModelBytes(clone_protocol::kModel);
+    session.SetRevisionBytes(clone_protocol::kRevision);
+    session.SetReadTotal(clone_protocol::kReadTotal);
     session.SetCloneFile(cloneFile);
 
     SLineBytes bytes;

@@ -3,6 +3,7 @@
 #include "clone/clone_protocol.h"
 #include "clone/clone_ui.h"
 #include "clone/port_map.h"
+#include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/private_file.h"
 
@@ -32,20 +33,6 @@
 namespace {
 
 using namespace clone_protocol;
-
-// Destination, source and command precede every payload.
-constexpr uint16_t kFrameHeadLength = 3;
-// Head, model and revision.
-constexpr uint16_t kInformationHeadLength = 7;
-// Destination, expanded-coverage level and option flags: the version check compares them, so an
-// information block without them is no information.
-constexpr uint16_t kVersionByteCount = 3;
-constexpr uint16_t kEndFrameLength = kFrameHeadLength + kEndText.size();
-// Address (2), count (1) and checksum (1) around the data bytes of a record frame.
-constexpr uint16_t kRecordOverhead = 4;
-// Address and count.
-constexpr uint16_t kRecordHeadBytes = 3;
-constexpr uint16_t kRecordHeadDigits = 6;
 
 constexpr auto kCommandPause = std::chrono::milliseconds(200);
 constexpr auto kProgressLinger = std::chrono::milliseconds(500);
@@ -153,17 +140,13 @@ std::string CCloneSession::GetPortName() const
 
 bool CCloneSession::SetModelBytes(uint16_t model)
 {
-    m_modelBytes.Clear();
-    m_modelBytes.Append(static_cast<uint8_t>(model >> 8));
-    m_modelBytes.Append(static_cast<uint8_t>(model & 0xFF));
+    m_model = model;
     return true;
 }
 
 bool CCloneSession::SetRevisionBytes(uint16_t revision)
 {
-    m_revisionBytes.Clear();
-    m_revisionBytes.Append(static_cast<uint8_t>(revision >> 8));
-    m_revisionBytes.Append(static_cast<uint8_t>(revision & 0xFF));
+    m_revision = revision;
     return true;
 }
 
@@ -185,10 +168,7 @@ int CCloneSession::ReadFromTransceiver()
         m_reason = ECloneReason::FileError;
         return clone_outcome::kCommunicationFailure;
     }
-    CByteString header = m_modelBytes;
-    header.Append(m_revisionBytes);
-    header.ToHex();
-    PutText(m_output, header.AsText());
+    PutText(m_output, CloneFileHeader(m_model, m_revision));
     PutText(m_output, kLineEnd);
     PutText(m_output, std::string_view(&kCommentMark, 1));
     PutText(m_output, kLineEnd);
@@ -273,8 +253,9 @@ int CCloneSession::RunOperation(EOperation operation)
     case EOperation::Read:
     case EOperation::Write:
         AppendFrameHead(m_command, operation == EOperation::Read ? kReadCommand : kWriteCommand);
-        m_command.Append(m_modelBytes);
-        m_command.Append(m_revisionBytes);
+        for (uint8_t byte : IdentityBytes(m_model, m_revision)) {
+            m_command.Append(byte);
+        }
         break;
     default:
         AppendFrameHead(m_command, kInformationRequest);
@@ -451,8 +432,11 @@ void CCloneSession::TakeInformation()
         }
     }
     m_information = STransceiverInformation{};
-    m_information.model = static_cast<uint16_t>((m_frame.At(3) << 8) | m_frame.At(4));
-    m_information.revision = static_cast<uint16_t>((m_frame.At(5) << 8) | m_frame.At(6));
+    const auto wordAt = [this](uint16_t i) {
+        return static_cast<uint16_t>((m_frame.At(i) << 8) | m_frame.At(static_cast<uint16_t>(i + 1)));
+    };
+    m_information.model = wordAt(kFrameHeadLength);
+    m_information.revision = wordAt(kFrameHeadLength + 2);
     m_information.count = static_cast<uint16_t>(length - kInformationHeadLength);
     std::copy(m_frame.Data() + kInformationHeadLength, m_frame.Data() + length, m_information.bytes.begin());
     Finish(ECloneReason::Done);

@@ -2,6 +2,8 @@
 
 #include "clone/serial_port.h"
 #include "core/byte_string.h"
+#include "core/memory_map.h"
+#include "core/radio_data.h"
 
 #include <array>
 #include <chrono>
@@ -56,8 +58,8 @@ enum class ECloneReason : uint16_t
 struct STransceiverInformation
 {
     static constexpr size_t kCapacity = 258;
-    static constexpr size_t kCommentOffset = 3;
-    static constexpr size_t kCommentLength = 16;
+    static constexpr size_t kCommentOffset = STransceiverProfile::kCommentOffset;
+    static constexpr size_t kCommentLength = STransceiverProfile::kCommentLength;
 
     uint16_t model = 0;
     uint16_t revision = 0;
@@ -100,8 +102,8 @@ public:
     // The file a read writes and a write sends; it must be set before either.
     void SetCloneFile(std::string path) { m_cloneFile = std::move(path); }
     const std::string& GetCloneFile() const { return m_cloneFile; }
-    // Sent with the read and write commands and written as a read's header line ("21350001"); set
-    // both before a read or a write.
+    // Sent with the read and write commands and written as a read's header line ("21350001"); the
+    // memory map's model and revision until set.
     bool SetModelBytes(uint16_t model);
     bool SetRevisionBytes(uint16_t revision);
     // Data frames a read expects, for the progress bar only.
@@ -171,8 +173,8 @@ private:
     CByteString m_frame;
     CByteString m_command;
     CByteString m_echoReference;
-    CByteString m_modelBytes;
-    CByteString m_revisionBytes;
+    uint16_t m_model = memory_map::kModelCode;
+    uint16_t m_revision = memory_map::kModelRevision;
     CByteString m_zeroPair;
 
     EOperation m_operation = EOperation::None;

@@ -132,7 +132,7 @@ bool Prepare(const SArguments& arguments, SCloneSetup& setup)
     setup.portMap = OpenSettings(SArguments{});
     setup.session->SetPortMap(setup.portMap.get());
     setup.session->SetDevice(*port);
-    setup.session->SetReadTotal(177);
+    setup.session->SetReadTotal(clone_protocol::kReadTotal);
     setup.exchangeFile = MakeExchangeFile();
     return true;
 }

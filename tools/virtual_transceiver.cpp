@@ -1,8 +1,10 @@
 #include "tools/virtual_transceiver.h"
 
 #include "clone/clone_protocol.h"
+#include "core/byte_string.h"
 #include "core/clone_file.h"
 #include "core/memory_map.h"
+#include "core/radio_data.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -25,18 +27,15 @@ using namespace clone_protocol;
 constexpr uint8_t kWriteFailed = 0x01;
 
 // The longest frame body the computer's receive buffer holds.
-constexpr size_t kFrameCapacity = 255;
-// Destination, source, command.
-constexpr size_t kFrameHeadLength = 3;
-// Address (2), count (1), checksum (1) around a record's data.
-constexpr size_t kRecordOverhead = 4;
+constexpr size_t kFrameCapacity = CByteString::kCapacity;
 // Position after the preamble of the first payload byte: destination 1, source 2, command 3.
-constexpr unsigned kFirstPayloadPosition = 4;
+constexpr unsigned kFirstPayloadPosition = kFrameHeadLength + 1;
 
 constexpr uint8_t kInformationByteF0 = 0xF0;
 // Position among the information bytes (destination, level, flags, comment...) that gets 0xF0.
-constexpr size_t kF0Position = 3;
-constexpr size_t kShortInformationBytes = 2;
+constexpr size_t kF0Position = STransceiverProfile::kCommentOffset;
+// One version byte short of an information block.
+constexpr size_t kShortInformationBytes = kVersionByteCount - 1;
 
 constexpr std::array<uint8_t, 6> kNoise = {0x00, 0x55, 0xAA, 0x7F, 0xFF, 0x13};
 constexpr int kBitsPerByte = 10;
@@ -362,7 +361,7 @@ void CVirtualTransceiver::HandleFrame()
     if (m_options.fault == ESimFault::Noise) {
         QueueNoise();
     }
-    const std::vector<uint8_t> identity = {kModel >> 8, kModel & 0xFF, kRevision >> 8, kRevision & 0xFF};
+    const auto identity = IdentityBytes(kModel, kRevision);
     const bool ownModel =
         std::equal(m_receive.begin() + kFrameHeadLength, m_receive.end(), identity.begin(), identity.end());
     switch (m_receive[2]) {
@@ -400,8 +399,8 @@ void CVirtualTransceiver::HandleFrame()
 void CVirtualTransceiver::AnswerInformation()
 {
     const uint16_t model = m_options.fault == ESimFault::WrongModel ? kWrongModel : kModel;
-    std::vector<uint8_t> payload = {static_cast<uint8_t>(model >> 8), static_cast<uint8_t>(model & 0xFF),
-                                    kRevision >> 8, kRevision & 0xFF};
+    const auto identity = IdentityBytes(model, kRevision);
+    std::vector<uint8_t> payload(identity.begin(), identity.end());
     std::vector<uint8_t> information(m_options.version.begin(), m_options.version.end());
     for (char c : CommentText()) {
         information.push_back(static_cast<uint8_t>(c));

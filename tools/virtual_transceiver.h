@@ -77,11 +77,7 @@ struct SVirtualTransceiverOptions
 class CVirtualTransceiver
 {
 public:
-    static constexpr uint16_t kModel = 0x2135;
-    static constexpr uint16_t kRevision = 1;
     static constexpr uint16_t kWrongModel = 0x2235;
-    static constexpr uint16_t kRecordLength = 16;
-    static constexpr unsigned kRecordCount = memory_map::kImageSize / kRecordLength;
     // Records sent before the faulty one (BadChecksum), before the early end frame (ShortEnd) and
     // before the line dies (HangUp, also counted in records taken during a write).
     static constexpr unsigned kRecordsBeforeBadChecksum = 10;

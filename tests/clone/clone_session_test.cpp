@@ -1,3 +1,4 @@
+#include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "clone/clone_ui.h"
 #include "clone/port_map.h"
@@ -106,9 +107,9 @@ protected:
 
     void SetUp() override
     {
-        m_session.SetModelBytes(0x2135);
-        m_session.SetRevisionBytes(1);
-        m_session.SetReadTotal(177);
+        m_session.SetModelBytes(clone_protocol::kModel);
+        m_session.SetRevisionBytes(clone_protocol::kRevision);
+        m_session.SetReadTotal(clone_protocol::kReadTotal);
         m_session.SetCloneFile(m_cloneFile);
     }
 
@@ -132,7 +133,7 @@ TEST_F(CloneSessionTest, InformationReadFillsTheBlock)
     EXPECT_EQ(m_session.ReadInformation(), clone_outcome::kSuccess);
 
     const STransceiverInformation& information = m_session.GetInformation();
-    EXPECT_EQ(information.model, 0x2135);
+    EXPECT_EQ(information.model, clone_protocol::kModel);
     EXPECT_EQ(information.revision, 1);
     EXPECT_EQ(information.count, 19);
     EXPECT_EQ(information.bytes[0], 3);
@@ -264,7 +265,7 @@ TEST_F(CloneSessionTest, SilentLineFailsWithinTheSilenceLimit)
 TEST_F(CloneSessionTest, TransceiverOfAnotherModelDoesNotAnswerARead)
 {
     StartSim();
-    m_session.SetModelBytes(0x2136);
+    m_session.SetModelBytes(clone_protocol::kModel + 1);
     EXPECT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kCommunicationFailure);
     EXPECT_EQ(m_session.GetReason(), ECloneReason::NoAnswer);
 }
@@ -508,8 +509,8 @@ TEST_F(CloneSessionTest, SessionWithoutHostRunsSilently)
     StartSim();
     CCloneSession session;
     session.SetDevice(m_sim->GetDevicePath());
-    session.SetModelBytes(0x2135);
-    session.SetRevisionBytes(1);
+    session.SetModelBytes(clone_protocol::kModel);
+    session.SetRevisionBytes(clone_protocol::kRevision);
     session.SetCloneFile(m_cloneFile);
     EXPECT_EQ(session.ReadFromTransceiver(), clone_outcome::kSuccess);
     session.BeepResult(true);

@@ -1,3 +1,4 @@
+#include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "core/clone_file.h"
 #include "core/memory_map.h"
@@ -66,8 +67,8 @@ TEST(VirtualTransceiverTest, AcceptedWriteIsHandedOnAndSaved)
     ASSERT_EQ(SaveCloneFile(cloneFile, NormalSaveRanges(), image, "                "), "OK");
     CCloneSession session;
     session.SetDevice(sim.GetDevicePath());
-    session.SetModelBytes(CVirtualTransceiver::kModel);
-    session.SetRevisionBytes(CVirtualTransceiver::kRevision);
+    session.SetModelBytes(clone_protocol::kModel);
+    session.SetRevisionBytes(clone_protocol::kRevision);
     session.SetCloneFile(cloneFile);
     ASSERT_EQ(session.WriteToTransceiver(), clone_outcome::kSuccess);
     sim.Join();
