@@ -16,6 +16,7 @@
 #include "core/command_text.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
+#include "core/temporary_file.h"
 #include "res/load_string.h"
 #include "ui/archive_dialog.h"
 #include "ui/differences_dialog.h"
@@ -25,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <unistd.h>
 
 namespace {
 
@@ -86,14 +88,9 @@ QString FileFailureText(const QString& answerWord, bool forSave)
 
 CZQL52Doc::CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* parent)
     : QObject(parent), m_settings(settings), m_tones(tones),
-      m_data(std::make_unique<CL52RadioData>(&settings)),
-      m_cloneFile(QDir(QDir::tempPath()).filePath(QStringLiteral("clXXXXXX")))
+      m_data(std::make_unique<CL52RadioData>(&settings)), m_cloneFile(MakeTemporaryFile(kExchangeFilePrefix))
 {
     setObjectName(QStringLiteral("document"));
-    // Created empty now and removed with the document, like a temporary file name from the system.
-    if (m_cloneFile.open()) {
-        m_cloneFile.close();
-    }
     m_host = std::make_unique<CGuiCloneHost>(m_tones, [this](const QString& text) { ShowStatus(text); });
     m_session = std::make_unique<CCloneSession>(m_host.get());
     m_session->SetReadTotal(clone_protocol::kReadTotal);
@@ -110,6 +107,9 @@ CZQL52Doc::~CZQL52Doc()
     m_settings.SetInt(settings::kCommPort, settings::kPortNumber, static_cast<int>(m_session->GetPort()));
     m_session.reset();
     m_host.reset();
+    if (!m_cloneFile.empty()) {
+        ::unlink(m_cloneFile.c_str());
+    }
 }
 
 void CZQL52Doc::AttachFrame(CMainFrame& frame)
@@ -558,7 +558,7 @@ void CZQL52Doc::CloneRead()
             return;
         }
     }
-    CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
     UseArchiveSetting(commands);
     int outcome = clone_outcome::kSuccess;
     RecordEdit(ids::kStepCloneRead, [this, &commands, &outcome] {
@@ -588,7 +588,7 @@ void CZQL52Doc::CloneWrite()
             return;
         }
     }
-    CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
     UseArchiveSetting(commands);
     int outcome = clone_outcome::kSuccess;
     {
@@ -621,8 +621,7 @@ void CZQL52Doc::CloneCompare()
     {
         CWaitCursor wait;
         RunTransfer([this, &comparison] {
-            comparison =
-                CompareWithTransceiver(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+            comparison = CompareWithTransceiver(*m_data, *m_session, m_cloneFile);
             return comparison.outcome;
         });
     }
@@ -640,7 +639,7 @@ void CZQL52Doc::CloneCompare()
 
 void CZQL52Doc::CloneInformation()
 {
-    CCloneCommands commands(*m_data, *m_session, QFile::encodeName(CloneFilePath()).toStdString());
+    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
     int outcome = clone_outcome::kSuccess;
     {
         CWaitCursor wait;

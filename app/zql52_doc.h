@@ -2,10 +2,10 @@
 
 #include "clone/clone_commands.h"
 
+#include <QFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QTemporaryFile>
 #include <functional>
 #include <memory>
 #include <string>
@@ -48,7 +48,8 @@ public:
     CL52RadioData& GetRadioData() { return *m_data; }
     CCloneSession& Session() { return *m_session; }
     ISettingsStore& Settings() { return m_settings; }
-    QString CloneFilePath() const { return m_cloneFile.fileName(); }
+    // Made empty with the document and removed with it.
+    QString CloneFilePath() const { return QFile::decodeName(m_cloneFile.c_str()); }
 
     // Empty while the document has no file.
     QString GetPathName() const { return m_path; }
@@ -134,7 +135,7 @@ private:
     ITonePlayer& m_tones;
     QPointer<CMainFrame> m_frame;
     std::unique_ptr<CL52RadioData> m_data;
-    QTemporaryFile m_cloneFile;
+    std::string m_cloneFile;
     std::unique_ptr<CGuiCloneHost> m_host;
     std::unique_ptr<CCloneSession> m_session;
     std::unique_ptr<CEditHistory> m_history;

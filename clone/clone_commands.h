@@ -33,6 +33,9 @@ SCloneOutcomeTexts CloneOutcomeTexts(ECloneCommand command, int outcome);
 // The numbered texts the clone commands show; empty for an unknown id.
 std::string_view CloneText(int id);
 
+// The exchange file the commands are given lives in the temporary folder under this prefix.
+inline constexpr std::string_view kExchangeFilePrefix = "cl";
+
 class CCloneCommands
 {
 public:

@@ -5,6 +5,7 @@
 #include "clone/port_map.h"
 #include "core/clone_file.h"
 #include "core/command_text.h"
+#include "core/line_reader.h"
 #include "core/private_file.h"
 
 #include <algorithm>
@@ -44,18 +45,12 @@ constexpr int kPercentStep = 10;
 constexpr int kFullPercent = 100;
 
 constexpr size_t kShortestHeader = 8;
-constexpr char kCommentMark = '#';
-constexpr std::string_view kLineEnd = "\r\n";
 
-// One line of a clone data file: CR LF or LF line ends, blanks around it removed.
-bool ReadTrimmedLine(std::istream& in, std::string& line)
+// One line of a clone data file with the blanks around it removed.
+bool ReadTrimmedLine(CLineReader& in, std::string& line)
 {
-    line.clear();
-    if (!std::getline(in, line)) {
+    if (!in.Next(line)) {
         return false;
-    }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
     }
     line = TrimBlanks(line);
     return true;
@@ -64,30 +59,6 @@ bool ReadTrimmedLine(std::istream& in, std::string& line)
 void PutText(std::FILE* file, std::string_view text)
 {
     std::fwrite(text.data(), 1, text.size(), file);
-}
-
-// The whole clone file, opened as the program's own private file; false when it cannot be.
-bool ReadCloneFile(const std::string& path, std::string& content)
-{
-    content.clear();
-    const int fd = ReopenPrivateFile(path, O_RDONLY);
-    if (fd < 0) {
-        return false;
-    }
-    char buffer[4096];
-    ssize_t n = 0;
-    while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ::close(fd);
-            return false;
-        }
-        content.append(buffer, static_cast<size_t>(n));
-    }
-    ::close(fd);
-    return true;
 }
 
 uint8_t SumOf(const CByteString& bytes)
@@ -169,9 +140,9 @@ int CCloneSession::ReadFromTransceiver()
         return clone_outcome::kCommunicationFailure;
     }
     PutText(m_output, CloneFileHeader(m_model, m_revision));
-    PutText(m_output, kLineEnd);
-    PutText(m_output, std::string_view(&kCommentMark, 1));
-    PutText(m_output, kLineEnd);
+    PutText(m_output, kCloneFileLineEnd);
+    PutText(m_output, std::string_view(&kCloneFileCommentMark, 1));
+    PutText(m_output, kCloneFileLineEnd);
 
     m_writeMode = false;
     int outcome = RunOperation(EOperation::Read);
@@ -188,24 +159,21 @@ int CCloneSession::ReadFromTransceiver()
 int CCloneSession::WriteToTransceiver()
 {
     ShowStatus(clone_text::kNowWriting);
-    std::string content;
-    ReadCloneFile(m_cloneFile, content);
+    // The exchange file is the program's own: opened again only as such. Both passes read the one
+    // open file, so the count and the records sent agree.
+    m_input.Attach(ReopenPrivateFile(m_cloneFile, O_RDONLY));
     m_writeTotal = 0;
-    {
-        std::istringstream counter(content);
-        std::string line;
-        while (ReadTrimmedLine(counter, line) && !line.empty()) {
-            if (line.front() != kCommentMark) {
-                ++m_writeTotal;
-            }
+    std::string line;
+    while (ReadTrimmedLine(m_input, line) && !line.empty()) {
+        if (line.front() != kCloneFileCommentMark) {
+            ++m_writeTotal;
         }
     }
 
-    m_input.clear();
-    m_input.str(std::move(content));
+    m_input.Rewind();
     std::string header;
     if (!ReadTrimmedLine(m_input, header) || header.size() < kShortestHeader) {
-        m_input.str({});
+        m_input.Close();
         m_reason = ECloneReason::FileError;
         return clone_outcome::kUnusableFile;
     }
@@ -213,7 +181,7 @@ int CCloneSession::WriteToTransceiver()
     m_endSent = false;
     const int outcome = RunOperation(EOperation::Write);
     m_writeMode = false;
-    m_input.str({});
+    m_input.Close();
     return outcome;
 }
 
@@ -455,7 +423,7 @@ void CCloneSession::TakeDataFrame()
     bytes.Mid(0, static_cast<uint16_t>(length - 1));
     bytes.ToHex();
     PutText(m_output, bytes.AsText());
-    PutText(m_output, kLineEnd);
+    PutText(m_output, kCloneFileLineEnd);
     if (std::ferror(m_output) != 0) {
         Finish(ECloneReason::FileError);
         return;
@@ -509,7 +477,7 @@ void CCloneSession::SendNextDataFrame()
         return;
     }
     std::string line;
-    while (ReadTrimmedLine(m_input, line) && !line.empty() && line.front() == kCommentMark) {
+    while (ReadTrimmedLine(m_input, line) && !line.empty() && line.front() == kCloneFileCommentMark) {
     }
 
     CByteString frame;

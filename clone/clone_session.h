@@ -2,6 +2,7 @@
 
 #include "clone/serial_port.h"
 #include "core/byte_string.h"
+#include "core/line_reader.h"
 #include "core/memory_map.h"
 #include "core/radio_data.h"
 
@@ -10,7 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -167,7 +167,7 @@ private:
     std::string m_cloneFile;
     // The clone file while a read writes it; the records a write sends.
     std::FILE* m_output = nullptr;
-    std::istringstream m_input;
+    CLineReader m_input;
 
     CByteString m_receive;
     CByteString m_frame;

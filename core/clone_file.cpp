@@ -2,6 +2,7 @@
 
 #include "clone/clone_record.h"
 #include "core/command_text.h"
+#include "core/line_reader.h"
 #include "core/memory_map.h"
 
 #include <array>
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,7 +24,6 @@ constexpr SAddressRange kEnd = {0xFFFF, 0xFFFF};
 constexpr std::array<SAddressRange, 2> kNormalRanges = {{{0, kLastAddress}, kEnd}};
 constexpr std::array<SAddressRange, 3> kSafetyRanges = {
     {{0, kKeptByte - 1}, {kKeptByte + 1, kLastAddress}, kEnd}};
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr uint32_t kImageLimit = memory_map::kImageSize;
 // The longest valid line is a 255-byte record; one more character is allowed for a CR.
 constexpr size_t kMaxLineLength = CCloneRecord::kMaxTextLength + 1;
@@ -33,10 +32,10 @@ std::string BuildFileText(std::span<const SAddressRange> ranges, const CMemoryIm
                           std::string_view comment, uint16_t modelCode, uint16_t revision)
 {
     std::string text = CloneFileHeader(modelCode, revision);
-    text += kLineEnd;
-    text += '#';
+    text += kCloneFileLineEnd;
+    text += kCloneFileCommentMark;
     text += comment;
-    text += kLineEnd;
+    text += kCloneFileLineEnd;
     CCloneRecord record;
     auto* source = const_cast<CMemoryImage*>(&image); // the codec only reads through Fetch
     for (const SAddressRange& range : ranges) {
@@ -50,7 +49,7 @@ std::string BuildFileText(std::span<const SAddressRange> ranges, const CMemoryIm
             record.Set(source, address, last - address + 1);
             record.Fetch();
             text += record.Format();
-            text += kLineEnd;
+            text += kCloneFileLineEnd;
             address = last + 1;
         }
     }
@@ -87,11 +86,6 @@ std::string DirectoryOf(const std::string& path)
     }
     return slash == 0 ? "/" : path.substr(0, slash);
 }
-
-struct FileCloser
-{
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 // The system's rule for links in a shared folder such as /tmp (sticky and writable by all): only
 // links of this user or of the folder's owner are followed.
@@ -156,77 +150,14 @@ std::string WriteInPlace(const std::string& target, std::string_view text)
     return std::string(ok ? answer::kOk : answer::kError);
 }
 
-// Opens a regular file for reading without waiting: a FIFO or a device at the path would block the
-// open or never end. Null for anything else.
-std::FILE* OpenRegularFile(const std::string& path)
-{
-    if (path.empty()) {
-        return nullptr;
-    }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return nullptr;
-    }
-    struct stat info
-    {
-    };
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        ::close(fd);
-        return nullptr;
-    }
-    std::FILE* file = ::fdopen(fd, "rb");
-    if (file == nullptr) {
-        ::close(fd);
-    }
-    return file;
-}
-
-// Reads one line without its line end. Returns false at the end of the file. A line longer than
-// any valid line sets `tooLong` and stops reading it, except a "#" line: the format skips those, so
-// the rest of a long one is discarded unread into memory.
-bool ReadLine(std::FILE* file, std::string& line, bool& tooLong, bool& readError)
-{
-    line.clear();
-    tooLong = false;
-    int c = std::getc(file);
-    if (c == EOF) {
-        readError = std::ferror(file) != 0;
-        return false;
-    }
-    while (c != EOF && c != '\n') {
-        if (line.size() >= kMaxLineLength) {
-            if (line.front() != '#') {
-                tooLong = true;
-                return true;
-            }
-        } else {
-            line += static_cast<char>(c);
-        }
-        c = std::getc(file);
-    }
-    if (c == EOF && std::ferror(file) != 0) {
-        readError = true;
-    }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
-    return true;
-}
-
-std::string LoadInto(std::FILE* file, CCloneRecord& record, const std::string& expectedHeader)
+std::string LoadInto(CLineReader& reader, CCloneRecord& record, const std::string& expectedHeader)
 {
     std::string line;
-    bool tooLong = false;
-    bool readError = false;
-    if (!ReadLine(file, line, tooLong, readError)) {
-        line.clear();
-    }
-    if (readError) {
+    reader.Next(line);
+    if (reader.HasError()) {
         return std::string(answer::kError);
     }
-    if (tooLong || line.size() != expectedHeader.size()) {
+    if (reader.IsTooLong() || line.size() != expectedHeader.size()) {
         return std::string(answer::kFormatError);
     }
     for (size_t i = 0; i < line.size(); ++i) {
@@ -237,11 +168,11 @@ std::string LoadInto(std::FILE* file, CCloneRecord& record, const std::string& e
             return std::string(i < 4 ? answer::kMismatchModel : answer::kMismatchRevision);
         }
     }
-    while (ReadLine(file, line, tooLong, readError)) {
-        if (tooLong || line.empty()) {
+    while (reader.Next(line)) {
+        if (reader.IsTooLong() || line.empty()) {
             return std::string(answer::kFormatError);
         }
-        if (line.front() == '#') {
+        if (line.front() == kCloneFileCommentMark) {
             continue;
         }
         std::string result = record.Parse(line);
@@ -250,7 +181,7 @@ std::string LoadInto(std::FILE* file, CCloneRecord& record, const std::string& e
         }
         record.Store();
     }
-    if (readError) {
+    if (reader.HasError()) {
         return std::string(answer::kError);
     }
     return std::string(record.IsComplete() ? answer::kOk : answer::kNotEnoughData);
@@ -347,11 +278,12 @@ std::string LoadCloneFile(const std::string& path, CMemoryImage& image, uint16_t
     const CMemoryImage backup = image;
     CCloneRecord record;
     record.Attach(&image);
-    std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFile(path));
-    if (!file) {
+    CLineReader reader;
+    reader.SetCommentMark(kCloneFileCommentMark);
+    if (!reader.Open(path, kMaxLineLength)) {
         return std::string(answer::kCannotOpenFile);
     }
-    std::string result = LoadInto(file.get(), record, CloneFileHeader(modelCode, revision));
+    std::string result = LoadInto(reader, record, CloneFileHeader(modelCode, revision));
     if (result != answer::kOk) {
         image.CopyFrom(backup);
     }

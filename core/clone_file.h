@@ -17,6 +17,10 @@ struct SAddressRange
     uint32_t last;
 };
 
+inline constexpr std::string_view kCloneFileLineEnd = "\r\n";
+// Starts a comment line; the header is followed by one.
+inline constexpr char kCloneFileCommentMark = '#';
+
 // The header line: the model code and the revision as the transceiver sends them, four hex digits
 // each ("21350001").
 std::string CloneFileHeader(uint16_t modelCode, uint16_t revision);

@@ -4,11 +4,11 @@
 #include "core/private_file.h"
 #include "core/rig_core.h"
 #include "core/settings_store.h"
+#include "core/temporary_file.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -18,22 +18,7 @@ const std::string kFileSave = keys::Path(keys::kFile, keys::kSave) + ".";
 const std::string kFileSaveWithSafety = kFileSave + std::string(keys::kWithSafety) + ".";
 const std::string kFileLoad = keys::Path(keys::kFile, keys::kLoad) + ".";
 constexpr std::string_view kMachineName = "VL-L52";
-
-std::string MakeTemporaryFile(const char* prefix)
-{
-    std::error_code error;
-    std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    if (error) {
-        folder = "/tmp";
-    }
-    std::string pattern = (folder / (std::string(prefix) + "XXXXXX")).string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        return {};
-    }
-    ::close(fd);
-    return pattern;
-}
+constexpr std::string_view kTemporaryFilePrefix = "cw";
 
 // The exchange files are the program's own: opened again only as such (see ReopenPrivateFile).
 bool CanReopen(const std::string& path, int access)
@@ -49,7 +34,8 @@ bool CanReopen(const std::string& path, int access)
 } // namespace
 
 CRadioData::CRadioData(ISettingsStore* settings)
-    : m_settings(settings), m_rig(std::make_unique<CRigCore>()), m_temporaryPath(MakeTemporaryFile("cw"))
+    : m_settings(settings), m_rig(std::make_unique<CRigCore>()),
+      m_temporaryPath(MakeTemporaryFile(kTemporaryFilePrefix))
 {
 }
 

@@ -8,12 +8,12 @@
 #include "core/command_text.h"
 #include "core/default_images.h"
 #include "core/radio_data.h"
+#include "core/temporary_file.h"
 #include "res/string_table.h"
 #include "tools/cli_common.h"
 #include "tools/virtual_transceiver.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <signal.h>
 #include <string>
@@ -99,20 +99,6 @@ struct SCloneSetup
     }
 };
 
-std::string MakeExchangeFile()
-{
-    std::string pattern = "/tmp/clXXXXXX";
-    if (const char* folder = std::getenv("TMPDIR"); folder != nullptr && *folder != '\0') {
-        pattern = std::string(folder) + "/clXXXXXX";
-    }
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        return {};
-    }
-    ::close(fd);
-    return pattern;
-}
-
 bool Prepare(const SArguments& arguments, SCloneSetup& setup)
 {
     CatchInterrupts();
@@ -133,7 +119,7 @@ bool Prepare(const SArguments& arguments, SCloneSetup& setup)
     setup.session->SetPortMap(setup.portMap.get());
     setup.session->SetDevice(*port);
     setup.session->SetReadTotal(clone_protocol::kReadTotal);
-    setup.exchangeFile = MakeExchangeFile();
+    setup.exchangeFile = MakeTemporaryFile(kExchangeFilePrefix);
     return true;
 }
 

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Creates a new, empty file named the prefix and six random characters in the temporary folder
+// ($TMPDIR when set, else /tmp), readable and writable by the user alone. Answers its path, or an
+// empty text when no such file can be made. Removing it is the caller's business.
+std::string MakeTemporaryFile(std::string_view prefix);
