@@ -31,7 +31,6 @@ public:
 
     // An id of kind NONE stands for the first channel of the walk, as its flat index does.
     CChannelRecord& Record(const CChannelId& id);
-    const SChannelValueLists& Lists() const { return m_lists; }
 
     // Reads the record from the image while it is not loaded, writes it otherwise; loaded after.
     void Transfer(const CChannelId& id, CMemoryImage& image);

@@ -50,7 +50,6 @@ public:
 
     static int BandOf(int32_t hz);
     bool IsAllowed(int32_t hz) const { return m_allowed.Contains(hz); }
-    const CRangeSet& AllowedSet() const { return m_allowed; }
 
     // Mode names compare case-insensitively; an unknown name is allowed nowhere.
     bool IsModeAllowed(std::string_view mode, int32_t hz) const;

@@ -42,6 +42,11 @@ void AppendHex(std::string& out, uint32_t value, int digits)
 
 void CCloneRecord::Attach(CMemoryImage* image)
 {
+    AttachImage(image, image);
+}
+
+void CCloneRecord::AttachImage(const CMemoryImage* image, CMemoryImage* writable)
+{
     if (image != m_image || !m_coverage) {
         m_coverage.reset();
         if (image != nullptr) {
@@ -53,14 +58,17 @@ void CCloneRecord::Attach(CMemoryImage* image)
             }
         }
     }
+    if (image != m_image || writable != nullptr) {
+        m_writable = writable;
+    }
     m_image = image;
 }
 
-void CCloneRecord::Set(CMemoryImage* image, uint32_t address, uint32_t length)
+void CCloneRecord::Set(const CMemoryImage* image, uint32_t address, uint32_t length)
 {
     m_data.assign(length, 0);
     m_length = length;
-    Attach(image);
+    AttachImage(image, nullptr);
     m_address = address;
 }
 
@@ -102,7 +110,9 @@ std::string CCloneRecord::Parse(std::string_view text)
     if (address + length > m_image->GetSize()) {
         return std::string(answer::kDataOverflow);
     }
-    Set(m_image, address, length);
+    m_data.assign(length, 0);
+    m_length = length;
+    m_address = address;
     for (uint32_t i = 0; i < length; ++i) {
         m_data[i] = static_cast<uint8_t>(HexNumber(text.substr(6 + 2 * i, 2)));
     }
@@ -111,10 +121,10 @@ std::string CCloneRecord::Parse(std::string_view text)
 
 void CCloneRecord::Store()
 {
-    if (m_image == nullptr) {
+    if (m_writable == nullptr) {
         return;
     }
-    m_image->Write(m_address, m_data.data(), m_length);
+    m_writable->Write(m_address, m_data.data(), m_length);
     for (uint32_t a = m_address; a < m_address + m_length; ++a) {
         m_coverage->SetBit(a / 8, 7 - static_cast<int>(a % 8), 1);
     }

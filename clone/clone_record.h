@@ -24,9 +24,13 @@ public:
     CCloneRecord(const CCloneRecord&) = delete;
     CCloneRecord& operator=(const CCloneRecord&) = delete;
 
-    // Attaching another image starts a new, empty coverage bitmap; the same image keeps it.
+    // Attaching another image starts a new, empty coverage bitmap; the same image keeps it. Parse
+    // checks against the attached image and Store writes into it.
     void Attach(CMemoryImage* image);
-    void Set(CMemoryImage* image, uint32_t address, uint32_t length);
+    // A fresh record of `length` bytes at `address` for Fetch to fill from the image. The image is
+    // attached as by Attach, but only for reading: Store writes nothing into it unless it is the
+    // image attached before.
+    void Set(const CMemoryImage* image, uint32_t address, uint32_t length);
     void Fetch();
     std::string Format() const;
     // "OK", "ERROR" (no image), "FORMAT_ERROR" or "DATA_OVERFLOW"; a failure changes nothing.
@@ -42,6 +46,9 @@ private:
     std::vector<uint8_t> m_data;
     uint32_t m_address = 0;
     uint32_t m_length = 0;
-    CMemoryImage* m_image = nullptr;
+    void AttachImage(const CMemoryImage* image, CMemoryImage* writable);
+
+    const CMemoryImage* m_image = nullptr;
+    CMemoryImage* m_writable = nullptr;
     std::unique_ptr<CMemoryImage> m_coverage;
 };

@@ -37,7 +37,6 @@ std::string BuildFileText(std::span<const SAddressRange> ranges, const CMemoryIm
     text += comment;
     text += kCloneFileLineEnd;
     CCloneRecord record;
-    auto* source = const_cast<CMemoryImage*>(&image); // the codec only reads through Fetch
     for (const SAddressRange& range : ranges) {
         if (range.first >= kImageLimit || range.last >= kImageLimit) {
             break;
@@ -46,7 +45,7 @@ std::string BuildFileText(std::span<const SAddressRange> ranges, const CMemoryIm
         while (address <= range.last) {
             const uint32_t blockEnd = address | 0x0F;
             const uint32_t last = std::min(range.last, blockEnd);
-            record.Set(source, address, last - address + 1);
+            record.Set(&image, address, last - address + 1);
             record.Fetch();
             text += record.Format();
             text += kCloneFileLineEnd;

@@ -39,7 +39,6 @@ public:
 
     const CMemoryImage& WorkingImage() const { return m_working; }
     const CMemoryImage& DefaultImage() const { return m_default; }
-    const CModelProfile& Profile() const { return m_profile; }
 
 private:
     std::string ExecuteOwn(const std::string& command);
