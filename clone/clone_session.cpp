@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <fcntl.h>
-#include <thread>
 #include <unistd.h>
 
 // Frames on the cable, in both directions:
@@ -87,7 +86,7 @@ std::string STransceiverInformation::Comment() const
     return {bytes.begin() + kCommentOffset, bytes.begin() + kCommentOffset + kCommentLength};
 }
 
-CCloneSession::CCloneSession(ICloneHost* host) : m_host(host)
+CCloneSession::CCloneSession(ICloneHost* host, IClock& clock) : CSerialPort(clock), m_host(host)
 {
     m_zeroPair.Append(uint8_t{0});
     m_zeroPair.Append(uint8_t{0});
@@ -194,15 +193,8 @@ void CCloneSession::BeepResult(bool success)
 
 void CCloneSession::ReportError(std::string_view /*text*/, int /*code*/) {}
 
-void CCloneSession::Pause(std::chrono::milliseconds duration)
-{
-    std::this_thread::sleep_for(duration);
-}
-
 int CCloneSession::RunOperation(EOperation operation)
 {
-    using Clock = std::chrono::steady_clock;
-
     m_operation = operation;
     m_result = ECloneReason::None;
     m_frameReady = false;
@@ -216,7 +208,7 @@ int CCloneSession::RunOperation(EOperation operation)
         return clone_outcome::kPortFailure;
     }
 
-    Pause(kCommandPause);
+    Clock().Sleep(kCommandPause);
     switch (operation) {
     case EOperation::Read:
     case EOperation::Write:
@@ -233,10 +225,10 @@ int CCloneSession::RunOperation(EOperation operation)
     }
     m_command.Append(kEndOfFrame);
     SendFrame(m_command);
-    Pause(kCommandPause);
+    Clock().Sleep(kCommandPause);
 
     m_timeoutResult = ECloneReason::NoEcho;
-    m_lastFrame = Clock::now();
+    m_lastFrame = Clock().Now();
     m_framesDone = 0;
     while (Running()) {
         uint8_t byte = 0;
@@ -245,7 +237,7 @@ int CCloneSession::RunOperation(EOperation operation)
             TakeByte(byte);
             if (m_frameReady) {
                 Dispatch();
-                m_lastFrame = Clock::now();
+                m_lastFrame = Clock().Now();
                 m_frameReady = false;
             }
         } else if (HasIoError() || WaitForInput(kInputPollMs) == EWait::Failed) {
@@ -254,7 +246,7 @@ int CCloneSession::RunOperation(EOperation operation)
         if (operation != EOperation::Information) {
             UpdateProgress();
         }
-        if (Running() && Clock::now() - m_lastFrame > kSilenceLimit) {
+        if (Running() && Clock().Now() - m_lastFrame > kSilenceLimit) {
             Finish(m_timeoutResult);
         }
     }
@@ -264,7 +256,7 @@ int CCloneSession::RunOperation(EOperation operation)
     Close();
     if (m_progress) {
         if (m_progress->LingersAfterTransfer()) {
-            Pause(kProgressLinger);
+            Clock().Sleep(kProgressLinger);
         }
         m_progress.reset();
     }
@@ -338,7 +330,7 @@ void CCloneSession::DispatchEcho(uint8_t command)
         break;
     case kWriteCommand:
         if (m_writeMode) {
-            Pause(kCommandPause);
+            Clock().Sleep(kCommandPause);
             m_framesDone = 0;
             SendNextDataFrame();
         }

@@ -81,7 +81,8 @@ class CCloneSession : public CSerialPort
 public:
     static constexpr uint32_t kDefaultReadTotal = 300;
 
-    explicit CCloneSession(ICloneHost* host = nullptr);
+    // The clock must outlive the session.
+    explicit CCloneSession(ICloneHost* host = nullptr, IClock& clock = SteadyClock());
     ~CCloneSession() override;
     CCloneSession(const CCloneSession&) = delete;
     CCloneSession& operator=(const CCloneSession&) = delete;
@@ -125,11 +126,6 @@ public:
 
     // Errors show only as outcomes during cloning.
     void ReportError(std::string_view text, int code) override;
-
-protected:
-    // The pauses the transceiver's timing needs: after opening, after a command, after the echo of
-    // a write command, and before the progress window goes. A double of the line may skip them.
-    virtual void Pause(std::chrono::milliseconds duration);
 
 private:
     enum class EOperation : uint16_t
@@ -185,5 +181,5 @@ private:
     uint32_t m_framesDone = 0;
     ECloneReason m_result = ECloneReason::None;
     ECloneReason m_reason = ECloneReason::None;
-    std::chrono::steady_clock::time_point m_lastFrame;
+    IClock::TimePoint m_lastFrame;
 };

@@ -59,7 +59,7 @@ bool SetModemLine(int fd, unsigned long request, int line)
 
 } // namespace
 
-CSerialPort::CSerialPort() : m_reporter(PrintReport) {}
+CSerialPort::CSerialPort(IClock& clock) : m_clock(clock), m_reporter(PrintReport) {}
 
 CSerialPort::~CSerialPort()
 {
@@ -182,8 +182,7 @@ bool CSerialPort::Write(const uint8_t* buffer, uint32_t length)
         Fail(serial_text::kWriteError, EBADF);
         return false;
     }
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteBaseTimeoutMs) +
+    const auto deadline = m_clock.Now() + std::chrono::milliseconds(kWriteBaseTimeoutMs) +
                           std::chrono::milliseconds(static_cast<int64_t>(kWritePerByteTimeoutMs) * length);
     uint32_t done = 0;
     while (done < length) {
@@ -200,7 +199,7 @@ bool CSerialPort::Write(const uint8_t* buffer, uint32_t length)
             Fail(serial_text::kWriteError, errno);
             return false;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - m_clock.Now());
         if (left.count() <= 0) {
             Fail(serial_text::kWriteError, ETIMEDOUT);
             return false;

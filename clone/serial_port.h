@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/clock.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -20,7 +22,8 @@ inline constexpr std::string_view kCaption = " COM Port Error    ";
 // 9600 8N1 without handshake, DTR low and RTS high, a write bounded in time and a read that never
 // waits. Port names "COM1" to "COM4" are resolved through the port map (see SetPortMap); any
 // other name is a device path. Errors are passed to ReportError, which derived classes may
-// silence; LastError keeps the errno of the latest failure either way.
+// silence; LastError keeps the errno of the latest failure either way. Time limits are measured on
+// the clock the port is given.
 class CSerialPort
 {
 public:
@@ -41,7 +44,8 @@ public:
         Failed,
     };
 
-    CSerialPort();
+    // The clock must outlive the port.
+    explicit CSerialPort(IClock& clock = SteadyClock());
     virtual ~CSerialPort();
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;
@@ -67,7 +71,7 @@ public:
     virtual void ReportError(std::string_view text, int code);
 
     // Waits up to timeoutMs for a byte to arrive, without taking it.
-    EWait WaitForInput(int timeoutMs);
+    virtual EWait WaitForInput(int timeoutMs);
 
     // Where "COM1" to "COM4" lead; null uses the default devices. The store must outlive the port.
     void SetPortMap(const ISettingsStore* store) { m_portMap = store; }
@@ -84,10 +88,14 @@ public:
     // True once a read or write on the open device has failed; cleared by Open.
     bool HasIoError() const { return m_ioError; }
 
+protected:
+    IClock& Clock() const { return m_clock; }
+
 private:
     // Keeps the errno and passes the report on to ReportError.
     void Fail(std::string_view text, int code);
 
+    IClock& m_clock;
     Handle m_handle = 0;
     std::string m_name = "COM1:";
     uint32_t m_baud = kDefaultBaud;

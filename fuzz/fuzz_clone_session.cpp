@@ -1,10 +1,12 @@
 #include "clone/clone_commands.h"
 #include "clone/clone_session.h"
+#include "core/clock.h"
 #include "core/radio_data.h"
 #include "core/rig_core.h"
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
@@ -34,6 +36,20 @@ enum EFlag : uint8_t
 constexpr size_t kSegments = 4;
 constexpr size_t kHeaderLength = 1 + 2 * (kSegments - 1);
 
+// Real time without the pauses the transceiver's timing needs.
+class CNoPauseClock final : public IClock
+{
+public:
+    TimePoint Now() override { return std::chrono::steady_clock::now(); }
+    void Sleep(std::chrono::milliseconds /*duration*/) override {}
+};
+
+IClock& NoPauseClock()
+{
+    static CNoPauseClock clock;
+    return clock;
+}
+
 // The far end of the cable: it echoes what the session writes and, whenever no echo is pending,
 // hands out the next byte of the current segment; each open of the port starts the next segment.
 // When the bytes run out the line hangs up, so an operation ends at once instead of after the
@@ -41,6 +57,8 @@ constexpr size_t kHeaderLength = 1 + 2 * (kSegments - 1);
 class CScriptedSession : public CCloneSession
 {
 public:
+    CScriptedSession() : CCloneSession(nullptr, NoPauseClock()) {}
+
     void Script(uint8_t flags, std::array<std::span<const uint8_t>, kSegments> segments)
     {
         m_flags = flags;
@@ -104,9 +122,6 @@ public:
         }
         return count > 0;
     }
-
-protected:
-    void Pause(std::chrono::milliseconds /*duration*/) override {}
 
 private:
     uint8_t m_flags = 0;

@@ -271,6 +271,7 @@ void CVirtualTransceiver::Run()
             const ssize_t got = read(m_master, buffer.data(), buffer.size());
             if (got > 0) {
                 TakeBytes(buffer.data(), static_cast<size_t>(got));
+                m_bytesTaken += static_cast<uint64_t>(got);
             }
         } else if ((fds[0].revents & (POLLHUP | POLLERR)) != 0) {
             // The terminal side is held open here, so this is not expected; avoid spinning on it.
@@ -279,6 +280,7 @@ void CVirtualTransceiver::Run()
         if (m_master < 0 || !SendDue()) {
             break;
         }
+        PublishLineState();
     }
 }
 
@@ -552,12 +554,28 @@ bool CVirtualTransceiver::SendDue()
         return errno == EAGAIN || errno == EINTR;
     }
     m_outSent += static_cast<size_t>(written);
+    m_bytesSent += static_cast<uint64_t>(written);
     m_nextSend += m_byteTime * written;
     if (m_outSent == m_out.size()) {
         m_out.clear();
         m_outSent = 0;
     }
     return true;
+}
+
+void CVirtualTransceiver::PublishLineState()
+{
+    const std::lock_guard lock(m_lineMutex);
+    m_publishedTaken = m_bytesTaken;
+    m_publishedSent = m_bytesSent;
+    m_publishedIdle = m_outSent == m_out.size() && !m_hangUpWhenSent;
+}
+
+bool CVirtualTransceiver::IsLineQuiet(uint64_t written, uint64_t read) const
+{
+    const std::lock_guard lock(m_lineMutex);
+    return m_publishedIdle && !m_hungUp.load() && !m_stop.load() && m_publishedTaken == written &&
+           m_publishedSent == read;
 }
 
 void CVirtualTransceiver::HangUp()

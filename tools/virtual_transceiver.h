@@ -112,6 +112,12 @@ public:
     unsigned GetWritesAccepted() const { return m_writesAccepted.load(); }
     bool HasHungUp() const { return m_hungUp.load(); }
 
+    // True when nothing more can come from this end until it is sent another byte: it has taken
+    // exactly the `written` bytes the other end wrote, the other end has read every byte it sent
+    // (`read`), and it has nothing left to send or do. Lets a test skip a silence instead of
+    // waiting it out.
+    bool IsLineQuiet(uint64_t written, uint64_t read) const;
+
 private:
     using Clock = std::chrono::steady_clock;
 
@@ -127,6 +133,7 @@ private:
     void QueueNoise();
     void Queue(uint8_t byte);
     bool SendDue();
+    void PublishLineState();
     void HangUp();
     std::string CommentText() const;
 
@@ -146,6 +153,14 @@ private:
 
     mutable std::mutex m_imageMutex;
     CMemoryImage m_image;
+
+    // Counted by the serving thread, published for IsLineQuiet after each round.
+    uint64_t m_bytesTaken = 0;
+    uint64_t m_bytesSent = 0;
+    mutable std::mutex m_lineMutex;
+    uint64_t m_publishedTaken = 0;
+    uint64_t m_publishedSent = 0;
+    bool m_publishedIdle = true;
 
     std::vector<uint8_t> m_receive;
     // Bytes since the last preamble byte; picks the echo byte that CorruptEcho changes.

@@ -21,6 +21,7 @@
 
 namespace {
 
+using namespace std::chrono_literals;
 using memory_map::kKeptByte;
 const std::string kSimComment = "Club net 2      ";
 
@@ -88,6 +89,46 @@ public:
     std::vector<std::vector<STone>> played;
 };
 
+// The session on the virtual transceiver's line, counting the bytes that cross it. A wait on a line
+// that has gone quiet (see CVirtualTransceiver::IsLineQuiet) passes on the test clock alone, so a
+// silence costs no real time; every other wait is a real one.
+class CSimLineSession : public CCloneSession
+{
+public:
+    CSimLineSession(ICloneHost* host, CTestClock& clock) : CCloneSession(host, clock), m_clock(clock) {}
+
+    void SetSim(const CVirtualTransceiver* sim) { m_sim = sim; }
+
+    bool Write(const uint8_t* buffer, uint32_t length) override
+    {
+        const bool written = CCloneSession::Write(buffer, length);
+        if (written) {
+            m_written += length;
+        }
+        return written;
+    }
+    bool Read(uint8_t* buffer, uint32_t maximum, uint32_t& count) override
+    {
+        const bool read = CCloneSession::Read(buffer, maximum, count);
+        m_read += count;
+        return read;
+    }
+    EWait WaitForInput(int timeoutMs) override
+    {
+        if (m_sim != nullptr && m_sim->IsLineQuiet(m_written, m_read)) {
+            m_clock.Advance(std::chrono::milliseconds(timeoutMs));
+            return EWait::TimedOut;
+        }
+        return CCloneSession::WaitForInput(timeoutMs);
+    }
+
+private:
+    CTestClock& m_clock;
+    const CVirtualTransceiver* m_sim = nullptr;
+    uint64_t m_written = 0;
+    uint64_t m_read = 0;
+};
+
 class CloneSessionTest : public ::testing::Test
 {
 protected:
@@ -103,6 +144,7 @@ protected:
         m_sim = std::make_unique<CVirtualTransceiver>(std::move(options));
         ASSERT_TRUE(m_sim->Start()) << m_sim->GetErrorText();
         m_session.SetDevice(m_sim->GetDevicePath());
+        m_session.SetSim(m_sim.get());
     }
 
     void SetUp() override
@@ -123,8 +165,10 @@ protected:
     CScratchDir m_dir;
     std::string m_cloneFile = m_dir.File("cl0001.tmp");
     CRecordingHost m_host;
-    CCloneSession m_session{&m_host};
+    CTestClock m_clock;
+    // The simulator outlives the session, which may ask it about the line until it is destroyed.
     std::unique_ptr<CVirtualTransceiver> m_sim;
+    CSimLineSession m_session{&m_host, m_clock};
 };
 
 TEST_F(CloneSessionTest, InformationReadFillsTheBlock)
@@ -141,9 +185,11 @@ TEST_F(CloneSessionTest, InformationReadFillsTheBlock)
     EXPECT_EQ(information.bytes[2], 2);
     EXPECT_EQ(information.Comment(), kSimComment);
     EXPECT_EQ(m_session.GetHandle(), 0);
-    // An information read shows no progress window and no status text.
+    // An information read shows no progress window and no status text, and pauses only around
+    // its command.
     EXPECT_EQ(m_host.progressOpened, 0);
     EXPECT_TRUE(m_host.statuses.empty());
+    EXPECT_EQ(m_clock.Sleeps(), (std::vector<std::chrono::milliseconds>{200ms, 200ms}));
 }
 
 TEST_F(CloneSessionTest, ReadWritesTheRecordsOfTheWholeMemory)
@@ -151,7 +197,10 @@ TEST_F(CloneSessionTest, ReadWritesTheRecordsOfTheWholeMemory)
     const CMemoryImage memory = PatternImage(5);
     StartSim(ESimFault::None, memory);
     ASSERT_EQ(m_session.ReadInformation(), clone_outcome::kSuccess);
+    m_clock.ForgetSleeps();
     ASSERT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kSuccess);
+    // Pauses around the command, then the progress window lingers.
+    EXPECT_EQ(m_clock.Sleeps(), (std::vector<std::chrono::milliseconds>{200ms, 200ms, 500ms}));
 
     const std::vector<std::string> lines = CloneFileLines();
     ASSERT_EQ(lines.size(), 178U);
@@ -195,8 +244,11 @@ TEST_F(CloneSessionTest, WriteReplacesTheMemoryButTheKeptByte)
     SaveForWrite(written);
 
     ASSERT_EQ(m_session.ReadInformation(), clone_outcome::kSuccess);
+    m_clock.ForgetSleeps();
     ASSERT_EQ(m_session.WriteToTransceiver(), clone_outcome::kSuccess);
     EXPECT_EQ(m_session.GetWriteTotal(), 178U);
+    // A write pauses once more, on the command's echo, before its first record.
+    EXPECT_EQ(m_clock.Sleeps(), (std::vector<std::chrono::milliseconds>{200ms, 200ms, 200ms, 500ms}));
 
     CMemoryImage expected = written;
     expected.SetByte(kKeptByte, before.GetByte(kKeptByte));
@@ -253,12 +305,12 @@ TEST_F(CloneSessionTest, CancelEndsWithOutcome1AndTheLineRecovers)
 TEST_F(CloneSessionTest, SilentLineFailsWithinTheSilenceLimit)
 {
     StartSim(ESimFault::Silent);
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = m_clock.Now();
     EXPECT_EQ(m_session.ReadInformation(), clone_outcome::kCommunicationFailure);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
+    const auto elapsed = m_clock.Now() - start;
     EXPECT_EQ(m_session.GetReason(), ECloneReason::NoEcho);
-    EXPECT_GE(elapsed, std::chrono::seconds(2));
-    EXPECT_LE(elapsed, std::chrono::milliseconds(4500));
+    // The two pauses around the command, then more than two seconds without a frame.
+    EXPECT_GT(elapsed, std::chrono::milliseconds(2400));
     EXPECT_EQ(m_session.GetHandle(), 0);
 }
 
@@ -386,7 +438,8 @@ TEST_F(CloneSessionTest, JunkBetweenFramesIsHarmless)
 TEST_F(CloneSessionTest, PacedLineStillCompletes)
 {
     const CMemoryImage memory = PatternImage(6);
-    StartSim(ESimFault::None, memory, 115200);
+    // Slow enough that frames arrive in pieces between the session's polls, fast enough to stay short.
+    StartSim(ESimFault::None, memory, 230400);
     ASSERT_EQ(m_session.ReadInformation(), clone_outcome::kSuccess);
     ASSERT_EQ(m_session.ReadFromTransceiver(), clone_outcome::kSuccess);
     CMemoryImage loaded(memory_map::kImageSize);
@@ -507,7 +560,7 @@ TEST_F(CloneSessionTest, PortSlotIsResolvedThroughTheStoredMapping)
 TEST_F(CloneSessionTest, SessionWithoutHostRunsSilently)
 {
     StartSim();
-    CCloneSession session;
+    CCloneSession session(nullptr, m_clock);
     session.SetDevice(m_sim->GetDevicePath());
     session.SetModelBytes(clone_protocol::kModel);
     session.SetRevisionBytes(clone_protocol::kRevision);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/clock.h"
+
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +33,28 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+// A clock that skips its sleeps: it runs on with real time, and every Sleep and Advance moves it
+// ahead at once. So pauses cost nothing, while code that waits for something real still sees its
+// time limits pass. Keeps the sleeps asked of it.
+class CTestClock : public IClock
+{
+public:
+    TimePoint Now() override { return std::chrono::steady_clock::now() + m_skipped; }
+    void Sleep(std::chrono::milliseconds duration) override
+    {
+        m_sleeps.push_back(duration);
+        Advance(duration);
+    }
+    void Advance(std::chrono::steady_clock::duration duration) { m_skipped += duration; }
+
+    const std::vector<std::chrono::milliseconds>& Sleeps() const { return m_sleeps; }
+    void ForgetSleeps() { m_sleeps.clear(); }
+
+private:
+    std::chrono::steady_clock::duration m_skipped{};
+    std::vector<std::chrono::milliseconds> m_sleeps;
 };
 
 inline std::string ReadWholeFile(const std::string& path)
