@@ -160,9 +160,9 @@ protected:
         ASSERT_EQ(SaveCloneFile(m_cloneFile, SafetySaveRanges(), image, kSimComment), "OK");
     }
 
-    std::vector<std::string> CloneFileLines() const { return CrLfLines(ReadWholeFile(m_cloneFile)); }
+    std::vector<std::string> CloneFileLines() const { return CrLfLines(ReadFileText(m_cloneFile)); }
 
-    CScratchDir m_dir;
+    CTempDir m_dir;
     std::string m_cloneFile = m_dir.File("cl0001.tmp");
     CRecordingHost m_host;
     CTestClock m_clock;
@@ -270,13 +270,13 @@ TEST_F(CloneSessionTest, WriteSkipsCommentLinesAndStopsAtAnEmptyLine)
     const CMemoryImage before = PatternImage(1);
     StartSim(ESimFault::None, before);
     // Blanks around lines and LF line ends are tolerated.
-    WriteWholeFile(m_cloneFile, "  21350001\n"
-                                "#comment\r\n"
-                                "00000411223344\r\n"
-                                "# a note in the middle\r\n"
-                                "\t0010021234  \r\n"
-                                "\r\n"
-                                "0020011234\r\n");
+    WriteFileText(m_cloneFile, "  21350001\n"
+                               "#comment\r\n"
+                               "00000411223344\r\n"
+                               "# a note in the middle\r\n"
+                               "\t0010021234  \r\n"
+                               "\r\n"
+                               "0020011234\r\n");
 
     ASSERT_EQ(m_session.WriteToTransceiver(), clone_outcome::kSuccess);
     EXPECT_EQ(m_session.GetWriteTotal(), 3U);
@@ -452,10 +452,10 @@ TEST_F(CloneSessionTest, UnusableCloneFileGives80WithoutOpeningThePort)
     // A device that cannot be opened: reaching the port would give 91.
     m_session.SetDevice(m_dir.File("no-such-device"));
 
-    WriteWholeFile(m_cloneFile, "2135001\r\n#\r\n0000041122334466\r\n");
+    WriteFileText(m_cloneFile, "2135001\r\n#\r\n0000041122334466\r\n");
     EXPECT_EQ(m_session.WriteToTransceiver(), clone_outcome::kUnusableFile);
 
-    WriteWholeFile(m_cloneFile, "");
+    WriteFileText(m_cloneFile, "");
     EXPECT_EQ(m_session.WriteToTransceiver(), clone_outcome::kUnusableFile);
 
     m_session.SetCloneFile(m_dir.File("missing.vlk"));
@@ -489,7 +489,7 @@ TEST_F(CloneSessionTest, CloneFileIsReopenedOnlyAsThePrivateFileItWas)
 
     const std::string victim = m_dir.File("victim.vlk");
     SaveCloneFile(victim, SafetySaveRanges(), PatternImage(3), kSimComment);
-    const std::string victimText = ReadWholeFile(victim);
+    const std::string victimText = ReadFileText(victim);
     struct SPlanted
     {
         std::string what;
@@ -503,10 +503,10 @@ TEST_F(CloneSessionTest, CloneFileIsReopenedOnlyAsThePrivateFileItWas)
     if (::geteuid() == 0) {
         planted.push_back({"another user's file",
                            [&] {
-                               WriteWholeFile(m_cloneFile, victimText);
+                               WriteFileText(m_cloneFile, victimText);
                                return ::chown(m_cloneFile.c_str(), 65534, 65534) == 0;
                            },
-                           [&] { return ReadWholeFile(m_cloneFile) == victimText; }});
+                           [&] { return ReadFileText(m_cloneFile) == victimText; }});
     }
     for (const SPlanted& p : planted) {
         std::filesystem::remove(m_cloneFile);
@@ -515,7 +515,7 @@ TEST_F(CloneSessionTest, CloneFileIsReopenedOnlyAsThePrivateFileItWas)
         EXPECT_EQ(m_session.GetReason(), ECloneReason::FileError) << p.what;
         EXPECT_EQ(m_session.WriteToTransceiver(), clone_outcome::kUnusableFile) << p.what;
         EXPECT_TRUE(p.unchanged()) << p.what;
-        EXPECT_EQ(ReadWholeFile(victim), victimText) << p.what;
+        EXPECT_EQ(ReadFileText(victim), victimText) << p.what;
     }
 }
 

@@ -1,39 +1,11 @@
 #pragma once
 
 #include "core/clock.h"
+#include "tests/core/test_files.h"
 
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
-
-// A folder of its own under the temporary directory, removed with the object.
-class CScratchDir
-{
-public:
-    CScratchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zqclone-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            m_path = pattern;
-        }
-    }
-    ~CScratchDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    CScratchDir(const CScratchDir&) = delete;
-    CScratchDir& operator=(const CScratchDir&) = delete;
-
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
 
 // A clock that skips its sleeps: it runs on with real time, and every Sleep and Advance moves it
 // ahead at once. So pauses cost nothing, while code that waits for something real still sees its
@@ -56,18 +28,6 @@ private:
     std::chrono::steady_clock::duration m_skipped{};
     std::vector<std::chrono::milliseconds> m_sleeps;
 };
-
-inline std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteWholeFile(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
 
 // The lines of a CR LF text file, without their line ends; a missing last line end is reported
 // as a line holding "<no line end>".

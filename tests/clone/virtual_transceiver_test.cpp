@@ -31,7 +31,7 @@ TEST(VirtualTransceiverTest, FaultNamesReadBackAsTheirFaults)
 
 TEST(VirtualTransceiverTest, LinkLeadsToTheDeviceWhileItLives)
 {
-    CScratchDir dir;
+    CTempDir dir;
     const std::string link = dir.File("ttyVL52");
     {
         SVirtualTransceiverOptions options;
@@ -43,17 +43,17 @@ TEST(VirtualTransceiverTest, LinkLeadsToTheDeviceWhileItLives)
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
 
     // A file that is not a link is never replaced.
-    WriteWholeFile(link, "keep");
+    WriteFileText(link, "keep");
     SVirtualTransceiverOptions options;
     options.linkPath = link;
     CVirtualTransceiver sim(options);
     EXPECT_FALSE(sim.Open());
-    EXPECT_EQ(ReadWholeFile(link), "keep");
+    EXPECT_EQ(ReadFileText(link), "keep");
 }
 
 TEST(VirtualTransceiverTest, AcceptedWriteIsHandedOnAndSaved)
 {
-    CScratchDir dir;
+    CTempDir dir;
     SVirtualTransceiverOptions options;
     options.saveWrittenPath = dir.File("written.vlk");
     CMemoryImage handedOn;

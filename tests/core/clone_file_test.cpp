@@ -29,23 +29,13 @@ CMemoryImage PatternImage(uint8_t seed = 0)
     return image;
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // A valid file's text with its record lines handed to `edit` first.
 std::string EditedFile(const std::function<void(std::vector<std::string>&)>& edit)
 {
     CTempDir dir;
     const std::string path = dir.File("good.vlk");
     EXPECT_EQ(SaveCloneFile(path, NormalSaveRanges(), PatternImage(), kComment), answer::kOk);
-    std::vector<std::string> lines = Lines(ReadFileText(path));
+    std::vector<std::string> lines = TextLines(ReadFileText(path));
     edit(lines);
     std::string text;
     for (const std::string& line : lines) {
@@ -61,7 +51,7 @@ TEST(CloneFileSave, NormalSaveWritesHeaderCommentAnd176Records)
     const CMemoryImage image = PatternImage();
     ASSERT_EQ(SaveCloneFile(path, NormalSaveRanges(), image, kComment), answer::kOk);
     const std::string text = ReadFileText(path);
-    const std::vector<std::string> lines = Lines(text);
+    const std::vector<std::string> lines = TextLines(text);
     ASSERT_EQ(lines.size(), 178U);
     EXPECT_EQ(lines[0], "21350001\r");
     EXPECT_EQ(lines[1], "#" + kComment + "\r");
@@ -86,7 +76,7 @@ TEST(CloneFileSave, SafetySaveLeavesOutByte0x844)
     CTempDir dir;
     const std::string path = dir.File("safe.vlk");
     ASSERT_EQ(SaveCloneFile(path, SafetySaveRanges(), PatternImage(), kComment), answer::kOk);
-    const std::vector<std::string> lines = Lines(ReadFileText(path));
+    const std::vector<std::string> lines = TextLines(ReadFileText(path));
     ASSERT_EQ(lines.size(), 2U + 132 + 1 + 1 + 43);
     EXPECT_EQ(lines[2 + 131].substr(0, 6), "083010");
     EXPECT_EQ(lines[2 + 132].substr(0, 6), "084004");
@@ -105,7 +95,7 @@ TEST(CloneFileSave, RangeListEndsAtTheSentinelOrAnAddressOutsideTheImage)
     const std::string path = dir.File("ranges.vlk");
     const SAddressRange ranges[] = {{0x00E, 0x012}, {0xB00, 0xB10}, {0x000, 0x001}};
     ASSERT_EQ(SaveCloneFile(path, ranges, PatternImage(), kComment), answer::kOk);
-    const std::vector<std::string> lines = Lines(ReadFileText(path));
+    const std::vector<std::string> lines = TextLines(ReadFileText(path));
     ASSERT_EQ(lines.size(), 4U);
     EXPECT_EQ(lines[2].substr(0, 6), "000E02");
     EXPECT_EQ(lines[3].substr(0, 6), "001003");

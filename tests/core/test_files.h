@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
+#include <vector>
 
 // A folder of its own under the system's temporary directory, removed with the object.
 class CTempDir
@@ -38,6 +40,17 @@ inline std::string ReadFileText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The lines of a text, cut at LF; a CR before the LF stays with its line.
+inline std::vector<std::string> TextLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 inline void WriteFileText(const std::string& path, const std::string& text)

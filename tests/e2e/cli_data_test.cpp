@@ -11,16 +11,6 @@
 
 namespace {
 
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST(CliExec, AnswersEachCommandOnALine)
 {
     CTempDir home;
@@ -86,7 +76,7 @@ TEST(CliShow, PrintsTheListViewRows)
         0);
     const SCliResult r = RunCli("show --profile 5,0,2 " + ShellQuote(file), home.Path().string());
     ASSERT_EQ(r.status, 0);
-    const std::vector<std::string> lines = SplitLines(r.output);
+    const std::vector<std::string> lines = TextLines(r.output);
     ASSERT_EQ(lines.size(), 125U);
     EXPECT_EQ(lines[0],
               "CH\tFrequency\tDuplex\tOffset freq.\tName\tTone\tRepeater Tone\tCTCSS freq.\tSkip\tMode  \t");
@@ -100,7 +90,7 @@ TEST(CliShow, PrintsTheListViewRows)
     EXPECT_EQ(lines[124].substr(0, 10), "CALL_1200\t");
 
     const SCliResult without = RunCli("show --profile 5,0,0 " + ShellQuote(file), home.Path().string());
-    EXPECT_EQ(SplitLines(without.output)[121].substr(0, 9), "CALL_WFM\t");
+    EXPECT_EQ(TextLines(without.output)[121].substr(0, 9), "CALL_WFM\t");
 }
 
 TEST(CliUsage, HelpPrintsTheUsageAndSucceeds)
