@@ -178,6 +178,12 @@ SChannelValueLists::SChannelValueLists()
     }
 }
 
+const SChannelValueLists& SChannelValueLists::Shared()
+{
+    static const SChannelValueLists lists;
+    return lists;
+}
+
 const std::array<CChannelRecord::SKeyedField, 12> CChannelRecord::kKeyedFields = {{
     {keys::kAppear, &CChannelRecord::m_appear},
     {keys::kFrequency, &CChannelRecord::m_frequency},

@@ -19,6 +19,9 @@ struct SChannelValueLists
 {
     SChannelValueLists();
 
+    // One set for callers that only read the entries.
+    static const SChannelValueLists& Shared();
+
     CCodeList reference;
     CCodeList appear;
     CCodeList skip;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/command_text.h"
+
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -19,7 +23,7 @@ inline constexpr std::string_view kSave = "SAVE";
 inline constexpr std::string_view kLoad = "LOAD";
 inline constexpr std::string_view kWithSafety = "WithSafety";
 inline constexpr std::string_view kClipboard = "CLIPBOARD";
-inline constexpr std::string_view kRestore = "RESTORE"; // "CLIPBOARD.RESTORE"; "CLIPBOARD.SAVE" is kSave
+inline constexpr std::string_view kRestore = "RESTORE";
 
 // Handlers of the objects behind the rig core; channel commands start with CChannelId::Path().
 inline constexpr std::string_view kCommon = "COMMON";
@@ -112,6 +116,32 @@ inline constexpr std::string_view kExpand = "EXPAND";
 inline constexpr std::string_view kMatrix50 = "MATRIX_50M_ENABLE";
 inline constexpr std::string_view kExist50 = "50M_EXIST";
 inline constexpr std::string_view kModeEnable = "MODE_ENABLE";
+
+// The selector that reads and sets a field by number ("FREQUENCY.ByNumber" in hertz).
+inline constexpr std::string_view kByNumber = kSelectorNames[static_cast<size_t>(ESelector::ByNumber)];
+
+namespace detail {
+template <const std::string_view& Front, const std::string_view& Back> struct SDotted
+{
+    static constexpr auto kChars = [] {
+        std::array<char, Front.size() + 1 + Back.size()> chars{};
+        std::copy(Front.begin(), Front.end(), chars.begin());
+        chars[Front.size()] = '.';
+        std::copy(Back.begin(), Back.end(), chars.begin() + Front.size() + 1);
+        return chars;
+    }();
+};
+} // namespace detail
+
+// "<front>.<back>" as a constant: Dotted<kFrequency, kByNumber> is "FREQUENCY.ByNumber".
+template <const std::string_view& Front, const std::string_view& Back>
+inline constexpr std::string_view Dotted{detail::SDotted<Front, Back>::kChars.data(),
+                                         detail::SDotted<Front, Back>::kChars.size()};
+
+// Put the clipboard's content aside and bring it back, around operations that carry channels
+// through the clipboard.
+inline constexpr std::string_view kClipboardSave = Dotted<kClipboard, kSave>;
+inline constexpr std::string_view kClipboardRestore = Dotted<kClipboard, kRestore>;
 
 // "<handler>.<key>", for the handlers whose commands name one key ("COMMON.BEEP", "MODEL.COUNTRY").
 inline std::string Path(std::string_view handler, std::string_view key)

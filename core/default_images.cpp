@@ -104,15 +104,13 @@ std::string Command(std::string_view key, std::string_view value)
     return command;
 }
 
-std::string ByNumber(std::string_view key, int32_t number)
+std::string Command(std::string_view key, int32_t number)
 {
-    std::string command(key);
-    command += '.';
-    command += kSelectorNames[static_cast<size_t>(ESelector::ByNumber)];
-    command += '=';
-    command += std::to_string(number);
-    return command;
+    return Command(key, std::to_string(number));
 }
+
+constexpr std::string_view kFrequencyHertz = keys::Dotted<keys::kFrequency, keys::kByNumber>;
+constexpr std::string_view kOffsetHertz = keys::Dotted<keys::kOffset, keys::kByNumber>;
 
 // Writes channels in use through a channel record. In every default image the bits the record
 // leaves to the transceiver are clear, and the names of channels in use are six NULs (they read as
@@ -126,9 +124,9 @@ public:
     {
         m_record.SetIdentity(id.GetKind(), id.GetNumber());
         Execute(Command(keys::kAppear, answer::kOn));
-        Execute(ByNumber(keys::kFrequency, channel.kHz * kHertzPerKilohertz));
+        Execute(Command(kFrequencyHertz, channel.kHz * kHertzPerKilohertz));
         Execute(Command(keys::kMode, channel.mode));
-        Execute(ByNumber(keys::kOffset, channel.offsetKHz * kHertzPerKilohertz));
+        Execute(Command(kOffsetHertz, channel.offsetKHz * kHertzPerKilohertz));
         Execute(Command(keys::kRepeaterTone, kTone));
         Execute(Command(keys::kTsqlTone, kTone));
         Execute(Command(keys::kTuningStep, channel.step));

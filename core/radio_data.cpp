@@ -164,8 +164,8 @@ CL52RadioData::~CL52RadioData()
 
 bool CL52RadioData::ApplyProfile(const STransceiverProfile& profile)
 {
-    const std::string byNumber(kSelectorNames[static_cast<size_t>(ESelector::ByNumber)]);
-    Execute(keys::Model(keys::kCountry) + "." + byNumber + "=" + std::to_string(profile.version[0]));
+    Execute(keys::Path(keys::Model(keys::kCountry), keys::kByNumber) + "=" +
+            std::to_string(profile.version[0]));
     Execute(keys::Model(keys::kExpand) + "=" + std::to_string(profile.version[1]));
     Execute(keys::Model(keys::kMatrix50) + "=" + std::to_string(profile.version[2] & 2));
     return true;

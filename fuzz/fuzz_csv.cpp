@@ -1,3 +1,4 @@
+#include "core/memory_map.h"
 #include "core/radio_data.h"
 #include "core/rig_core.h"
 #include "interchange/channel_csv.h"
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     again.Execute("INITIALIZE");
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const channel_csv::SReport report = channel_csv::Import(imported, text);
-    if (imported.Rig().WorkingImage().GetSize() != CMemoryImage::kTransceiverSize) {
+    if (imported.Rig().WorkingImage().GetSize() != memory_map::kImageSize) {
         std::abort();
     }
     for (const channel_csv::SNote& note : report.notes) {

@@ -1,6 +1,8 @@
 #include "interchange/channel_sheet.h"
 
 #include "channels/channel_rows.h"
+#include "channels/command_keys.h"
+#include "channels/dtmf_memories.h"
 #include "core/command_text.h"
 #include "res/string_table.h"
 
@@ -37,7 +39,6 @@ constexpr std::string_view kBandsWithout50 = "bands 144/430/1200 MHz";
 constexpr std::string_view kDestinationPrefix = "destination ";
 
 constexpr int kMemoryRows = channel_rows::kFirstEdgeRow;
-constexpr int kDtmfMemoryCount = 9;
 // The channel list's columns up to "Mode"; the filler column after it carries nothing.
 constexpr int kChannelColumns = 10;
 constexpr int kFrequencyColumn = 1;
@@ -58,11 +59,14 @@ struct SSwitch
     bool onUnlessOff;
 };
 
+using keys::Dotted;
+using keys::kCommon;
+
 constexpr std::array<SSwitch, 4> kSwitches = {{
-    {ids::kLabelBeep, "COMMON.BEEP", false},
-    {ids::kLabelPowerSave, "COMMON.POWER_SAVE", true},
-    {ids::kLabelVoltageIndication, "COMMON.VOLTAGE_INDICATION", false},
-    {ids::kLabelIndicationMode, "COMMON.NAME_DISPLAY", false},
+    {ids::kLabelBeep, Dotted<kCommon, keys::kBeep>, false},
+    {ids::kLabelPowerSave, Dotted<kCommon, keys::kPowerSave>, true},
+    {ids::kLabelVoltageIndication, Dotted<kCommon, keys::kVoltageIndication>, false},
+    {ids::kLabelIndicationMode, Dotted<kCommon, keys::kNameDisplay>, false},
 }};
 constexpr std::string_view kSwitchOn = "On";
 constexpr std::string_view kSwitchOff = "Off";
@@ -85,33 +89,41 @@ struct SList
 
 const std::array<SList, 6> kLists = {{
     {ids::kLabelAutoPowerOff,
-     "COMMON.AUTO_POWER_OFF",
-     {{"20min", ids::kAutoPowerOff20}, {"40min", ids::kAutoPowerOff40}, {"60min", ids::kAutoPowerOff60}},
+     Dotted<kCommon, keys::kAutoPowerOff>,
+     {{keys::kPowerOff20, ids::kAutoPowerOff20},
+      {keys::kPowerOff40, ids::kAutoPowerOff40},
+      {keys::kPowerOff60, ids::kAutoPowerOff60}},
      ids::kAutoPowerOffOff},
-    {ids::kLabelRfPower, "COMMON.RF_POWER", {{"HIGH", ids::kRfPowerHigh}}, ids::kRfPowerLow},
+    {ids::kLabelRfPower,
+     Dotted<kCommon, keys::kRfPower>,
+     {{keys::kHigh, ids::kRfPowerHigh}},
+     ids::kRfPowerLow},
     {ids::kLabelScanTimer,
-     "COMMON.SCAN_STOP_ACTION",
-     {{"T-10", ids::kScanPause10s}},
+     Dotted<kCommon, keys::kScanStopAction>,
+     {{keys::kScanTimer, ids::kScanPause10s}},
      ids::kScanPauseUntilSignal},
     {ids::kLabelMicFunction,
-     "COMMON.MIC_FUNCTION",
-     {{"NORMAL2", ids::kMicNormal2}, {"SIMPLE", ids::kMicSimple}},
+     Dotted<kCommon, keys::kMicFunction>,
+     {{keys::kMicNormal2, ids::kMicNormal2}, {keys::kMicSimple, ids::kMicSimple}},
      ids::kMicNormal1},
-    {ids::kLabelLcdContrast, "COMMON.LCD_CONTRAST", {{"LOW", ids::kLcdLow}}, ids::kLcdHigh},
+    {ids::kLabelLcdContrast,
+     Dotted<kCommon, keys::kLcdContrast>,
+     {{keys::kLow, ids::kLcdLow}},
+     ids::kLcdHigh},
     {ids::kLabelBacklight,
-     "COMMON.BACKLIGHT",
-     {{"OFF", ids::kBacklightOff}, {"ON", ids::kBacklightOn}},
+     Dotted<kCommon, keys::kBacklight>,
+     {{answer::kOff, ids::kBacklightOff}, {answer::kOn, ids::kBacklightOn}},
      ids::kBacklightAuto},
 }};
 // The auto repeater list sits between RF power and the scan timer on the sheet.
 constexpr size_t kAutoRepeaterPosition = 2;
 
-constexpr std::string_view kModelCountry = "MODEL.COUNTRY";
-constexpr std::string_view kModelExpand = "MODEL.EXPAND";
-constexpr std::string_view kAutoRepeaterKey = "COMMON.AUTO_REPEATER";
-constexpr std::string_view kCommentKey = "COMMON.CLONE_COMMENT";
-constexpr std::string_view kDtmfChannelKey = "COMMON.DTMF_CH_NO";
-constexpr std::string_view kDtmfSpeedKey = "COMMON.DTMF_SPEED";
+constexpr std::string_view kModelCountry = Dotted<keys::kModel, keys::kCountry>;
+constexpr std::string_view kModelExpand = Dotted<keys::kModel, keys::kExpand>;
+constexpr std::string_view kAutoRepeaterKey = Dotted<kCommon, keys::kAutoRepeater>;
+constexpr std::string_view kCommentKey = Dotted<kCommon, keys::kCloneComment>;
+constexpr std::string_view kDtmfChannelKey = Dotted<kCommon, keys::kDtmfChannel>;
+constexpr std::string_view kDtmfSpeedKey = Dotted<kCommon, keys::kDtmfSpeed>;
 
 std::string Text(int id)
 {
@@ -141,11 +153,12 @@ std::string ShownAutoRepeater(ICommandTarget& data)
     } else {
         return Text(ids::kAutoRepeaterNone);
     }
-    const SList list = {
-        ids::kLabelAutoRepeater,
-        kAutoRepeaterKey,
-        {{"ON", ids::kAutoRepeaterOn}, {"ON1", ids::kAutoRepeaterOn1}, {"ON2", ids::kAutoRepeaterOn2}},
-        offId};
+    const SList list = {ids::kLabelAutoRepeater,
+                        kAutoRepeaterKey,
+                        {{answer::kOn, ids::kAutoRepeaterOn},
+                         {keys::kOn1, ids::kAutoRepeaterOn1},
+                         {keys::kOn2, ids::kAutoRepeaterOn2}},
+                        offId};
     return ShownListValue(data, list);
 }
 
@@ -268,9 +281,9 @@ STable DtmfTable(ICommandTarget& data)
                  std::string(kNoteSeparator) + Text(ids::kDtmfSpeedBox) + " " + data.Execute(kDtmfSpeedKey);
     table.columns = {{std::string(kDtmfMemoryHeader), EAlign::Left},
                      {std::string(kDtmfDigitsHeader), EAlign::Left}};
-    for (int n = 1; n <= kDtmfMemoryCount; ++n) {
+    for (int n = 1; n <= CDtmfMemories::kMemoryCount; ++n) {
         const std::string number = std::to_string(n);
-        table.rows.push_back({DtmfMemoryLabel(number), data.Execute("DTMF." + number)});
+        table.rows.push_back({DtmfMemoryLabel(number), data.Execute(keys::Path(keys::kDtmf, number))});
     }
     return table;
 }

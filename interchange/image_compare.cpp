@@ -1,6 +1,8 @@
 #include "interchange/image_compare.h"
 
 #include "channels/channel_rows.h"
+#include "channels/command_keys.h"
+#include "channels/dtmf_memories.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
 
@@ -14,7 +16,6 @@ constexpr std::string_view kEmpty = "(empty)";
 constexpr std::string_view kMemoryPlace = "MCH ";
 constexpr std::string_view kCommonPlace = "COMMON";
 constexpr std::string_view kDtmfPlace = "DTMF ";
-constexpr int kDtmfMemories = 9;
 
 // List columns whose empty cell means "off" on a channel in use.
 constexpr int kDuplexColumn = 2;
@@ -30,20 +31,20 @@ struct SSetting
 
 // The common settings by the names the settings sheet gives them, "Beep" short for its "Operation Beep".
 constexpr std::array<SSetting, 14> kSettings = {{
-    {"BEEP", "Beep"},
-    {"POWER_SAVE", "Power Save"},
-    {"VOLTAGE_INDICATION", "Voltage Indication"},
-    {"NAME_DISPLAY", "Indication Mode"},
-    {"AUTO_POWER_OFF", "Auto Power-OFF"},
-    {"RF_POWER", "RF Power"},
-    {"AUTO_REPEATER", "Auto Repeater"},
-    {"SCAN_STOP_ACTION", "Scan Timer"},
-    {"MIC_FUNCTION", "KQ18/A Function"},
-    {"LCD_CONTRAST", "LCD Contrast"},
-    {"BACKLIGHT", "Display Back Light"},
-    {"DTMF_SPEED", "DTMF Speed"},
-    {"DTMF_CH_NO", "DTMF Channel"},
-    {"CLONE_COMMENT", "Comment"},
+    {keys::kBeep, "Beep"},
+    {keys::kPowerSave, "Power Save"},
+    {keys::kVoltageIndication, "Voltage Indication"},
+    {keys::kNameDisplay, "Indication Mode"},
+    {keys::kAutoPowerOff, "Auto Power-OFF"},
+    {keys::kRfPower, "RF Power"},
+    {keys::kAutoRepeater, "Auto Repeater"},
+    {keys::kScanStopAction, "Scan Timer"},
+    {keys::kMicFunction, "KQ18/A Function"},
+    {keys::kLcdContrast, "LCD Contrast"},
+    {keys::kBacklight, "Display Back Light"},
+    {keys::kDtmfSpeed, "DTMF Speed"},
+    {keys::kDtmfChannel, "DTMF Channel"},
+    {keys::kCloneComment, "Comment"},
 }};
 
 std::string Shown(const std::string& text, bool inUse, int column)
@@ -90,7 +91,7 @@ void CompareChannels(ICommandTarget& left, ICommandTarget& right, std::vector<SI
 void CompareSettings(ICommandTarget& left, ICommandTarget& right, std::vector<SImageDifference>& out)
 {
     for (const SSetting& setting : kSettings) {
-        const std::string command = std::string(kCommonPlace) + "." + std::string(setting.key);
+        const std::string command = keys::Common(setting.key);
         const std::string before = TrimRightWhiteSpace(left.Execute(command));
         const std::string after = TrimRightWhiteSpace(right.Execute(command));
         if (before != after) {
@@ -102,8 +103,8 @@ void CompareSettings(ICommandTarget& left, ICommandTarget& right, std::vector<SI
 
 void CompareDtmf(ICommandTarget& left, ICommandTarget& right, std::vector<SImageDifference>& out)
 {
-    for (int n = 1; n <= kDtmfMemories; ++n) {
-        const std::string command = "DTMF." + std::to_string(n);
+    for (int n = 1; n <= CDtmfMemories::kMemoryCount; ++n) {
+        const std::string command = keys::Path(keys::kDtmf, std::to_string(n));
         const std::string before = left.Execute(command);
         const std::string after = right.Execute(command);
         if (before != after) {

@@ -2,6 +2,7 @@
 
 #include "channels/channel_record.h"
 #include "channels/channel_rows.h"
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 
 #include <algorithm>
@@ -16,29 +17,9 @@ constexpr std::array<std::string_view, 9> kFieldNames = {"Frequency", "Duplex", 
                                                          "rToneFreq", "cToneFreq", "Mode",   "Skip"};
 
 // Channel command keys and the value words the channel answers.
-constexpr std::string_view kAppear = "APPEAR";
-constexpr std::string_view kFrequencyHertz = "FREQUENCY.ByNumber";
-constexpr std::string_view kOffset = "REPEATER_FREQUENCY";
-constexpr std::string_view kOffsetHertz = "REPEATER_FREQUENCY.ByNumber";
-constexpr std::string_view kDuplex = "DUPLEX_SELECTION";
-constexpr std::string_view kToneMode = "TONE_SELECTION";
-constexpr std::string_view kRepeaterTone = "REPEATER_TONE_FREQUENCY";
-constexpr std::string_view kTsqlTone = "TSQL_FREQUENCY";
-constexpr std::string_view kTuningStep = "TUNING_STEP_SELECTION";
-constexpr std::string_view kName = "NAME";
-constexpr std::string_view kMode = "MODE";
-constexpr std::string_view kSkip = "SKIP";
-constexpr std::string_view kHeal = "HEAL";
-constexpr std::string_view kIsLegal = "ISLEGAL";
-
-constexpr std::string_view kDupMinus = "Dup-";
-constexpr std::string_view kDupPlus = "Dup+";
-constexpr std::string_view kToneTone = "TONE";
-constexpr std::string_view kToneTsql = "TSQL";
-constexpr std::string_view kModeFm = "FM";
-constexpr std::string_view kModeAm = "AM";
-constexpr std::string_view kModeWideFm = "Wide FM";
-constexpr std::string_view kModeNarrowFm = "FM Narrow";
+using namespace keys;
+constexpr std::string_view kFrequencyHertz = Dotted<kFrequency, kByNumber>;
+constexpr std::string_view kOffsetHertz = Dotted<kOffset, kByNumber>;
 
 // Exchange words.
 constexpr std::string_view kXDupMinus = "-";
@@ -54,7 +35,7 @@ constexpr std::string_view kXProgramSkip = "P";
 // name, so a blank is sent to clear it.
 constexpr std::string_view kBlankOffset = "0.0000";
 constexpr std::string_view kBlankTone = "88.5";
-constexpr std::string_view kBlankTuningStep = "5k";
+constexpr std::string_view kBlankTuningStep = kStep5k;
 constexpr std::string_view kBlankName = " ";
 
 constexpr int32_t kHertzPerMegahertz = 1'000'000;
@@ -64,35 +45,19 @@ constexpr size_t kNameLength = 6;
 // A character that no name may hold: a non-ASCII character becomes one blank, not one per byte.
 constexpr char kForeignCharacter = '?';
 
-std::string KeyPrefix(const CChannelId& channel)
-{
-    std::string prefix = "CH.";
-    prefix += CChannelId::kKindNames[static_cast<size_t>(channel.GetKind())];
-    prefix += '.';
-    prefix += channel.NumberText();
-    prefix += '.';
-    return prefix;
-}
-
 std::string Read(ICommandTarget& data, const CChannelId& channel, std::string_view key)
 {
-    return data.Execute(KeyPrefix(channel) + std::string(key));
+    return data.Execute(channel.Path() + std::string(key));
 }
 
 std::string Write(ICommandTarget& data, const CChannelId& channel, std::string_view key,
                   std::string_view value)
 {
-    std::string command = KeyPrefix(channel);
+    std::string command = channel.Path();
     command += key;
     command += '=';
     command += value;
     return data.Execute(command);
-}
-
-const SChannelValueLists& ChannelLists()
-{
-    static const SChannelValueLists lists;
-    return lists;
 }
 
 std::string Quoted(std::string_view text)
@@ -245,7 +210,7 @@ SFieldResult SetTone(ICommandTarget& data, const CChannelId& channel, EChannelFi
         return Refused(data, channel, field,
                        std::string(ChannelFieldName(field)) + " " + Quoted(text) + " is not a tone");
     }
-    const CIndexList& tones = ChannelLists().tones;
+    const CIndexList& tones = SChannelValueLists::Shared().tones;
     int nearest = tones.Lo();
     double distance = HUGE_VAL;
     for (int i = tones.Lo(); i <= tones.Hi(); ++i) {
@@ -321,7 +286,7 @@ std::vector<std::string> ChannelFieldForms(EChannelField field)
         return {"", std::string(kXTone), std::string(kXTsql)};
     case EChannelField::RepeaterTone:
     case EChannelField::TsqlTone: {
-        const CIndexList& list = ChannelLists().tones;
+        const CIndexList& list = SChannelValueLists::Shared().tones;
         std::vector<std::string> tones;
         for (int position = list.Lo(); position <= list.Hi(); ++position) {
             tones.push_back(list.Text(position));
@@ -460,7 +425,7 @@ std::string GetChannelField(ICommandTarget& data, const CChannelId& channel, ECh
         return TrimRightWhiteSpace(Read(data, channel, kName));
     case EChannelField::Tone: {
         const std::string tone = Read(data, channel, kToneMode);
-        return std::string(tone == kToneTone ? kXTone : tone == kToneTsql ? kXTsql : "");
+        return std::string(tone == kToneModeTone ? kXTone : tone == kToneModeTsql ? kXTsql : "");
     }
     case EChannelField::RepeaterTone:
         return Read(data, channel, kRepeaterTone);
@@ -510,10 +475,10 @@ SFieldResult SetChannelField(ICommandTarget& data, const CChannelId& channel, EC
             return SetWord(data, channel, kToneMode, answer::kOff, "");
         }
         if (EqualsNoCase(text, kXTone)) {
-            return SetWord(data, channel, kToneMode, kToneTone, kXTone);
+            return SetWord(data, channel, kToneMode, kToneModeTone, kXTone);
         }
         if (EqualsNoCase(text, kXTsql)) {
-            return SetWord(data, channel, kToneMode, kToneTsql, kXTsql);
+            return SetWord(data, channel, kToneMode, kToneModeTsql, kXTsql);
         }
         return refused();
     case EChannelField::RepeaterTone:

@@ -1,6 +1,7 @@
 #include "operations/channel_operations.h"
 
 #include "channels/channel_rows.h"
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 
 #include <algorithm>
@@ -9,21 +10,10 @@
 
 namespace {
 
-constexpr std::string_view kCopy = "COPY";
-constexpr std::string_view kPaste = "PASTE";
-constexpr std::string_view kDelete = "DELETE";
-constexpr std::string_view kInsert = "INSERT";
-constexpr std::string_view kHeal = "HEAL";
-constexpr std::string_view kAll = "ALL";
-constexpr std::string_view kClipboardSave = "CLIPBOARD.SAVE";
-constexpr std::string_view kClipboardRestore = "CLIPBOARD.RESTORE";
-constexpr std::string_view kFrequencyHz = "FREQUENCY.ByNumber";
-constexpr std::string_view kFrequency = "FREQUENCY";
-constexpr std::string_view kToneMode = "TONE_SELECTION";
-constexpr std::string_view kRepeaterToneIndex = "REPEATER_TONE_FREQUENCY.ByNumber";
-constexpr std::string_view kTsqlToneIndex = "TSQL_FREQUENCY.ByNumber";
-constexpr std::string_view kToneModeTone = "TONE";
-constexpr std::string_view kToneModeTsql = "TSQL";
+using namespace keys;
+constexpr std::string_view kFrequencyHz = Dotted<kFrequency, kByNumber>;
+constexpr std::string_view kRepeaterToneIndex = Dotted<kRepeaterTone, kByNumber>;
+constexpr std::string_view kTsqlToneIndex = Dotted<kTsqlTone, kByNumber>;
 
 // The list's labels, so texts name rows as the user sees them ("05", "P0A").
 std::string Label(int row)

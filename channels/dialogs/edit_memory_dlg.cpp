@@ -83,8 +83,7 @@ void SelectText(QComboBox* list, const QString& text)
 // table's lists, so a list's text can be sent back as it is.
 const SChannelValueLists& ChannelLists()
 {
-    static const SChannelValueLists lists;
-    return lists;
+    return SChannelValueLists::Shared();
 }
 
 void AddEntries(QComboBox* list, const CCodeList& entries)

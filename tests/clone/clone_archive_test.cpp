@@ -1,6 +1,7 @@
 #include "clone/clone_archive.h"
 #include "core/clone_file.h"
 #include "core/command_text.h"
+#include "core/memory_map.h"
 #include "core/radio_data.h"
 #include "core/rig_core.h"
 #include "tests/clone/clone_test_support.h"
@@ -51,7 +52,7 @@ std::vector<std::string> FileNames(const std::string& folder)
 
 CMemoryImage LoadImage(const std::string& path)
 {
-    CMemoryImage image(CMemoryImage::kTransceiverSize);
+    CMemoryImage image(memory_map::kImageSize);
     EXPECT_EQ(LoadCloneFile(path, image), answer::kOk) << path;
     return image;
 }
@@ -59,7 +60,7 @@ CMemoryImage LoadImage(const std::string& path)
 // An archive file without meaningful contents, for naming and trimming.
 void Touch(const std::string& path)
 {
-    WriteWholeFile(path, "");
+    WriteFileText(path, "");
 }
 
 struct SNameCase
@@ -130,7 +131,7 @@ class CloneArchiveStore : public ::testing::Test
 protected:
     void SetUp() override { m_data.Initialize(); }
 
-    CScratchDir m_dir;
+    CTempDir m_dir;
     std::string m_folder = m_dir.File("share/Velk/ZQ-L52/archive");
     SFixedClock m_clock;
     CCloneArchive m_archive{m_folder, m_clock.Clock()};
@@ -158,7 +159,7 @@ TEST_F(CloneArchiveStore, CopiesWithinOneSecondNeverReplaceEachOther)
     m_data.Execute("CH.MCH.1.FREQUENCY=146.52");
     const SArchiveResult first = m_archive.Store(m_data, EArchiveKind::Read);
     ASSERT_TRUE(first.stored) << first.error;
-    const std::string firstText = ReadWholeFile(first.path);
+    const std::string firstText = ReadFileText(first.path);
     m_data.Execute("CH.MCH.1.FREQUENCY=147.0");
     const SArchiveResult second = m_archive.Store(m_data, EArchiveKind::Read);
     const SArchiveResult third = m_archive.Store(m_data, EArchiveKind::Read);
@@ -167,8 +168,8 @@ TEST_F(CloneArchiveStore, CopiesWithinOneSecondNeverReplaceEachOther)
     EXPECT_EQ(FileNames(m_folder),
               (std::vector<std::string>{"2026-12-08_143012_read.vlk", "2026-12-08_143012_read~2.vlk",
                                         "2026-12-08_143012_read~3.vlk"}));
-    EXPECT_EQ(ReadWholeFile(first.path), firstText);
-    EXPECT_NE(ReadWholeFile(second.path), firstText);
+    EXPECT_EQ(ReadFileText(first.path), firstText);
+    EXPECT_NE(ReadFileText(second.path), firstText);
     const std::vector<SArchiveEntry> entries = m_archive.List();
     ASSERT_EQ(entries.size(), 3U);
     EXPECT_EQ(entries.front().path, third.path) << "the latest copy of the second lists first";
@@ -226,7 +227,7 @@ TEST_F(CloneArchiveStore, ListsNewestFirstWithWhatEachCopyHolds)
     ASSERT_TRUE(m_archive.Store(m_data, EArchiveKind::Write).stored);
 
     // A copy that does not load still shows, with what its name says.
-    WriteWholeFile(m_folder + "/2026-12-07_235959_write_broken.vlk", "21350001\r\n#\r\n000010FF\r\n");
+    WriteFileText(m_folder + "/2026-12-07_235959_write_broken.vlk", "21350001\r\n#\r\n000010FF\r\n");
 
     const std::vector<SArchiveEntry> entries = m_archive.List();
     ASSERT_EQ(entries.size(), 3U);
@@ -252,7 +253,7 @@ TEST_F(CloneArchiveStore, ListsNewestFirstWithWhatEachCopyHolds)
 
 TEST(CloneArchiveList, OrdersCopiesOfOneSecondByNumber)
 {
-    CScratchDir dir;
+    CTempDir dir;
     const std::string folder = dir.File("archive");
     fs::create_directories(folder);
     for (const char* name : {"2026-12-08_143012_read.vlk", "2026-12-08_143012_read~2.vlk",

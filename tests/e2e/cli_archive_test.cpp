@@ -2,6 +2,7 @@
 #include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
+#include "core/memory_map.h"
 #include "sim_process.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kProfile = "5,0,0";
 // The byte a write never sends: the transceiver keeps its own.
-constexpr uint32_t kKeptByte = 0x844;
+using memory_map::kKeptByte;
 constexpr std::string_view kArchiveFailed = " The clone archive copy could not be saved: ";
 
 struct SRun
@@ -45,7 +46,7 @@ std::vector<std::string> Lines(const std::string& text)
 std::vector<uint32_t> Differences(const CMemoryImage& a, const CMemoryImage& b)
 {
     std::vector<uint32_t> addresses;
-    for (uint32_t address = 0; address < CMemoryImage::kTransceiverSize; ++address) {
+    for (uint32_t address = 0; address < memory_map::kImageSize; ++address) {
         if (a.GetByte(address) != b.GetByte(address)) {
             addresses.push_back(address);
         }
@@ -125,7 +126,7 @@ protected:
 
     static CMemoryImage Load(const std::string& path)
     {
-        CMemoryImage image(CMemoryImage::kTransceiverSize);
+        CMemoryImage image(memory_map::kImageSize);
         EXPECT_EQ(LoadCloneFile(path, image), answer::kOk) << path;
         return image;
     }
