@@ -22,7 +22,7 @@ constexpr int kMinimumComboCharacters = 40;
 
 } // namespace
 
-CPortDevicesDlg::CPortDevicesDlg(ISettingsStore& settings, QWidget* parent)
+CPortDevicesDlg::CPortDevicesDlg(ISettingsStore& settings, QWidget* parent, const DeviceLister& listDevices)
     : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("portDevicesDialog"));
@@ -32,7 +32,9 @@ CPortDevicesDlg::CPortDevicesDlg(ISettingsStore& settings, QWidget* parent)
     intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
 
-    const QList<SDetected> detected = DetectedDevices();
+    QList<SDetected> detected = listDevices();
+    std::sort(detected.begin(), detected.end(),
+              [](const SDetected& a, const SDetected& b) { return a.path < b.path; });
     auto* form = new QFormLayout;
     for (unsigned slot = kFirstPortSlot; slot <= kLastPortSlot; ++slot) {
         auto* combo = new QComboBox(this);
@@ -71,8 +73,6 @@ QList<CPortDevicesDlg::SDetected> CPortDevicesDlg::DetectedDevices()
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         devices.append({info.systemLocation(), info.description()});
     }
-    std::sort(devices.begin(), devices.end(),
-              [](const SDetected& a, const SDetected& b) { return a.path < b.path; });
     return devices;
 }
 

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <functional>
 
 class ISettingsStore;
 class QComboBox;
@@ -22,9 +23,13 @@ public:
         QString description;
     };
 
-    explicit CPortDevicesDlg(ISettingsStore& settings, QWidget* parent = nullptr);
+    // Where the devices a slot offers come from; the dialog shows them sorted by path.
+    using DeviceLister = std::function<QList<SDetected>()>;
 
-    // The serial devices the system reports now, by path.
+    explicit CPortDevicesDlg(ISettingsStore& settings, QWidget* parent = nullptr,
+                             const DeviceLister& listDevices = DetectedDevices);
+
+    // The serial devices the system reports now.
     static QList<SDetected> DetectedDevices();
 
     // The device path of slot 1 to 4 as currently chosen.

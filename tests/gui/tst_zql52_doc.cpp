@@ -3,6 +3,7 @@
 #include "app/port_devices_dialog.h"
 #include "app/zql52_doc.h"
 #include "core/radio_data.h"
+#include "core/settings_store.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
 #include "support/modal_dialogs.h"
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void portCommandsCheckTheirPortAndStoreIt();
     void portItemsShowTheirDevices();
     void portDevicesDialogStoresTheMapping();
+    void portDevicesDialogOffersTheListedDevices();
 };
 
 void TestZQL52Doc::exchangeFileLivesWithTheDocument()
@@ -374,6 +376,28 @@ void TestZQL52Doc::portDevicesDialogStoresTheMapping()
     QCOMPARE(QString::fromStdString(stored->GetString("CommPort", "Device2", "")), u"/dev/ttyUSB1"_s);
     QCOMPARE(QString::fromStdString(stored->GetString("CommPort", "Device3", "")), u"/dev/ttyACM0"_s);
     QCOMPARE(f.Frame().Action(cmd::kComPort2)->text(), u"COM2 (/dev/ttyUSB1)"_s);
+}
+
+void TestZQL52Doc::portDevicesDialogOffersTheListedDevices()
+{
+    CMemorySettingsStore settings;
+    settings.SetString("CommPort", "Device2", "/dev/ttyACM0");
+    const CPortDevicesDlg dialog(settings, nullptr, [] {
+        return QList<CPortDevicesDlg::SDetected>{{u"/dev/ttyUSB0"_s, u"USB Serial"_s}, {u"/dev/ttyS0"_s, {}}};
+    });
+    for (const char* name : {"deviceCombo1", "deviceCombo4"}) {
+        const auto* combo = dialog.findChild<QComboBox*>(QString::fromLatin1(name));
+        QVERIFY(combo != nullptr);
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(combo->itemText(0), u"/dev/ttyS0"_s);
+        QCOMPARE(combo->itemText(1), u"/dev/ttyUSB0 - USB Serial"_s);
+        QCOMPARE(combo->itemData(1).toString(), u"/dev/ttyUSB0"_s);
+    }
+    QCOMPARE(dialog.Device(2), u"/dev/ttyACM0"_s);
+
+    auto* combo = dialog.findChild<QComboBox*>(u"deviceCombo3"_s);
+    combo->setCurrentIndex(1);
+    QCOMPARE(dialog.Device(3), u"/dev/ttyUSB0"_s);
 }
 
 QTEST_MAIN(TestZQL52Doc)
