@@ -110,6 +110,14 @@ inline constexpr std::string_view kDtmfSpeed500 = "500ms";
 inline constexpr std::string_view kScanTimer = "T-10";
 inline constexpr std::string_view kScanPause = "P-2";
 
+// The countries "MODEL.COUNTRY" answers, in the order of their numbers ("MODEL.COUNTRY.ByNumber"),
+// and those that callers compare.
+inline constexpr std::array<std::string_view, 11> kCountries = {"JPN", "EUR", "UK",  "DEN", "ITA", "USA",
+                                                                "AUS", "SEA", "TPE", "KOR", "FRA"};
+inline constexpr std::string_view kCountryJapan = kCountries[0];
+inline constexpr std::string_view kCountryUsa = kCountries[5];
+inline constexpr std::string_view kCountryKorea = kCountries[9];
+
 // Model profile ("MODEL.<key>").
 inline constexpr std::string_view kCountry = "COUNTRY";
 inline constexpr std::string_view kExpand = "EXPAND";

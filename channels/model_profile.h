@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channels/command_keys.h"
 #include "core/range_set.h"
 
 #include <array>
@@ -17,8 +18,7 @@ class CModelProfile
 {
 public:
     static constexpr int kCountryCount = 11;
-    static constexpr std::array<std::string_view, kCountryCount> kCountryNames = {
-        "JPN", "EUR", "UK", "DEN", "ITA", "USA", "AUS", "SEA", "TPE", "KOR", "FRA"};
+    static constexpr std::array<std::string_view, kCountryCount> kCountryNames = keys::kCountries;
     static constexpr int kBandCount = 21;
     static constexpr int kUsa = 5;
     static constexpr int kMatrixEnabled = 2;

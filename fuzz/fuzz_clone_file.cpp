@@ -1,3 +1,4 @@
+#include "channels/command_keys.h"
 #include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/memory_map.h"
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     const CMemoryImage working = rig.WorkingImage();
-    if (rig.Execute("FILE.LOAD.\"" + file.path + "\"") != result) {
+    if (rig.Execute(keys::Path(keys::kFile, keys::kLoad) + ".\"" + file.path + "\"") != result) {
         std::abort();
     }
     if (result != answer::kOk) {
@@ -62,9 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         return 0;
     }
-    rig.Execute("HEAL");
+    rig.Execute(keys::kHeal);
     const CMemoryImage healed = rig.WorkingImage();
-    rig.Execute("HEAL");
+    rig.Execute(keys::kHeal);
     if (rig.WorkingImage().IsDifferent(healed)) {
         std::abort();
     }

@@ -1,3 +1,5 @@
+#include "channels/command_keys.h"
+#include "core/channel_id.h"
 #include "core/command_text.h"
 #include "core/memory_map.h"
 #include "core/rig_core.h"
@@ -18,20 +20,28 @@
 namespace {
 
 constexpr int kMaxCommands = 64;
-constexpr std::string_view kModelCommands[] = {"MODEL.COUNTRY.ByNumber", "MODEL.EXPAND",
-                                               "MODEL.MATRIX_50M_ENABLE"};
+const std::string kModelCommands[] = {keys::Path(keys::Model(keys::kCountry), keys::kByNumber),
+                                      keys::Model(keys::kExpand), keys::Model(keys::kMatrix50)};
+
+std::string Assignment(std::string_view key, std::string_view value)
+{
+    std::string command(key);
+    command += '=';
+    command += value;
+    return command;
+}
 
 struct SNewDocument
 {
     SNewDocument()
     {
-        rig.Execute("INITIALIZE");
-        rig.Execute("EDIT_FLAG=OFF");
-        for (std::string_view command : kModelCommands) {
-            model.push_back(std::string(command) + "=" + rig.Execute(command));
+        rig.Execute(keys::kInitialize);
+        rig.Execute(Assignment(keys::kEditFlag, answer::kOff));
+        for (const std::string& command : kModelCommands) {
+            model.push_back(Assignment(command, rig.Execute(command)));
         }
         image = rig.WorkingImage();
-        imageCommand = "IMAGE=" + rig.Execute("IMAGE");
+        imageCommand = Assignment(keys::kImage, rig.Execute(keys::kImage));
     }
 
     void Restore()
@@ -43,8 +53,8 @@ struct SNewDocument
         if (rig.WorkingImage().IsDifferent(image)) {
             rig.Execute(imageCommand);
         }
-        rig.Execute("EDIT_FLAG=ON");
-        rig.Execute("CH.MCH.0.COPY");
+        rig.Execute(Assignment(keys::kEditFlag, answer::kOn));
+        rig.Execute(CChannelId(CChannelId::kMch, 0).Path() + std::string(keys::kCopy));
     }
 
     CRigCore rig;
@@ -66,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const size_t end = input.find('\n');
         const std::string_view command = input.substr(0, end);
         input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
-        if (EqualsNoCase(TextToken(command, ".", 0), "FILE")) {
+        if (EqualsNoCase(TextToken(command, ".", 0), keys::kFile)) {
             continue;
         }
         rig.Execute(command);
@@ -75,9 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (rig.WorkingImage().GetSize() != memory_map::kImageSize) {
         std::abort();
     }
-    rig.Execute("HEAL");
+    rig.Execute(keys::kHeal);
     const CMemoryImage once = rig.WorkingImage();
-    rig.Execute("HEAL");
+    rig.Execute(keys::kHeal);
     if (rig.WorkingImage().IsDifferent(once)) {
         std::abort();
     }

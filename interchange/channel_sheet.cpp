@@ -146,9 +146,9 @@ std::string ShownAutoRepeater(ICommandTarget& data)
 {
     const std::string country = data.Execute(kModelCountry);
     int offId = 0;
-    if (country == "JPN" || country == "KOR") {
+    if (country == keys::kCountryJapan || country == keys::kCountryKorea) {
         offId = ids::kAutoRepeaterOffJpn;
-    } else if (country == "USA") {
+    } else if (country == keys::kCountryUsa) {
         offId = ids::kAutoRepeaterOffUsa;
     } else {
         return Text(ids::kAutoRepeaterNone);

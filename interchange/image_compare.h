@@ -22,7 +22,8 @@ std::string FormatDifference(const SImageDifference& difference);
 
 // The channels of the list (the cells the list shows), the common settings and the DTMF memories,
 // in that order. Both documents carry the same transceiver profile. Everything is read through the
-// commands, so bytes no field holds (0x844 among them) and what the heal normalises never count.
+// commands, so bytes no field holds (memory_map::kKeptByte among them) and what the heal normalises never
+// count.
 std::vector<SImageDifference> CompareDocuments(ICommandTarget& left, ICommandTarget& right);
 
 // The differences between a document and the clone data file at `path`, which is read into a document of

@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr std::string_view kCountryJapan = "JPN";
-constexpr std::string_view kCountryKorea = "KOR";
-constexpr std::string_view kCountryUsa = "USA";
 // An empty comment is sent as one blank: "COMMON.CLONE_COMMENT=" alone would not say what to store.
 constexpr std::string_view kEmptyComment = " ";
 
@@ -310,11 +307,11 @@ void CPropertyPageC31::FillLists()
         }
         // Only some destinations have an auto repeater, with lists of their own.
         const std::string country = m_data.Execute(keys::Model(keys::kCountry));
-        if (country == kCountryJapan || country == kCountryKorea) {
+        if (country == keys::kCountryJapan || country == keys::kCountryKorea) {
             m_autoRepeaterKind = kAutoRepeaterOffOn;
             list->addItem(LoadString(ids::kAutoRepeaterOffJpn));
             list->addItem(LoadString(ids::kAutoRepeaterOn));
-        } else if (country == kCountryUsa) {
+        } else if (country == keys::kCountryUsa) {
             m_autoRepeaterKind = kAutoRepeaterDuplex;
             list->addItem(LoadString(ids::kAutoRepeaterOffUsa));
             list->addItem(LoadString(ids::kAutoRepeaterOn1));

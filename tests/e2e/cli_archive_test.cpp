@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,16 +31,6 @@ struct SRun
     std::string out;
     std::string err;
 };
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 std::vector<uint32_t> Differences(const CMemoryImage& a, const CMemoryImage& b)
 {
@@ -163,7 +152,7 @@ TEST_F(CliArchive, ReadAndWriteEachKeepOneCopyOfTheirImage)
     std::erase(held, kKeptByte);
     EXPECT_EQ(held, std::vector<uint32_t>{}) << "the transceiver holds the copy, but for the byte it keeps";
 
-    const std::vector<std::string> listed = Lines(Cli({"archive", "list"}).out);
+    const std::vector<std::string> listed = TextLines(Cli({"archive", "list"}).out);
     ASSERT_EQ(listed.size(), 2U);
     EXPECT_NE(listed[0].find(" write "), std::string::npos) << listed[0];
     EXPECT_NE(listed[0].find(writeCopy), std::string::npos) << "newest first";
@@ -222,9 +211,9 @@ TEST_F(CliArchive, VerifyComparesTheTransceiverWithAFile)
                                     "COMMON.BEEP=OFF", "DTMF.2=5551234"});
     run = Cli({"verify", "--port", sim.Device(), "--profile", std::string(kProfile), other});
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
-                                  "MCH 03  Frequency 146.5200 -> 145.5000", "MCH 03  Name RPT -> (blank)",
-                                  "COMMON  Beep OFF -> ON", "DTMF 2  5551234 -> (empty)"}))
+    EXPECT_EQ(TextLines(run.out), (std::vector<std::string>{
+                                      "MCH 03  Frequency 146.5200 -> 145.5000", "MCH 03  Name RPT -> (blank)",
+                                      "COMMON  Beep OFF -> ON", "DTMF 2  5551234 -> (empty)"}))
         << "the file's value, then the transceiver's";
     EXPECT_EQ(sim.Stop(), 0) << sim.Diagnostics();
     EXPECT_EQ(ArchiveFiles(), std::set<std::string>{}) << "a verify is no read to keep";

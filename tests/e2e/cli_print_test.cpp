@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -61,16 +60,6 @@ std::string ChannelsInUse(int count)
     return commands;
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The first line at or after `from` that holds every one of `words`; lines.size() when there is none.
 size_t FindLine(const std::vector<std::string>& lines, size_t from, const std::vector<std::string>& words)
 {
@@ -112,7 +101,7 @@ TEST(CliExportPdf, SheetShowsTheHeadingThenEachChannelInOrder)
 
     const SCliResult text = RunShell("pdftotext -layout " + ShellQuote(pdf) + " -");
     ASSERT_EQ(text.status, 0) << text.output;
-    const std::vector<std::string> lines = Lines(text.output);
+    const std::vector<std::string> lines = TextLines(text.output);
     const size_t heading = FindLine(lines, 0, {"club.vlk", "Printed 2024-05-01"});
     const size_t comment = FindLine(lines, heading, {"Comment: Club net 2", "destination USA"});
     const size_t header = FindLine(lines, comment, {"CH", "Frequency", "Name", "CTCSS freq.", "Mode"});
@@ -128,7 +117,7 @@ TEST(CliExportPdf, SheetShowsTheHeadingThenEachChannelInOrder)
     ASSERT_EQ(Export(home, kFixedDate, "--all " + ShellQuote(file) + " --output " + ShellQuote(all)).status,
               0);
     const std::vector<std::string> allLines =
-        Lines(RunShell("pdftotext -layout " + ShellQuote(all) + " -").output);
+        TextLines(RunShell("pdftotext -layout " + ShellQuote(all) + " -").output);
     // A blank channel shows only its label.
     const auto blankLine = std::find_if(allLines.begin(), allLines.end(), [](const std::string& line) {
         return line.find_first_not_of(' ') != std::string::npos &&

@@ -1,9 +1,9 @@
+#include "../core/test_files.h"
 #include "../operations/test_document.h"
 #include "interchange/image_compare.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -60,9 +60,8 @@ TEST(ImageCompare, AFileIsComparedWithTheDocumentsProfile)
 {
     // A USA document with the 50 MHz band: read without that profile, its 50 MHz channels would differ.
     CTestDocument document(5, 0, 2);
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("compare-" + std::to_string(::getpid()) + ".vlk"))
-            .string();
+    const CTempDir folder;
+    const std::string path = folder.File("compare.vlk");
     ASSERT_EQ(document.Data().SaveDocument(path), "OK");
     const std::string image = document.Image();
 
