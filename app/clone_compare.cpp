@@ -3,17 +3,6 @@
 #include "clone/clone_commands.h"
 #include "clone/clone_session.h"
 #include "core/radio_data.h"
-#include "core/settings_store.h"
-
-bool ArchiveEnabled(const ISettingsStore& settings)
-{
-    return settings.GetInt(settings::kArchive, settings::kArchiveEnabled, 1) != 0;
-}
-
-bool SetArchiveEnabled(ISettingsStore& settings, bool enabled)
-{
-    return settings.SetInt(settings::kArchive, settings::kArchiveEnabled, enabled ? 1 : 0);
-}
 
 std::unique_ptr<CL52RadioData> SeparateDocument(const CRadioData& like)
 {

@@ -9,12 +9,6 @@
 class CCloneSession;
 class CL52RadioData;
 class CRadioData;
-class ISettingsStore;
-
-// Whether the desktop program's successful reads and writes keep a copy in the clone archive
-// (on unless turned off).
-bool ArchiveEnabled(const ISettingsStore& settings);
-bool SetArchiveEnabled(ISettingsStore& settings, bool enabled);
 
 // An empty document with the same transceiver profile as `like`, for an image that must never reach
 // `like` itself. It neither reads nor writes the settings store.

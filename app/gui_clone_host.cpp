@@ -1,6 +1,6 @@
 #include "app/gui_clone_host.h"
 
-#include "clone/clone_progress_dlg.h"
+#include "clone/dialogs/clone_progress_dlg.h"
 #include "clone/serial_port.h"
 #include "res/load_string.h"
 

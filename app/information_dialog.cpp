@@ -1,7 +1,7 @@
 #include "app/information_dialog.h"
 
-#include "app/dialog_buttons.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>

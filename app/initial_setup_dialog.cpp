@@ -1,15 +1,15 @@
 #include "app/initial_setup_dialog.h"
 
-#include "app/dialog_buttons.h"
 #include "app/gui_clone_host.h"
-#include "app/message_box.h"
 #include "app/port_devices_dialog.h"
-#include "app/wait_cursor.h"
 #include "clone/clone_session.h"
 #include "clone/port_map.h"
 #include "core/settings_store.h"
 #include "res/icons.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -150,7 +150,7 @@ void CInitialSetupDlg::accept()
     if (const QString hint = PortAccessHint(m_session); !hint.isEmpty()) {
         message += QStringLiteral("\n\n") + hint;
     }
-    MessageBox::show(this, message, MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+    MessageBox::Show(this, message, MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
     Store(false);
 }
 
@@ -180,7 +180,7 @@ void CInitialSetupDlg::Store(bool withVersion)
 
 void CInitialSetupDlg::EditPortDevices()
 {
-    CPortDevicesDlg dialog(m_settings, this);
+    CPortDevicesDlg dialog(m_settings, this, m_serialDevices);
     if (dialog.exec() == QDialog::Accepted) {
         RefreshPortTips();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/port_devices_dialog.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -29,6 +31,9 @@ public:
                      QWidget* parent = nullptr);
     ~CInitialSetupDlg() override;
 
+    // Where the Port Devices dialog learns of the serial devices; the system's list by default.
+    void SetSerialDevices(CPortDevicesDlg::DeviceLister devices) { m_serialDevices = std::move(devices); }
+
     // The port chosen in the list, 1 to 4.
     unsigned SelectedPort() const;
     QString StatusText() const;
@@ -50,6 +55,7 @@ private:
     QComboBox* m_port;
     QLineEdit* m_callSign;
     QLabel* m_status;
+    CPortDevicesDlg::DeviceLister m_serialDevices = CPortDevicesDlg::DetectedDevices;
 };
 
 // The text without its trailing blanks.

@@ -1,9 +1,9 @@
 #include "app/port_devices_dialog.h"
 
-#include "app/dialog_buttons.h"
 #include "clone/port_map.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,16 +1,16 @@
 #include "app/zql52_app.h"
 
+#include "app/document_wiring.h"
 #include "app/initial_setup_dialog.h"
-#include "app/qt_settings_store.h"
 #include "app/single_instance.h"
 #include "app/tone_player.h"
-#include "app/wait_cursor.h"
 #include "app/zql52_doc.h"
 #include "clone/clone_session.h"
 #include "core/settings_store.h"
+#include "settings/qt_settings_store.h"
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
-#include "ui/print_commands.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -129,15 +129,17 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
     {
         CWaitCursor wait;
         m_document = std::make_unique<CZQL52Doc>(*m_settings, *m_tones);
+        if (m_options.serialDevices) {
+            m_document->SetSerialDevices(m_options.serialDevices);
+        }
         m_frame = std::make_unique<CMainFrame>(*m_settings);
         // Another window left open (the help) must not keep the program alive without its main window.
         QObject::connect(m_frame.get(), &CMainFrame::Closed, qApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         m_view = new CZQL52View(*m_document, m_frame.get());
         m_frame->setCentralWidget(m_view);
-        m_document->AttachFrame(*m_frame);
-        m_view->AttachFrame(*m_frame);
-        new CPrintCommands(*m_document, *m_frame);
+        ConnectDocumentView(*m_document, *m_view);
+        ConnectDocumentFrame(*m_document, *m_view, *m_frame);
 
         const bool opened = commandLine.fileName.isEmpty() ? m_document->OnNewDocument()
                                                            : m_document->OnOpenDocument(commandLine.fileName);
@@ -162,6 +164,9 @@ void CZQL52App::RunInitialSetup()
     CCloneSession session;
     session.SetPortMap(m_settings.get());
     CInitialSetupDlg dialog(*m_settings, session, *m_tones);
+    if (m_options.serialDevices) {
+        dialog.SetSerialDevices(m_options.serialDevices);
+    }
     dialog.exec();
 }
 

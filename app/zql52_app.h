@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/port_devices_dialog.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -28,6 +30,8 @@ public:
         ITonePlayer* tones = nullptr;
         // SIGTERM and SIGINT close the main window; tests running in-process leave the signals alone.
         bool handleTerminationSignals = true;
+        // Null: the serial devices the system reports, offered by the Port Devices dialog.
+        CPortDevicesDlg::DeviceLister serialDevices;
     };
 
     struct SCommandLine

@@ -2,25 +2,23 @@
 
 #include "app/clone_compare.h"
 #include "app/edit_history.h"
-#include "app/file_dialogs.h"
 #include "app/gui_clone_host.h"
 #include "app/information_dialog.h"
-#include "app/message_box.h"
-#include "app/port_devices_dialog.h"
-#include "app/wait_cursor.h"
 #include "channels/channel_rows.h"
 #include "clone/clone_archive.h"
 #include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "clone/port_map.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "core/temporary_file.h"
 #include "res/load_string.h"
 #include "ui/archive_dialog.h"
 #include "ui/differences_dialog.h"
-#include "ui/main_frame.h"
+#include "ui/file_failure_text.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
 #include <QDir>
@@ -52,6 +50,14 @@ QString StepItemText(int plainId, int formatId, int stepNameId)
     return stepNameId == 0 ? LoadString(plainId) : LoadString(formatId).arg(LoadString(stepNameId));
 }
 
+// "COM2 (/dev/ttyUSB0)": a port slot with the device it stands for.
+QString PortItemText(unsigned port, const ISettingsStore& settings)
+{
+    const QString name = QString::fromStdString(PortSlotName(port));
+    const QString device = QString::fromStdString(ResolvePortDevice(PortSlotName(port), &settings));
+    return LoadString(ids::kPortDeviceFormat).arg(name, device);
+}
+
 // Asked for while the program is idle: a menu item keeps its text unless it really changes.
 void SetItemText(QAction& action, const QString& text)
 {
@@ -61,30 +67,6 @@ void SetItemText(QAction& action, const QString& text)
 }
 
 } // namespace
-
-QString FileFailureText(const QString& answerWord, bool forSave)
-{
-    const std::string word = answerWord.toStdString();
-    if (word == answer::kCannotOpenFile) {
-        return LoadString(forSave ? ids::kFileCannotWrite : ids::kFileCannotRead);
-    }
-    if (word == answer::kFormatError) {
-        return LoadString(ids::kFileFormatError);
-    }
-    if (word == answer::kDataOverflow) {
-        return LoadString(ids::kFileDataOverflow);
-    }
-    if (word == answer::kMismatchModel) {
-        return LoadString(ids::kFileMismatchModel);
-    }
-    if (word == answer::kMismatchRevision) {
-        return LoadString(ids::kFileMismatchRevision);
-    }
-    if (word == answer::kNotEnoughData) {
-        return LoadString(ids::kFileNotEnoughData);
-    }
-    return LoadString(ids::kFileOtherError).arg(answerWord);
-}
 
 CZQL52Doc::CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* parent)
     : QObject(parent), m_settings(settings), m_tones(tones),
@@ -112,69 +94,52 @@ CZQL52Doc::~CZQL52Doc()
     }
 }
 
-void CZQL52Doc::AttachFrame(CMainFrame& frame)
+void CZQL52Doc::SetWindow(QWidget* window)
 {
-    m_frame = &frame;
-    m_host->SetOwner(&frame);
-    InstallCommands();
-    frame.SetDocumentName(m_path.isEmpty() ? QString() : QFileInfo(m_path).fileName());
-    RefreshPortTexts();
-    frame.UpdateCommandUi();
+    m_window = window;
+    m_host->SetOwner(window);
 }
 
-void CZQL52Doc::InstallCommands()
+CommandBindings CZQL52Doc::Bindings()
 {
-    CMainFrame& frame = *m_frame;
-    frame.SetCommandHandler(cmd::kFileNew, [this] { FileNew(); });
-    frame.SetCommandHandler(cmd::kFileOpen, [this] { FileOpen(); });
-    frame.SetCommandHandler(cmd::kFileSave, [this] { FileSave(); });
-    frame.SetCommandHandler(cmd::kFileSaveAs, [this] { FileSaveAs(); });
-    frame.SetRecentFileHandler([this](const QString& path) { OpenRecentFile(path); });
-    frame.SetCloseGuard([this] { return MayClose(); });
-
+    CommandBindings bindings = {
+        {cmd::kFileNew, [this] { FileNew(); }, {}},
+        {cmd::kFileOpen, [this] { FileOpen(); }, {}},
+        {cmd::kFileSave, [this] { FileSave(); }, {}},
+        {cmd::kFileSaveAs, [this] { FileSaveAs(); }, {}},
+        {cmd::kEditUndo, [this] { Undo(); },
+         [this](QAction& action) {
+             action.setEnabled(CanUndo());
+             SetItemText(action, StepItemText(ids::kItemUndo, ids::kUndoFormat, m_history->UndoNameId()));
+         }},
+        {cmd::kEditRedo, [this] { Redo(); },
+         [this](QAction& action) {
+             action.setEnabled(CanRedo());
+             SetItemText(action, StepItemText(ids::kItemRedo, ids::kRedoFormat, m_history->RedoNameId()));
+         }},
+        {cmd::kPortDevices, [this] { EditPortDevices(); }, {}},
+        {cmd::kCloneRead, [this] { CloneRead(); }, {}},
+        {cmd::kCloneWrite, [this] { CloneWrite(); }, {}},
+        {cmd::kCloneInformation, [this] { CloneInformation(); }, {}},
+        {cmd::kFileOpenArchive, [this] { OpenFromArchive(); }, {}},
+        {cmd::kCloneCompare, [this] { CloneCompare(); }, {}},
+    };
     for (unsigned port = kFirstPortSlot; port <= kLastPortSlot; ++port) {
-        frame.SetCommandHandler(
-            kPortCommands[port - kFirstPortSlot], [this, port] { SetPort(port); },
-            [this, port](QAction& action) {
-                action.setEnabled(true);
-                action.setChecked(m_session->GetPort() == port);
-            });
+        bindings.push_back({kPortCommands[port - kFirstPortSlot], [this, port] { SetPort(port); },
+                            [this, port](QAction& action) {
+                                action.setEnabled(true);
+                                action.setChecked(m_session->GetPort() == port);
+                                // The device each slot stands for; another program (the command-line
+                                // tool) may change the mapping meanwhile.
+                                const QString text = PortItemText(port, m_settings);
+                                SetItemText(action,
+                                            QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
+                                if (action.toolTip() != text) {
+                                    action.setToolTip(text);
+                                }
+                            }});
     }
-    frame.SetCommandHandler(
-        cmd::kEditUndo, [this] { Undo(); },
-        [this](QAction& action) {
-            action.setEnabled(CanUndo());
-            SetItemText(action, StepItemText(ids::kItemUndo, ids::kUndoFormat, m_history->UndoNameId()));
-        });
-    frame.SetCommandHandler(
-        cmd::kEditRedo, [this] { Redo(); },
-        [this](QAction& action) {
-            action.setEnabled(CanRedo());
-            SetItemText(action, StepItemText(ids::kItemRedo, ids::kRedoFormat, m_history->RedoNameId()));
-        });
-    frame.SetCommandHandler(cmd::kCloneRead, [this] { CloneRead(); });
-    frame.SetCommandHandler(cmd::kCloneWrite, [this] { CloneWrite(); });
-    frame.SetCommandHandler(cmd::kCloneInformation, [this] { CloneInformation(); });
-    frame.SetCommandHandler(cmd::kFileOpenArchive, [this] { OpenFromArchive(); });
-    frame.SetCommandHandler(cmd::kCloneCompare, [this] { CloneCompare(); });
-
-    if (auto* menu = frame.findChild<QMenu*>(QStringLiteral("menuComPort")); menu != nullptr) {
-        m_portDevicesAction = new QAction(LoadString(ids::kItemPortDevices), &frame);
-        m_portDevicesAction->setObjectName(QStringLiteral("actionPortDevices"));
-        m_portDevicesAction->setProperty("commandId", cmd::kPortDevices);
-        m_portDevicesAction->setStatusTip(PromptStatusText(cmd::kPortDevices));
-        m_portDevicesAction->setToolTip(PromptToolTip(cmd::kPortDevices));
-        connect(m_portDevicesAction, &QAction::triggered, this, [this] { EditPortDevices(); });
-        menu->addSeparator();
-        menu->addAction(m_portDevicesAction);
-        // Another program (the command-line tool) may have changed the mapping meanwhile.
-        connect(menu, &QMenu::aboutToShow, this, &CZQL52Doc::RefreshPortTexts);
-    }
-}
-
-CMainFrame* CZQL52Doc::Frame() const
-{
-    return m_frame.data();
+    return bindings;
 }
 
 QString CZQL52Doc::GetTitle() const
@@ -242,9 +207,7 @@ void CZQL52Doc::RefreshCommandUi()
 {
     // A key pressed at once (Delete, then Ctrl+Z) must find Undo enabled already: the idle update may
     // not have come yet.
-    if (m_frame) {
-        m_frame->UpdateCommandUi();
-    }
+    Q_EMIT CommandStateChanged();
 }
 
 void CZQL52Doc::RememberSavedImage()
@@ -267,17 +230,15 @@ void CZQL52Doc::SyncModifiedWithSavedImage()
 void CZQL52Doc::SetPathName(const QString& path)
 {
     m_path = path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    if (m_frame) {
-        m_frame->SetDocumentName(m_path.isEmpty() ? QString() : QFileInfo(m_path).fileName());
-        if (!m_path.isEmpty()) {
-            m_frame->AddToRecentFileList(m_path);
-        }
+    Q_EMIT TitleChanged(GetTitle());
+    if (!m_path.isEmpty()) {
+        Q_EMIT FileUsed(m_path);
     }
 }
 
 QWidget* CZQL52Doc::DialogParent() const
 {
-    return m_frame.data();
+    return m_window.data();
 }
 
 QString CZQL52Doc::DefaultSuffix() const
@@ -334,12 +295,12 @@ bool CZQL52Doc::LoadDocument(const QString& path, bool untitled)
     }
     if (result != answer::kOk) {
         const QString word = QString::fromStdString(result);
-        MessageBox::show(DialogParent(),
+        MessageBox::Show(DialogParent(),
                          LoadString(ids::kOpenFailedFormat)
                              .arg(QDir::toNativeSeparators(path), FileFailureText(word, false)),
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
-        if (m_frame && !untitled && !QFileInfo::exists(path)) {
-            m_frame->RemoveFromRecentFileList(path);
+        if (!untitled && !QFileInfo::exists(path)) {
+            Q_EMIT FileMissing(path);
         }
         return false;
     }
@@ -361,7 +322,7 @@ bool CZQL52Doc::OnSaveDocument(const QString& path)
     }
     if (result != answer::kOk) {
         const QString word = QString::fromStdString(result);
-        MessageBox::show(DialogParent(),
+        MessageBox::Show(DialogParent(),
                          LoadString(ids::kSaveFailedFormat)
                              .arg(QDir::toNativeSeparators(path), FileFailureText(word, true)),
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
@@ -378,7 +339,7 @@ bool CZQL52Doc::SaveModified()
     if (!IsModified()) {
         return true;
     }
-    switch (MessageBox::yesNoCancel(DialogParent(), LoadString(ids::kSaveChangesFormat).arg(GetTitle()))) {
+    switch (MessageBox::YesNoCancel(DialogParent(), LoadString(ids::kSaveChangesFormat).arg(GetTitle()))) {
     case MessageBox::Answer::Yes:
         return FileSave();
     case MessageBox::Answer::No:
@@ -409,9 +370,9 @@ int CZQL52Doc::RunTransfer(const std::function<int()>& transfer)
 
 void CZQL52Doc::CloseIfHeld()
 {
-    if (m_closeHeld && m_frame) {
+    if (m_closeHeld) {
         m_closeHeld = false;
-        QMetaObject::invokeMethod(m_frame.data(), &QWidget::close, Qt::QueuedConnection);
+        Q_EMIT CloseRequested();
     }
 }
 
@@ -426,7 +387,7 @@ void CZQL52Doc::FileOpen()
 {
     const QString start = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
     const QString path =
-        FileDialogs::getOpenFileName(DialogParent(), LoadString(ids::kOpenCaption), start, FileFilter());
+        FileDialogs::GetOpenFileName(DialogParent(), LoadString(ids::kOpenCaption), start, FileFilter());
     if (!path.isEmpty() && SaveModified()) {
         OnOpenDocument(path);
     }
@@ -440,7 +401,7 @@ bool CZQL52Doc::FileSave()
 bool CZQL52Doc::FileSaveAs()
 {
     const QString start = m_path.isEmpty() ? GetTitle() + QLatin1Char('.') + DefaultSuffix() : m_path;
-    const QString path = FileDialogs::getSaveFileName(DialogParent(), LoadString(ids::kSaveAsCaption), start,
+    const QString path = FileDialogs::GetSaveFileName(DialogParent(), LoadString(ids::kSaveAsCaption), start,
                                                       FileFilter(), DefaultSuffix());
     return !path.isEmpty() && OnSaveDocument(path);
 }
@@ -471,7 +432,7 @@ void CZQL52Doc::CompareWithCopy(const QString& path, QWidget* parent)
         result = CompareWithFile(*m_data, QFile::encodeName(path).toStdString(), differences);
     }
     if (result != answer::kOk) {
-        MessageBox::show(
+        MessageBox::Show(
             parent,
             LoadString(ids::kOpenFailedFormat)
                 .arg(QDir::toNativeSeparators(path), FileFailureText(QString::fromStdString(result), false)),
@@ -497,36 +458,15 @@ unsigned CZQL52Doc::GetPort() const
 
 void CZQL52Doc::EditPortDevices()
 {
-    CPortDevicesDlg dialog(m_settings, DialogParent());
+    CPortDevicesDlg dialog(m_settings, DialogParent(), m_serialDevices);
     if (dialog.exec() == QDialog::Accepted) {
-        RefreshPortTexts();
-    }
-}
-
-void CZQL52Doc::RefreshPortTexts()
-{
-    if (!m_frame) {
-        return;
-    }
-    for (unsigned port = kFirstPortSlot; port <= kLastPortSlot; ++port) {
-        QAction* action = m_frame->Action(kPortCommands[port - kFirstPortSlot]);
-        if (action == nullptr) {
-            continue;
-        }
-        const QString name = QString::fromStdString(PortSlotName(port));
-        const QString device = QString::fromStdString(ResolvePortDevice(PortSlotName(port), &m_settings));
-        const QString text = LoadString(ids::kPortDeviceFormat).arg(name, device);
-        // A "&" in a device path would otherwise mark a mnemonic.
-        action->setText(QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        action->setToolTip(text);
+        RefreshCommandUi();
     }
 }
 
 void CZQL52Doc::ShowStatus(const QString& text)
 {
-    if (m_frame) {
-        m_frame->SetMessageText(text);
-    }
+    Q_EMIT StatusText(text);
 }
 
 void CZQL52Doc::ReportOutcome(ECloneCommand command, int outcome)
@@ -544,7 +484,7 @@ void CZQL52Doc::ReportOutcome(ECloneCommand command, int outcome)
             message = Paragraph(message, hint);
         }
     }
-    MessageBox::show(DialogParent(), message, MessageBox::Buttons::Ok,
+    MessageBox::Show(DialogParent(), message, MessageBox::Buttons::Ok,
                      texts.warningIcon ? MessageBox::Icon::Warning : MessageBox::Icon::None);
 }
 
@@ -553,7 +493,7 @@ void CZQL52Doc::CloneRead()
     if (IsModified()) {
         const QString question =
             LoadString(ids::kReadFromTransceiver) + QLatin1Char(',') + LoadString(ids::kDataEdited);
-        if (MessageBox::okCancel(DialogParent(), question, MessageBox::Icon::None) !=
+        if (MessageBox::OkCancel(DialogParent(), question, MessageBox::Icon::None) !=
             MessageBox::Answer::Ok) {
             return;
         }
@@ -576,7 +516,7 @@ void CZQL52Doc::CloneRead()
 
 void CZQL52Doc::CloneWrite()
 {
-    if (MessageBox::okCancel(DialogParent(), LoadString(ids::kWriteToTransceiver), MessageBox::Icon::None) !=
+    if (MessageBox::OkCancel(DialogParent(), LoadString(ids::kWriteToTransceiver), MessageBox::Icon::None) !=
         MessageBox::Answer::Ok) {
         return;
     }
@@ -584,7 +524,7 @@ void CZQL52Doc::CloneWrite()
     if (const std::vector<std::string> illegal = channel_rows::IllegalRowLabels(*m_data); !illegal.empty()) {
         const QString text = LoadString(ids::kIllegalChannelsWritten)
                                  .arg(QString::fromStdString(channel_rows::JoinRowLabels(illegal)));
-        if (MessageBox::okCancel(DialogParent(), text, MessageBox::Icon::Warning) != MessageBox::Answer::Ok) {
+        if (MessageBox::OkCancel(DialogParent(), text, MessageBox::Icon::Warning) != MessageBox::Answer::Ok) {
             return;
         }
     }

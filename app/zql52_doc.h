@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/port_devices_dialog.h"
 #include "clone/clone_commands.h"
+#include "core/radio_data.h"
+#include "ui/channel_document.h"
+#include "ui/command_binding.h"
 
 #include <QFile>
 #include <QObject>
@@ -13,11 +17,9 @@
 class CCloneSession;
 class CEditHistory;
 class CGuiCloneHost;
-class CL52RadioData;
-class CMainFrame;
 class ISettingsStore;
 class ITonePlayer;
-class QAction;
+class QWidget;
 
 // The program's single document: the radio data with the transceiver profile, the cloning session and
 // the exchange file through which clone data pass between the two. It carries the File commands (with the
@@ -25,11 +27,13 @@ class QAction;
 // confirmations, sounds, status texts and message boxes.
 //
 // Views learn of changes through two signals: DocumentReplaced after New and Open (select row 0 and rebuild
-// everything), DocumentChanged after a clone read, an undo or a redo (rebuild, keep the selection).
+// everything), DocumentChanged after a clone read, an undo or a redo (rebuild, keep the selection). The
+// document knows no frame: its commands go to the frame as bindings, and what the frame shows of it
+// (title, status texts, recent files, command states) goes out as signals the application connects.
 //
 // Every change made through the program is one step of undo and redo. Undoing or redoing back to the image
 // of the last New, Open or Save makes the document unmodified again.
-class CZQL52Doc : public QObject
+class CZQL52Doc : public QObject, public IChannelDocument
 {
     Q_OBJECT
 
@@ -40,21 +44,22 @@ public:
     CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* parent = nullptr);
     ~CZQL52Doc() override;
 
-    // Takes over the frame's document commands, its close guard and recent files, and adds the port
-    // devices item to its COM Port menu. The frame must outlive the document's use of it.
-    void AttachFrame(CMainFrame& frame);
-    CMainFrame* Frame() const;
+    // The File, COM Port, Cloning, Undo and Redo commands for the frame.
+    CommandBindings Bindings();
+    // The window the document's dialogs, message boxes and clone progress belong to.
+    void SetWindow(QWidget* window);
+    // Where the Port Devices dialog learns of the serial devices; the system's list by default.
+    void SetSerialDevices(CPortDevicesDlg::DeviceLister devices) { m_serialDevices = std::move(devices); }
 
-    CL52RadioData& GetRadioData() { return *m_data; }
-    CCloneSession& Session() { return *m_session; }
-    ISettingsStore& Settings() { return m_settings; }
+    CL52RadioData& GetRadioData() override { return *m_data; }
+    ISettingsStore& Settings() override { return m_settings; }
     // Made empty with the document and removed with it.
     QString CloneFilePath() const { return QFile::decodeName(m_cloneFile.c_str()); }
 
     // Empty while the document has no file.
-    QString GetPathName() const { return m_path; }
+    QString GetPathName() const override { return m_path; }
     // The file name, or "Untitled".
-    QString GetTitle() const;
+    QString GetTitle() const override;
 
     // True when the modified flag is set or the radio data have been edited since the last load or save.
     bool IsModified();
@@ -82,14 +87,16 @@ public:
     bool FileSaveAs();
     void OpenRecentFile(const QString& path);
     // The filter of the dialogs that choose a clone data file.
-    QString FileFilter() const;
+    QString FileFilter() const override;
     // Open from Archive: a copy as a new untitled document, or compared with the document.
     void OpenFromArchive();
     // The differences between the document (before the arrow) and a clone data file.
     void CompareWithCopy(const QString& path, QWidget* parent);
 
     // Runs a change made through the program as one undo step, named by the string-table identifier.
-    void RecordEdit(int nameId, const std::function<void()>& change);
+    void RecordEdit(int nameId, const std::function<void()>& change) override;
+    // Goes to the window's message pane through StatusText.
+    void ShowStatus(const QString& text) override;
     bool CanUndo() const;
     bool CanRedo() const;
     void Undo();
@@ -100,8 +107,6 @@ public:
     void SetPort(unsigned port);
     unsigned GetPort() const;
     void EditPortDevices();
-    // Menu texts and tool tips of COM1 to COM4 with the device each one stands for.
-    void RefreshPortTexts();
 
     // Cloning menu.
     void CloneRead();
@@ -114,9 +119,21 @@ public:
 Q_SIGNALS:
     void DocumentReplaced();
     void DocumentChanged();
+    // The file name, or "Untitled", after the document got or lost its file.
+    void TitleChanged(const QString& title);
+    // A file was opened or saved: it goes to the top of the recent-file list.
+    void FileUsed(const QString& path);
+    // A file that could not be opened because it is gone: it leaves the recent-file list.
+    void FileMissing(const QString& path);
+    void StatusText(const QString& text);
+    // A close of the window held back while a clone read or write ran may go ahead now: the window should
+    // be asked to close again, once the command has returned.
+    void CloseRequested();
+    // Undo, Redo and the other commands may have changed their state: the menus should ask again now,
+    // before the next key press, not wait for the idle update.
+    void CommandStateChanged();
 
 private:
-    void InstallCommands();
     void RefreshCommandUi();
     void RememberSavedImage();
     void SyncModifiedWithSavedImage();
@@ -127,13 +144,13 @@ private:
     void ReportOutcome(ECloneCommand command, int outcome);
     int RunTransfer(const std::function<int()>& transfer);
     void CloseIfHeld();
-    void ShowStatus(const QString& text);
     QWidget* DialogParent() const;
     QString DefaultSuffix() const;
 
     ISettingsStore& m_settings;
     ITonePlayer& m_tones;
-    QPointer<CMainFrame> m_frame;
+    QPointer<QWidget> m_window;
+    CPortDevicesDlg::DeviceLister m_serialDevices = CPortDevicesDlg::DetectedDevices;
     std::unique_ptr<CL52RadioData> m_data;
     std::string m_cloneFile;
     std::unique_ptr<CGuiCloneHost> m_host;
@@ -145,8 +162,4 @@ private:
     bool m_modified = false;
     bool m_transferRunning = false;
     bool m_closeHeld = false;
-    QAction* m_portDevicesAction = nullptr;
 };
-
-// The plain-words reason for a data layer's answer word after a failed open (forSave false) or save.
-QString FileFailureText(const QString& answerWord, bool forSave);

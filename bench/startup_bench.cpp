@@ -3,9 +3,9 @@
 // The parent starts this program again as a child several times and times each child from its
 // launch until the child reports the first paint of the main window, so the figure includes process
 // start, dynamic loading, the settings, the document with its default image and the 124 list rows.
-#include "app/qt_settings_store.h"
 #include "app/tone_player.h"
 #include "app/zql52_app.h"
+#include "settings/qt_settings_store.h"
 #include "ui/main_frame.h"
 
 #include <QApplication>
@@ -14,7 +14,6 @@
 #include <QEvent>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>

@@ -3,6 +3,7 @@
 #include "channels/channel_rows.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
+#include "core/settings_store.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -184,6 +185,16 @@ std::string DefaultArchiveFolder()
     }
     return dataHome + "/" + std::string(kOrganization) + "/" + std::string(kApplication) + "/" +
            std::string(kArchiveFolderName);
+}
+
+bool ArchiveEnabled(const ISettingsStore& settings)
+{
+    return settings.GetInt(settings::kArchive, settings::kArchiveEnabled, 1) != 0;
+}
+
+bool SetArchiveEnabled(ISettingsStore& settings, bool enabled)
+{
+    return settings.SetInt(settings::kArchive, settings::kArchiveEnabled, enabled ? 1 : 0);
 }
 
 CCloneArchive::CCloneArchive(std::string folder, Clock clock)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CRadioData;
+class ISettingsStore;
 
 // The clone archive: a folder of the user's own that keeps a copy of every image read from or
 // written to the transceiver, so an older state of the radio can always be found again. Each copy
@@ -71,6 +72,11 @@ struct SArchiveResult
 // application data folder of the desktop program (organization "Velk", application "ZQ-L52")
 // followed by "archive", computed without Qt so the command-line tool finds the same folder.
 std::string DefaultArchiveFolder();
+
+// Whether the desktop program's successful reads and writes keep a copy in the clone archive (on unless
+// turned off).
+bool ArchiveEnabled(const ISettingsStore& settings);
+bool SetArchiveEnabled(ISettingsStore& settings, bool enabled);
 
 class CCloneArchive
 {

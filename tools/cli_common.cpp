@@ -1,7 +1,7 @@
 #include "tools/cli_common.h"
 
-#include "app/qt_settings_store.h"
 #include "core/command_text.h"
+#include "settings/qt_settings_store.h"
 
 #include <algorithm>
 #include <atomic>

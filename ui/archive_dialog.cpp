@@ -1,10 +1,9 @@
 #include "ui/archive_dialog.h"
 
-#include "app/clone_compare.h"
-#include "app/message_box.h"
-#include "app/wait_cursor.h"
 #include "clone/clone_archive.h"
 #include "res/load_string.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -214,7 +213,7 @@ void CArchiveDlg::ShowFolder()
     // Before the first copy there is no folder yet; the user wants to see where copies will go.
     QDir().mkpath(folder);
     if (!OpenFolder(QUrl::fromLocalFile(folder))) {
-        MessageBox::show(this, LoadString(ids::kArchiveFolderNotShown).arg(QDir::toNativeSeparators(folder)),
+        MessageBox::Show(this, LoadString(ids::kArchiveFolderNotShown).arg(QDir::toNativeSeparators(folder)),
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
     }
 }

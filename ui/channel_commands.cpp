@@ -1,23 +1,18 @@
 #include "ui/channel_commands.h"
 
-#include "app/message_box.h"
-#include "app/wait_cursor.h"
-#include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
 #include "channels/command_keys.h"
 #include "channels/dialogs/dtmf_autodial_dlg.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
 #include "res/load_string.h"
-#include "ui/channel_list_view.h"
+#include "ui/channel_document.h"
+#include "ui/channel_selection.h"
 #include "ui/common_settings_sheet.h"
-#include "ui/main_frame.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
-#include <QItemSelectionModel>
-#include <QMainWindow>
-#include <QMenu>
-#include <memory>
 
 namespace {
 
@@ -44,64 +39,28 @@ constexpr SCommand kCommands[] = {
     {cmd::kCommonSetting, &CChannelCommands::CommonSetting},
 };
 
-const SCommand* FindCommand(int commandId)
-{
-    for (const SCommand& command : kCommands) {
-        if (command.id == commandId) {
-            return &command;
-        }
-    }
-    return nullptr;
-}
-
-// The list's pop-up: the channel items of the Edit menu, 0 marking a separator.
-struct SContextItem
-{
-    int id;
-    int textId;
-    const char* objectName;
-};
-
-constexpr int kSeparator = 0;
-
-constexpr SContextItem kContextItems[] = {
-    {cmd::kEditMemory, ids::kItemEditMemory, "contextEditMemory"},
-    {kSeparator, 0, nullptr},
-    {cmd::kEditCopy, ids::kItemCopy, "contextCopy"},
-    {cmd::kEditPaste, ids::kItemPaste, "contextPaste"},
-    {kSeparator, 0, nullptr},
-    {cmd::kEditClear, ids::kItemClear, "contextClear"},
-    {cmd::kEditDelete, ids::kItemDelete, "contextDelete"},
-    {cmd::kEditInsert, ids::kItemInsert, "contextInsert"},
-};
-
 } // namespace
 
-CChannelCommands::CChannelCommands(CZQL52View& view, CZQL52Doc& document) : m_view(view), m_document(document)
+CChannelCommands::CChannelCommands(IChannelSelection& selection, IChannelDocument& document)
+    : m_selection(selection), m_document(document)
 {
 }
 
-void CChannelCommands::AttachFrame(CMainFrame& frame)
+CommandBindings CChannelCommands::Bindings()
 {
-    m_frame = &frame;
+    CommandBindings bindings;
     for (const SCommand& command : kCommands) {
         const int id = command.id;
         const auto run = command.run;
-        frame.SetCommandHandler(
-            id, [this, run] { (this->*run)(); },
-            [this, id](QAction& action) { action.setEnabled(IsEnabled(id)); });
+        bindings.push_back({id, [this, run] { (this->*run)(); },
+                            [this, id](QAction& action) { action.setEnabled(IsEnabled(id)); }});
     }
-    // The channel commands depend on the row: a key pressed right after moving on must find them in the
-    // new row's state, not wait for the idle update.
-    if (QItemSelectionModel* selection = m_view.selectionModel()) {
-        QObject::connect(selection, &QItemSelectionModel::selectionChanged, &frame,
-                         [&frame] { frame.UpdateCommandUi(); });
-    }
+    return bindings;
 }
 
 std::string CChannelCommands::Answer(std::string_view operation, bool check)
 {
-    std::string command = channel_rows::RowKeyPrefix(m_view.SelectedRow()) + std::string(operation);
+    std::string command = channel_rows::RowKeyPrefix(m_selection.SelectedRow()) + std::string(operation);
     if (check) {
         command += '.';
         command += keys::kCheck;
@@ -133,22 +92,9 @@ bool CChannelCommands::IsEnabled(int commandId)
     }
 }
 
-bool CChannelCommands::Run(int commandId)
-{
-    if (m_frame) {
-        return m_frame->RunCommand(commandId);
-    }
-    const SCommand* command = FindCommand(commandId);
-    if (command == nullptr || !IsEnabled(commandId)) {
-        return false;
-    }
-    (this->*command->run)();
-    return true;
-}
-
 void CChannelCommands::EditMemory()
 {
-    m_view.EditSelected();
+    m_selection.EditSelected();
 }
 
 void CChannelCommands::Copy()
@@ -159,48 +105,48 @@ void CChannelCommands::Copy()
 
 void CChannelCommands::Paste()
 {
-    const int row = m_view.SelectedRow();
+    const int row = m_selection.SelectedRow();
     // Anything but "OK" means the target channel is in use.
     if (Answer(kPaste, true) != answer::kOk &&
-        MessageBox::yesNo(DialogParent(), LoadString(ids::kOverwriteHere), MessageBox::Icon::Warning) !=
+        MessageBox::YesNo(DialogParent(), LoadString(ids::kOverwriteHere), MessageBox::Icon::Warning) !=
             MessageBox::Answer::Yes) {
         return;
     }
     m_document.RecordEdit(ids::kStepPaste, [this] { Answer(kPaste, false); });
-    m_view.RefreshRow(row);
+    m_selection.RefreshRow(row);
 }
 
 void CChannelCommands::Clear()
 {
-    const int row = m_view.SelectedRow();
+    const int row = m_selection.SelectedRow();
     // A channel that may not be blank is refused by the channel table itself.
     m_document.RecordEdit(ids::kStepClear, [this] { Answer(kClear, false); });
-    m_view.RefreshRow(row);
+    m_selection.RefreshRow(row);
 }
 
 void CChannelCommands::Delete()
 {
-    const int row = m_view.SelectedRow();
+    const int row = m_selection.SelectedRow();
     CWaitCursor wait;
     m_document.RecordEdit(ids::kStepDelete, [this] { Answer(kDelete, false); });
     // The following memory channels moved up by one place.
-    m_view.RefreshRow(row);
-    m_view.RefreshAll();
+    m_selection.RefreshRow(row);
+    m_selection.RefreshAll();
 }
 
 void CChannelCommands::Insert()
 {
-    const int row = m_view.SelectedRow();
+    const int row = m_selection.SelectedRow();
     if (Answer(kInsert, true) != answer::kOk) {
         // Memory channel 99 is in use and would be pushed out.
-        MessageBox::show(DialogParent(), LoadString(ids::kCannotInsert), MessageBox::Buttons::Ok,
+        MessageBox::Show(DialogParent(), LoadString(ids::kCannotInsert), MessageBox::Buttons::Ok,
                          MessageBox::Icon::Warning);
         return;
     }
     CWaitCursor wait;
     m_document.RecordEdit(ids::kStepInsert, [this] { Answer(kInsert, false); });
-    m_view.RefreshRow(row);
-    m_view.RefreshAll();
+    m_selection.RefreshRow(row);
+    m_selection.RefreshAll();
 }
 
 void CChannelCommands::DtmfAutoDial()
@@ -221,53 +167,5 @@ void CChannelCommands::CommonSetting()
 
 QWidget* CChannelCommands::DialogParent() const
 {
-    if (m_frame) {
-        return m_frame.data();
-    }
-    return m_view.window();
-}
-
-void CChannelCommands::BringFrameToTop() const
-{
-    auto* frame = qobject_cast<QMainWindow*>(m_view.window());
-    if (frame == nullptr) {
-        return;
-    }
-    if (frame->isHidden()) {
-        frame->show();
-    }
-    if (frame->isMinimized()) {
-        frame->showNormal();
-    }
-    frame->raise();
-    frame->activateWindow();
-}
-
-QMenu* CChannelCommands::CreateContextMenu(QWidget* parent)
-{
-    auto* menu = new QMenu(parent);
-    menu->setObjectName(QStringLiteral("channelContextMenu"));
-    for (const SContextItem& item : kContextItems) {
-        if (item.id == kSeparator) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(LoadString(item.textId));
-        action->setObjectName(QString::fromLatin1(item.objectName));
-        action->setEnabled(IsEnabled(item.id));
-        action->setStatusTip(PromptStatusText(item.id));
-        action->setData(item.id);
-    }
-    return menu;
-}
-
-void CChannelCommands::ShowContextMenu(const QPoint& globalPos)
-{
-    BringFrameToTop();
-    const std::unique_ptr<QMenu> menu(CreateContextMenu(DialogParent()));
-    // The chosen command runs once the pop-up has gone, as a command from the menu bar does.
-    const QAction* chosen = menu->exec(globalPos);
-    if (chosen != nullptr) {
-        Run(chosen->data().toInt());
-    }
+    return m_selection.DialogParent();
 }

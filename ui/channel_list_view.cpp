@@ -1,36 +1,31 @@
 #include "ui/channel_list_view.h"
 
-#include "app/wait_cursor.h"
-#include "app/zql52_doc.h"
 #include "channels/dialogs/edit_memory_dlg.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "ui/channel_commands.h"
+#include "ui/channel_document.h"
 #include "ui/channel_operations_commands.h"
 #include "ui/interchange_commands.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QAbstractTableModel>
 #include <QContextMenuEvent>
-#include <QFocusEvent>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStyleOptionHeader>
-#include <QToolTip>
 #include <algorithm>
 
 namespace {
 
 constexpr std::string_view kColumnSection = "Column";
 constexpr std::string_view kWidthPrefix = "Width";
-const char* const kEllipsis = "...";
 constexpr int kFrequencyColumn = 1;
 // The widest frequency cell: four digits of MHz and the mark of an illegal channel.
 const char* const kWidestFrequency = "0000.0000 ?";
+
+constexpr qreal kListPointSize = 8.0;
 
 std::string WidthValueName(int column)
 {
@@ -49,30 +44,6 @@ Qt::Alignment ColumnAlignment(int column)
 }
 
 } // namespace
-
-// Column headers follow the cells' rule: a title too wide for its column is cut, ends in "..." and is
-// drawn from the left.
-class CListHeader : public QHeaderView
-{
-public:
-    explicit CListHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
-
-protected:
-    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override
-    {
-        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
-        if (option->text.isEmpty()) {
-            return;
-        }
-        const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, option, this);
-        bool shortened = false;
-        option->text = CListViewEx::ShortenText(option->fontMetrics, option->text, sectionSize(logicalIndex),
-                                                2 * margin, &shortened);
-        if (shortened) {
-            option->textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-        }
-    }
-};
 
 // The list's item texts: what the rows show, set from the view's cache row by row.
 class CChannelListModel : public QAbstractTableModel
@@ -139,31 +110,13 @@ private:
     std::array<std::array<QString, channel_rows::kColumnCount>, channel_rows::kRowCount> m_items;
 };
 
-// ---- CListViewEx ----
-
-namespace {
-constexpr qreal kListPointSize = 8.0;
-} // namespace
-
-CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent)
+CZQL52View::CZQL52View(IChannelDocument& document, QWidget* parent)
+    : CListViewEx(parent), m_document(document), m_data(document.GetRadioData()),
+      m_model(new CChannelListModel(this)), m_commands(std::make_unique<CChannelCommands>(*this, document)),
+      m_operations(std::make_unique<CChannelOperationsCommands>(*this, document)),
+      m_interchange(std::make_unique<CInterchangeCommands>(*this, document))
 {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setIndentation(0);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSortingEnabled(false);
-    setTextElideMode(Qt::ElideNone);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setFrameShape(QFrame::StyledPanel);
-
-    setHeader(new CListHeader(this));
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
-    // Clicking a header neither sorts nor selects anything.
-    header()->setSectionsClickable(false);
+    setObjectName(QStringLiteral("channelListView"));
     header()->setMinimumSectionSize(channel_rows::kMinColumnWidth);
 
     // The default and stored column widths count on a compact list font: at the desktop's usual
@@ -176,178 +129,6 @@ CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent)
     listFont.setStretch(QFont::SemiCondensed);
     setFont(listFont);
 
-    m_rowBackground = palette().color(QPalette::Base);
-    m_fullRow = true;
-    m_clientWidth = viewport()->width();
-}
-
-QString CListViewEx::ShortenText(const QFontMetrics& metrics, const QString& text, int width, int spare,
-                                 bool* shortened)
-{
-    if (shortened != nullptr) {
-        *shortened = false;
-    }
-    if (text.isEmpty() || metrics.horizontalAdvance(text) + spare <= width) {
-        return text;
-    }
-    if (shortened != nullptr) {
-        *shortened = true;
-    }
-    const QString dots = QString::fromLatin1(kEllipsis);
-    const int dotsWidth = metrics.horizontalAdvance(dots);
-    for (qsizetype length = text.size() - 1; length >= 1; --length) {
-        const QString head = text.left(length);
-        if (metrics.horizontalAdvance(head) + dotsWidth + spare <= width) {
-            return head + dots;
-        }
-    }
-    return text.left(1) + dots;
-}
-
-void CListViewEx::SetClientWidthHighlight(bool on)
-{
-    m_clientWidthFlag = on;
-    viewport()->update();
-}
-
-void CListViewEx::SetTextBackgroundColor(const QColor& colour)
-{
-    m_rowBackground = colour;
-    viewport()->update();
-}
-
-void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const
-{
-    const QHeaderView* head = header();
-    const int columns = model()->columnCount(index.parent());
-    if (columns == 0) {
-        return;
-    }
-    // The highlight goes with the keyboard focus: another window active means no highlighted row.
-    const bool focus = hasFocus();
-    const bool selected =
-        focus && selectionModel() != nullptr && selectionModel()->isRowSelected(index.row(), index.parent());
-
-    const int top = option.rect.top();
-    const int height = option.rect.height();
-    const int left = head->sectionViewportPosition(0);
-    int right = left;
-    for (int column = 0; column < columns; ++column) {
-        if (!head->isSectionHidden(column)) {
-            right = std::max(right, head->sectionViewportPosition(column) + head->sectionSize(column));
-        }
-    }
-    if (m_clientWidthFlag && right < m_clientWidth) {
-        right = m_clientWidth;
-    }
-    const QRect rowRect(left, top, right - left, height);
-
-    const QPalette& colours = palette();
-    painter->save();
-    painter->fillRect(rowRect,
-                      selected ? colours.color(QPalette::Active, QPalette::Highlight) : m_rowBackground);
-    painter->setPen(selected ? colours.color(QPalette::Active, QPalette::HighlightedText)
-                             : colours.color(QPalette::Active, QPalette::Text));
-    painter->setFont(option.font);
-    for (int column = 0; column < columns; ++column) {
-        if (head->isSectionHidden(column)) {
-            continue;
-        }
-        const QRect area(head->sectionViewportPosition(column), top, head->sectionSize(column), height);
-        const QModelIndex cell = model()->index(index.row(), column, index.parent());
-        if (column == 0) {
-            DrawCell(*painter, area, cell, kLabelSpare, kLabelInset);
-        } else {
-            DrawCell(*painter, area, cell, kCellSpare, kCellInset);
-        }
-    }
-    if (focus && currentIndex().isValid() && currentIndex().row() == index.row()) {
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.rect = rowRect;
-        frame.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
-        frame.backgroundColor =
-            selected ? colours.color(QPalette::Active, QPalette::Highlight) : m_rowBackground;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, this);
-    }
-    painter->restore();
-}
-
-QString CListViewEx::CutText(const QModelIndex& index) const
-{
-    if (!index.isValid()) {
-        return QString();
-    }
-    const QString text = index.data(Qt::DisplayRole).toString();
-    bool shortened = false;
-    ShortenText(QFontMetrics(font()), text, header()->sectionSize(index.column()),
-                index.column() == 0 ? kLabelSpare : kCellSpare, &shortened);
-    return shortened ? text : QString();
-}
-
-bool CListViewEx::viewportEvent(QEvent* event)
-{
-    if (event->type() != QEvent::ToolTip) {
-        return QTreeView::viewportEvent(event);
-    }
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QModelIndex index = indexAt(help->pos());
-    if (const QString text = CutText(index); !text.isEmpty()) {
-        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
-    } else {
-        QToolTip::hideText();
-    }
-    return true;
-}
-
-void CListViewEx::DrawCell(QPainter& painter, const QRect& area, const QModelIndex& index, int spare,
-                           int inset) const
-{
-    const QString text = index.data(Qt::DisplayRole).toString();
-    if (text.isEmpty()) {
-        return;
-    }
-    bool shortened = false;
-    const QString shown = ShortenText(painter.fontMetrics(), text, area.width(), spare, &shortened);
-    Qt::Alignment alignment = Qt::AlignLeft;
-    if (!shortened) {
-        const QVariant stored = index.data(Qt::TextAlignmentRole);
-        if (stored.isValid()) {
-            alignment = stored.value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
-        }
-    }
-    painter.drawText(area.adjusted(inset, 0, -inset, 0),
-                     static_cast<int>(alignment | Qt::AlignVCenter) | Qt::TextSingleLine, shown);
-}
-
-void CListViewEx::focusInEvent(QFocusEvent* event)
-{
-    QTreeView::focusInEvent(event);
-    viewport()->update();
-}
-
-void CListViewEx::focusOutEvent(QFocusEvent* event)
-{
-    QTreeView::focusOutEvent(event);
-    viewport()->update();
-}
-
-void CListViewEx::resizeEvent(QResizeEvent* event)
-{
-    QTreeView::resizeEvent(event);
-    m_clientWidth = viewport()->width();
-}
-
-// ---- CZQL52View ----
-
-CZQL52View::CZQL52View(CZQL52Doc& document, QWidget* parent)
-    : CListViewEx(parent), m_document(document), m_data(document.GetRadioData()),
-      m_model(new CChannelListModel(this)), m_commands(std::make_unique<CChannelCommands>(*this, document)),
-      m_operations(std::make_unique<CChannelOperationsCommands>(*this, document)),
-      m_interchange(std::make_unique<CInterchangeCommands>(*this, document))
-{
-    setObjectName(QStringLiteral("channelListView"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setModel(m_model);
     CreateColumns();
@@ -355,9 +136,6 @@ CZQL52View::CZQL52View(CZQL52Doc& document, QWidget* parent)
         CEditMemoryDlg dialog(m_data, row, window());
         return dialog.exec() == QDialog::Accepted;
     };
-
-    connect(&m_document, &CZQL52Doc::DocumentReplaced, this, &CZQL52View::OnInitialUpdate);
-    connect(&m_document, &CZQL52Doc::DocumentChanged, this, &CZQL52View::OnUpdate);
 }
 
 CZQL52View::~CZQL52View()
@@ -365,11 +143,14 @@ CZQL52View::~CZQL52View()
     StoreColumnWidths();
 }
 
-void CZQL52View::AttachFrame(CMainFrame& frame)
+CommandBindings CZQL52View::Bindings()
 {
-    m_commands->AttachFrame(frame);
-    m_operations->AttachFrame(frame);
-    m_interchange->AttachFrame(frame);
+    CommandBindings bindings = m_commands->Bindings();
+    const CommandBindings operations = m_operations->Bindings();
+    const CommandBindings interchange = m_interchange->Bindings();
+    bindings.insert(bindings.end(), operations.begin(), operations.end());
+    bindings.insert(bindings.end(), interchange.begin(), interchange.end());
+    return bindings;
 }
 
 void CZQL52View::CreateColumns()
@@ -539,6 +320,6 @@ void CZQL52View::contextMenuEvent(QContextMenuEvent* event)
             where = viewport()->mapToGlobal(row.bottomLeft());
         }
     }
-    m_commands->ShowContextMenu(where);
+    Q_EMIT ContextMenuRequested(where);
     event->accept();
 }

@@ -1,18 +1,18 @@
 #include "ui/channel_operations_commands.h"
 
-#include "app/message_box.h"
-#include "app/wait_cursor.h"
-#include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
 #include "core/radio_data.h"
+#include "res/command_ids.h"
 #include "res/load_string.h"
-#include "ui/channel_list_view.h"
+#include "ui/channel_document.h"
+#include "ui/channel_selection.h"
 #include "ui/compact_dialog.h"
 #include "ui/fill_range_dialog.h"
 #include "ui/find_dialog.h"
-#include "ui/main_frame.h"
 #include "ui/report_dialog.h"
 #include "ui/sort_dialog.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
 #include <algorithm>
@@ -56,26 +56,27 @@ void AddNotes(QStringList& lines, int formatId, const std::vector<SRowNote>& not
 
 } // namespace
 
-CChannelOperationsCommands::CChannelOperationsCommands(CZQL52View& view, CZQL52Doc& document)
-    : m_view(view), m_document(document)
+CChannelOperationsCommands::CChannelOperationsCommands(IChannelSelection& selection,
+                                                       IChannelDocument& document)
+    : m_selection(selection), m_document(document)
 {
 }
 
-void CChannelOperationsCommands::AttachFrame(CMainFrame& frame)
+CommandBindings CChannelOperationsCommands::Bindings()
 {
-    m_frame = &frame;
+    CommandBindings bindings;
     for (const SCommand& command : kCommands) {
         const int id = command.id;
         const auto run = command.run;
-        frame.SetCommandHandler(
-            id, [this, run] { (this->*run)(); },
-            [this, id](QAction& action) { action.setEnabled(IsEnabled(id)); });
+        bindings.push_back({id, [this, run] { (this->*run)(); },
+                            [this, id](QAction& action) { action.setEnabled(IsEnabled(id)); }});
     }
+    return bindings;
 }
 
 bool CChannelOperationsCommands::IsEnabled(int commandId)
 {
-    const int row = m_view.SelectedRow();
+    const int row = m_selection.SelectedRow();
     switch (commandId) {
     case cmd::kEditFind:
     case cmd::kEditFindNext:
@@ -99,31 +100,16 @@ CChannelOperations CChannelOperationsCommands::Operations()
     return CChannelOperations(m_document.GetRadioData());
 }
 
-QWidget* CChannelOperationsCommands::DialogParent() const
-{
-    if (m_frame) {
-        return m_frame.data();
-    }
-    return m_view.window();
-}
-
-void CChannelOperationsCommands::ShowStatus(const QString& text)
-{
-    if (m_frame) {
-        m_frame->SetMessageText(text);
-    }
-}
-
 void CChannelOperationsCommands::ShowRows(const std::vector<int>& rows)
 {
     for (const int row : rows) {
-        m_view.RefreshRow(row);
+        m_selection.RefreshRow(row);
     }
 }
 
 void CChannelOperationsCommands::Find()
 {
-    CFindDlg dialog(m_findText, DialogParent());
+    CFindDlg dialog(m_findText, m_selection.DialogParent());
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -144,20 +130,20 @@ bool CChannelOperationsCommands::FindText(const QString& text)
 {
     const std::vector<int> rows = Operations().Find(text.toStdString());
     if (rows.empty()) {
-        ShowStatus(LoadString(ids::kFindNotFoundFormat).arg(text.trimmed()));
+        m_document.ShowStatus(LoadString(ids::kFindNotFoundFormat).arg(text.trimmed()));
         return false;
     }
-    const int selected = m_view.SelectedRow();
+    const int selected = m_selection.SelectedRow();
     auto next = std::upper_bound(rows.begin(), rows.end(), selected);
     if (next == rows.end()) {
         next = rows.begin();
     }
-    m_view.SelectRow(*next);
+    m_selection.SelectRow(*next);
     const bool band50 = channel_rows::HasBand50(m_document.GetRadioData());
-    ShowStatus(LoadString(ids::kFindFoundFormat)
-                   .arg(FromStd(channel_rows::RowLabel(*next, band50)))
-                   .arg(next - rows.begin() + 1)
-                   .arg(rows.size()));
+    m_document.ShowStatus(LoadString(ids::kFindFoundFormat)
+                              .arg(FromStd(channel_rows::RowLabel(*next, band50)))
+                              .arg(next - rows.begin() + 1)
+                              .arg(rows.size()));
     return true;
 }
 
@@ -173,7 +159,7 @@ void CChannelOperationsCommands::MoveDown()
 
 void CChannelOperationsCommands::Move(int delta, int stepId)
 {
-    const int row = m_view.SelectedRow();
+    const int row = m_selection.SelectedRow();
     SOperationResult result;
     m_document.RecordEdit(stepId, [this, row, delta, &result] { result = Operations().Move(row, delta); });
     if (result.Refused()) {
@@ -181,13 +167,13 @@ void CChannelOperationsCommands::Move(int delta, int stepId)
     }
     ShowRows(result.changedRows);
     // The selection goes with the channel, so the next Ctrl+Up or Ctrl+Down moves it on.
-    m_view.SelectRow(row + delta);
+    m_selection.SelectRow(row + delta);
 }
 
 void CChannelOperationsCommands::SortChannels()
 {
     CSortChannelsDlg dialog(CChannelOperations::kFirstMemory, CChannelOperations::kLastMemory, m_sortKey,
-                            m_sortOrder, DialogParent());
+                            m_sortOrder, m_selection.DialogParent());
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -204,7 +190,7 @@ void CChannelOperationsCommands::SortChannels()
 void CChannelOperationsCommands::CompactChannels()
 {
     CCompactChannelsDlg dialog(CChannelOperations::kFirstMemory, CChannelOperations::kLastMemory,
-                               DialogParent());
+                               m_selection.DialogParent());
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -219,9 +205,9 @@ void CChannelOperationsCommands::CompactChannels()
 void CChannelOperationsCommands::FillRange()
 {
     // From the selected memory channel on: the channels below it are the ones usually meant.
-    const int selected = m_view.SelectedRow();
+    const int selected = m_selection.SelectedRow();
     const int first = IsMemoryRow(selected) ? selected : CChannelOperations::kFirstMemory;
-    CFillRangeDlg dialog(first, CChannelOperations::kLastMemory, m_fillField, DialogParent());
+    CFillRangeDlg dialog(first, CChannelOperations::kLastMemory, m_fillField, m_selection.DialogParent());
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -248,14 +234,15 @@ void CChannelOperationsCommands::FillRange()
     }
     ShowRows(std::vector<int>(changed.begin(), changed.end()));
     if (results.back().Refused()) {
-        MessageBox::show(DialogParent(),
+        MessageBox::Show(m_selection.DialogParent(),
                          LoadString(ids::kFillRefusedFormat).arg(FromStd(results.back().refusal)),
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return;
     }
     if (!lines.isEmpty()) {
         CReportDlg report(LoadString(ids::kFillCaption),
-                          LoadString(ids::kFillReportIntro).arg(changed.size()), lines, DialogParent());
+                          LoadString(ids::kFillReportIntro).arg(changed.size()), lines,
+                          m_selection.DialogParent());
         report.exec();
     }
 }

@@ -2,13 +2,12 @@
 
 #include "operations/channel_fields.h"
 #include "operations/channel_operations.h"
+#include "ui/command_binding.h"
 
-#include <QPointer>
 #include <QString>
 
-class CMainFrame;
-class CZQL52Doc;
-class CZQL52View;
+class IChannelDocument;
+class IChannelSelection;
 class QWidget;
 
 // The Edit menu's commands on many channels: Find and Find Next, Move Up and Move Down on the selected
@@ -18,11 +17,11 @@ class QWidget;
 class CChannelOperationsCommands
 {
 public:
-    // The view owns the commands; the document outlives both.
-    CChannelOperationsCommands(CZQL52View& view, CZQL52Doc& document);
+    // The list owns the commands; the document outlives both.
+    CChannelOperationsCommands(IChannelSelection& selection, IChannelDocument& document);
 
-    // Hands the commands to the frame's menus and accelerators.
-    void AttachFrame(CMainFrame& frame);
+    // The commands with their enabled states, for the frame's menus and accelerators.
+    CommandBindings Bindings();
     // False for a command that is not one of these.
     bool IsEnabled(int commandId);
 
@@ -44,12 +43,9 @@ private:
     CChannelOperations Operations();
     void Move(int delta, int stepId);
     void ShowRows(const std::vector<int>& rows);
-    void ShowStatus(const QString& text);
-    QWidget* DialogParent() const;
 
-    CZQL52View& m_view;
-    CZQL52Doc& m_document;
-    QPointer<CMainFrame> m_frame;
+    IChannelSelection& m_selection;
+    IChannelDocument& m_document;
     QString m_findText;
     ESortKey m_sortKey = ESortKey::Frequency;
     ESortOrder m_sortOrder = ESortOrder::Ascending;

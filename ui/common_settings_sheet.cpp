@@ -1,9 +1,9 @@
 #include "ui/common_settings_sheet.h"
 
-#include "app/dialog_buttons.h"
 #include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "ui/find_dialog.h"
 
-#include "app/dialog_buttons.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,18 +1,19 @@
 #include "ui/interchange_commands.h"
 
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
-#include "app/wait_cursor.h"
-#include "app/zql52_doc.h"
 #include "core/command_text.h"
 #include "core/radio_data.h"
 #include "interchange/channel_csv.h"
 #include "interchange/image_compare.h"
+#include "res/command_ids.h"
 #include "res/load_string.h"
-#include "ui/channel_list_view.h"
+#include "ui/channel_document.h"
+#include "ui/channel_selection.h"
 #include "ui/differences_dialog.h"
-#include "ui/main_frame.h"
+#include "ui/file_failure_text.h"
 #include "ui/report_dialog.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,32 +36,18 @@ QString NativePath(const QString& path)
 
 } // namespace
 
-CInterchangeCommands::CInterchangeCommands(CZQL52View& view, CZQL52Doc& document)
-    : m_view(view), m_document(document)
+CInterchangeCommands::CInterchangeCommands(IChannelSelection& selection, IChannelDocument& document)
+    : m_selection(selection), m_document(document)
 {
 }
 
-void CInterchangeCommands::AttachFrame(CMainFrame& frame)
+CommandBindings CInterchangeCommands::Bindings()
 {
-    m_frame = &frame;
-    frame.SetCommandHandler(cmd::kFileImportCsv, [this] { ImportCsv(); });
-    frame.SetCommandHandler(cmd::kFileExportCsv, [this] { ExportCsv(); });
-    frame.SetCommandHandler(cmd::kFileCompare, [this] { CompareWithFile(); });
-}
-
-QWidget* CInterchangeCommands::DialogParent() const
-{
-    if (m_frame) {
-        return m_frame.data();
-    }
-    return m_view.window();
-}
-
-void CInterchangeCommands::ShowStatus(const QString& text)
-{
-    if (m_frame) {
-        m_frame->SetMessageText(text);
-    }
+    return {
+        {cmd::kFileImportCsv, [this] { ImportCsv(); }, {}},
+        {cmd::kFileExportCsv, [this] { ExportCsv(); }, {}},
+        {cmd::kFileCompare, [this] { CompareWithFile(); }, {}},
+    };
 }
 
 QString CInterchangeCommands::StartFolder() const
@@ -76,8 +63,8 @@ QString CInterchangeCommands::CsvFilter() const
 
 void CInterchangeCommands::ImportCsv()
 {
-    const QString path = FileDialogs::getOpenFileName(DialogParent(), LoadString(ids::kImportCaption),
-                                                      StartFolder(), CsvFilter());
+    const QString path = FileDialogs::GetOpenFileName(
+        m_selection.DialogParent(), LoadString(ids::kImportCaption), StartFolder(), CsvFilter());
     if (!path.isEmpty()) {
         ImportCsvFile(path);
     }
@@ -87,8 +74,8 @@ void CInterchangeCommands::ImportCsvFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::show(
-            DialogParent(),
+        MessageBox::Show(
+            m_selection.DialogParent(),
             LoadString(ids::kOpenFailedFormat).arg(NativePath(path), LoadString(ids::kFileCannotRead)),
             MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return;
@@ -110,18 +97,18 @@ void CInterchangeCommands::ImportCsvFile(const QString& path)
     }
     if (!report.readable) {
         // Nothing was changed: the file is no channel list.
-        MessageBox::show(
-            DialogParent(),
+        MessageBox::Show(
+            m_selection.DialogParent(),
             LoadString(ids::kImportUnreadableFormat).arg(NativePath(path), lines.join(QStringLiteral("\n "))),
             MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return;
     }
-    m_view.RefreshAll();
-    ShowStatus(LoadString(ids::kImportedFormat).arg(QFileInfo(path).fileName()));
+    m_selection.RefreshAll();
+    m_document.ShowStatus(LoadString(ids::kImportedFormat).arg(QFileInfo(path).fileName()));
     if (!report.Exact()) {
         CReportDlg dialog(LoadString(ids::kImportCaption),
                           LoadString(ids::kImportReportIntro).arg(report.stored).arg(report.skipped), lines,
-                          DialogParent());
+                          m_selection.DialogParent());
         dialog.exec();
     }
 }
@@ -133,13 +120,14 @@ void CInterchangeCommands::ExportCsv()
         (document.isEmpty() ? m_document.GetTitle() : QFileInfo(document).completeBaseName()) +
         QLatin1Char('.') + QLatin1String(kCsvSuffix);
     const QString start = StartFolder().isEmpty() ? name : QDir(StartFolder()).filePath(name);
-    const QString path = FileDialogs::getSaveFileName(DialogParent(), LoadString(ids::kExportCaption), start,
-                                                      CsvFilter(), QLatin1String(kCsvSuffix));
+    const QString path =
+        FileDialogs::GetSaveFileName(m_selection.DialogParent(), LoadString(ids::kExportCaption), start,
+                                     CsvFilter(), QLatin1String(kCsvSuffix));
     if (path.isEmpty()) {
         return;
     }
-    const MessageBox::Answer all = MessageBox::yesNoCancel(
-        DialogParent(), LoadString(ids::kExportAllQuestion), MessageBox::Icon::Question);
+    const MessageBox::Answer all = MessageBox::YesNoCancel(
+        m_selection.DialogParent(), LoadString(ids::kExportAllQuestion), MessageBox::Icon::Question);
     if (all == MessageBox::Answer::Cancel) {
         return;
     }
@@ -157,20 +145,20 @@ bool CInterchangeCommands::ExportCsvFile(const QString& path, bool all)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0 ||
         !file.commit()) {
-        MessageBox::show(
-            DialogParent(),
+        MessageBox::Show(
+            m_selection.DialogParent(),
             LoadString(ids::kSaveFailedFormat).arg(NativePath(path), LoadString(ids::kFileCannotWrite)),
             MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return false;
     }
-    ShowStatus(LoadString(ids::kExportedFormat).arg(QFileInfo(path).fileName()));
+    m_document.ShowStatus(LoadString(ids::kExportedFormat).arg(QFileInfo(path).fileName()));
     return true;
 }
 
 void CInterchangeCommands::CompareWithFile()
 {
-    const QString path = FileDialogs::getOpenFileName(DialogParent(), LoadString(ids::kCompareCaption),
-                                                      StartFolder(), m_document.FileFilter());
+    const QString path = FileDialogs::GetOpenFileName(
+        m_selection.DialogParent(), LoadString(ids::kCompareCaption), StartFolder(), m_document.FileFilter());
     if (!path.isEmpty()) {
         CompareWithFile(path);
     }
@@ -186,8 +174,8 @@ void CInterchangeCommands::CompareWithFile(const QString& path)
             ::CompareWithFile(m_document.GetRadioData(), QFile::encodeName(path).toStdString(), differences);
     }
     if (result != answer::kOk) {
-        MessageBox::show(
-            DialogParent(),
+        MessageBox::Show(
+            m_selection.DialogParent(),
             LoadString(ids::kOpenFailedFormat).arg(NativePath(path), FileFailureText(FromStd(result), false)),
             MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return;
@@ -195,6 +183,6 @@ void CInterchangeCommands::CompareWithFile(const QString& path)
     const QString name = QFileInfo(path).fileName();
     CDifferencesDlg dialog(LoadString(ids::kCompareTitleFormat).arg(name),
                            LoadString(ids::kCompareIntroFormat).arg(name),
-                           CDifferencesDlg::Lines(differences), DialogParent());
+                           CDifferencesDlg::Lines(differences), m_selection.DialogParent());
     dialog.exec();
 }

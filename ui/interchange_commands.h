@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPointer>
+#include "ui/command_binding.h"
+
 #include <QString>
 
-class CMainFrame;
-class CZQL52Doc;
-class CZQL52View;
+class IChannelDocument;
+class IChannelSelection;
 class QWidget;
 
 // The File menu's channel interchange: Import CSV... (one undo step, then a report of the rows not
@@ -15,11 +15,11 @@ class QWidget;
 class CInterchangeCommands
 {
 public:
-    // The view owns the commands; the document outlives both.
-    CInterchangeCommands(CZQL52View& view, CZQL52Doc& document);
+    // The list owns the commands; the document outlives both.
+    CInterchangeCommands(IChannelSelection& selection, IChannelDocument& document);
 
-    // Hands the commands to the frame's File menu.
-    void AttachFrame(CMainFrame& frame);
+    // The commands with their enabled states, for the frame's menus and accelerators.
+    CommandBindings Bindings();
 
     void ImportCsv();
     void ExportCsv();
@@ -33,10 +33,7 @@ private:
 
     QString StartFolder() const;
     QString CsvFilter() const;
-    void ShowStatus(const QString& text);
-    QWidget* DialogParent() const;
 
-    CZQL52View& m_view;
-    CZQL52Doc& m_document;
-    QPointer<CMainFrame> m_frame;
+    IChannelSelection& m_selection;
+    IChannelDocument& m_document;
 };

@@ -1,6 +1,6 @@
 #include "ui/line_list_dialog.h"
 
-#include "app/dialog_buttons.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

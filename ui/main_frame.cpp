@@ -1,11 +1,11 @@
 #include "ui/main_frame.h"
 
-#include "app/about_dialog.h"
-#include "app/help_window.h"
-#include "app/recent_file_list.h"
 #include "core/settings_store.h"
 #include "res/icons.h"
 #include "res/load_string.h"
+#include "ui/about_dialog.h"
+#include "ui/help_window.h"
+#include "ui/recent_file_list.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -108,6 +108,7 @@ const SCommandDef kCommands[] = {
     {cmd::kComPort2, "actionComPort2", ids::kItemCom2, EToolIcon::Com2, true},
     {cmd::kComPort3, "actionComPort3", ids::kItemCom3, EToolIcon::Com3, true},
     {cmd::kComPort4, "actionComPort4", ids::kItemCom4, EToolIcon::Com4, true},
+    {cmd::kPortDevices, "actionPortDevices", ids::kItemPortDevices, std::nullopt, false},
 
     {cmd::kCloneRead, "actionCloneRead", ids::kItemCloneRead, EToolIcon::Read, false},
     {cmd::kCloneWrite, "actionCloneWrite", ids::kItemCloneWrite, EToolIcon::Write, false},
@@ -185,7 +186,9 @@ const SMenuDef kMenus[] = {
     {"menuView",
      ids::kMenuView,
      {cmd::kDtmfAutoDial, cmd::kCommonSetting, kSeparator, cmd::kViewToolbar, cmd::kViewStatusBar}},
-    {"menuComPort", ids::kMenuComPort, {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4}},
+    {"menuComPort",
+     ids::kMenuComPort,
+     {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4, kSeparator, cmd::kPortDevices}},
     {"menuCloning",
      ids::kMenuCloning,
      {cmd::kCloneRead, cmd::kCloneWrite, kSeparator, cmd::kCloneInformation, cmd::kCloneCompare}},
@@ -199,6 +202,11 @@ constexpr std::array kToolBarItems = {
     cmd::kComPort3,         cmd::kComPort4,      kSeparator,         cmd::kCloneRead, cmd::kCloneWrite,
     cmd::kCloneInformation, kSeparator,          cmd::kHelpContents,
 };
+
+// The channel list's pop-up: the channel items of the Edit menu.
+constexpr std::array kContextMenuItems = {cmd::kEditMemory, kSeparator,      cmd::kEditCopy,
+                                          cmd::kEditPaste,  kSeparator,      cmd::kEditClear,
+                                          cmd::kEditDelete, cmd::kEditInsert};
 
 // Accelerators that are reserved but do nothing: enabled, so that they take their keys away from the list.
 constexpr std::array kSilentCommands = {cmd::kEditCut, cmd::kNextPane, cmd::kPrevPane};
@@ -487,9 +495,11 @@ void CMainFrame::SetCommandHandler(int commandId, CommandHandler handler, Update
     }
 }
 
-void CMainFrame::SetUpdateHandler(int commandId, UpdateHandler update)
+void CMainFrame::SetCommandHandlers(const CommandBindings& bindings)
 {
-    m_updaters[commandId] = std::move(update);
+    for (const SCommandBinding& binding : bindings) {
+        SetCommandHandler(binding.id, binding.run, binding.update);
+    }
 }
 
 void CMainFrame::ClearCommandHandler(int commandId)
@@ -533,6 +543,35 @@ bool CMainFrame::RunCommand(int commandId)
         UpdateCommandUi();
     }
     return true;
+}
+
+void CMainFrame::BringToTop()
+{
+    if (isHidden()) {
+        show();
+    }
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::ShowContextMenu(const QPoint& globalPos)
+{
+    BringToTop();
+    UpdateCommandUi();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("channelContextMenu"));
+    for (const int id : kContextMenuItems) {
+        if (id == kSeparator) {
+            menu.addSeparator();
+        } else {
+            menu.addAction(Action(id));
+        }
+    }
+    // The chosen item's action is triggered once the pop-up has gone, as from the menu bar.
+    menu.exec(globalPos);
 }
 
 void CMainFrame::SetCloseGuard(std::function<bool()> mayClose)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "res/command_ids.h"
+#include "ui/command_binding.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -14,18 +15,20 @@ class ISettingsStore;
 class CRecentFileList;
 class QAction;
 class QLabel;
+class QPoint;
 class QTimer;
 class QToolBar;
 
 // The program's only top-level window: menu bar, accelerators, dockable toolbar, status bar with the
 // call-sign pane, and the channel list as its client area (set by the caller with setCentralWidget).
 //
-// The frame owns no data. Every command of the menus, the toolbar and the accelerators is a QAction (look
-// it up with Action(), or by its objectName, e.g. "actionCloneRead"; its identifier is the property
-// "commandId"). Whoever carries out a command registers a handler for it; a command without a handler is
-// disabled, as are its menu item and toolbar button. Before a menu opens, while the program is idle and
-// just before a command runs, each update handler is asked to set the enabled and checked state of its
-// action; a command found disabled then is not carried out.
+// The frame owns no data. Every command of the menus, the toolbar, the accelerators and the channel list's
+// pop-up menu is one QAction (look it up with Action(), or by its objectName, e.g. "actionCloneRead"; its
+// identifier is the property "commandId"), and RunCommand is the only way a command runs. Whoever carries
+// out a command registers a handler for it; a command without a handler is disabled, as are its menu
+// item and toolbar button. Before a menu opens, while the program is idle and just before a command runs,
+// each update handler is asked to set the enabled and checked state of its action; a command found
+// disabled then is not carried out.
 //
 // The frame itself handles Exit, the Toolbar and Status Bar switches, the two Help commands and About.
 class CMainFrame : public QMainWindow
@@ -60,12 +63,17 @@ public:
 
     QAction* Action(int commandId) const;
     void SetCommandHandler(int commandId, CommandHandler handler, UpdateHandler update = {});
-    void SetUpdateHandler(int commandId, UpdateHandler update);
+    void SetCommandHandlers(const CommandBindings& bindings);
     void ClearCommandHandler(int commandId);
     // Asks every update handler for the state of its command now.
     void UpdateCommandUi();
     // Runs a command as a menu item would: only when it is enabled after its update handler ran.
     bool RunCommand(int commandId);
+
+    // The channel list's pop-up menu (the channel items of the Edit menu) at a screen position, with the
+    // enabled states of this moment. The frame comes to the top first; the chosen item runs as the menu
+    // bar's would.
+    void ShowContextMenu(const QPoint& globalPos);
 
     // Asked on every close request after the placement is stored; false keeps the window open.
     void SetCloseGuard(std::function<bool()> mayClose);
@@ -97,6 +105,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void InstallFrameCommands();
+    void BringToTop();
     void RefreshRecentFileMenu();
     void OnStatusTipChanged(const QString& tip);
     void UpdateLockIndicators(quint32 nativeModifiers);

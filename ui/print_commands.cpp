@@ -1,14 +1,13 @@
 #include "ui/print_commands.h"
 
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
-#include "app/wait_cursor.h"
-#include "app/zql52_doc.h"
 #include "core/radio_data.h"
 #include "print/channel_sheet_painter.h"
 #include "res/load_string.h"
-#include "ui/main_frame.h"
+#include "ui/channel_document.h"
 #include "ui/print_options_dialog.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,12 +36,18 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent)
 
 } // namespace
 
-CPrintCommands::CPrintCommands(CZQL52Doc& document, CMainFrame& frame)
-    : QObject(&frame), m_document(document), m_frame(&frame)
+CPrintCommands::CPrintCommands(IChannelDocument& document, QWidget& window)
+    : QObject(&window), m_document(document), m_window(&window)
 {
-    frame.SetCommandHandler(cmd::kFilePrint, [this] { Print(); });
-    frame.SetCommandHandler(cmd::kFilePrintPreview, [this] { PrintPreview(); });
-    frame.SetCommandHandler(cmd::kFileExportPdf, [this] { ExportPdf(); });
+}
+
+CommandBindings CPrintCommands::Bindings()
+{
+    return {
+        {cmd::kFilePrint, [this] { Print(); }, {}},
+        {cmd::kFilePrintPreview, [this] { PrintPreview(); }, {}},
+        {cmd::kFileExportPdf, [this] { ExportPdf(); }, {}},
+    };
 }
 
 void CPrintCommands::SetPrintDialogRunner(PrintDialogRunner runner)
@@ -52,7 +57,7 @@ void CPrintCommands::SetPrintDialogRunner(PrintDialogRunner runner)
 
 std::optional<channel_sheet::SSheet> CPrintCommands::AskForSheet()
 {
-    CPrintOptionsDlg options(m_document.Settings(), m_frame);
+    CPrintOptionsDlg options(m_document.Settings(), m_window);
     if (options.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -71,7 +76,7 @@ void CPrintCommands::Print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(sheet_print::DefaultPageSize());
     printer.setDocName(QString::fromStdString(sheet->heading.title));
-    if (RunPrintDialog(printer, m_frame)) {
+    if (RunPrintDialog(printer, m_window)) {
         CWaitCursor wait;
         sheet_print::PaintChannelSheet(*sheet, printer);
     }
@@ -86,7 +91,7 @@ void CPrintCommands::PrintPreview()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(sheet_print::DefaultPageSize());
     printer.setDocName(QString::fromStdString(sheet->heading.title));
-    QPrintPreviewDialog preview(&printer, m_frame);
+    QPrintPreviewDialog preview(&printer, m_window);
     preview.setObjectName(QStringLiteral("printPreviewDialog"));
     preview.setWindowTitle(LoadString(ids::kPrintPreviewCaption));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -105,7 +110,7 @@ void CPrintCommands::ExportPdf()
         documentPath.isEmpty() ? LoadString(ids::kUntitled) : QFileInfo(documentPath).completeBaseName();
     const QString folder = documentPath.isEmpty() ? QString() : QFileInfo(documentPath).absolutePath() + u'/';
     const QString suffix = QString::fromLatin1(kPdfSuffix);
-    const QString path = FileDialogs::getSaveFileName(m_frame, LoadString(ids::kExportPdfCaption),
+    const QString path = FileDialogs::GetSaveFileName(m_window, LoadString(ids::kExportPdfCaption),
                                                       folder + baseName + u'.' + suffix,
                                                       LoadString(ids::kPdfFilesFilter), suffix);
     if (path.isEmpty()) {
@@ -118,7 +123,7 @@ void CPrintCommands::ExportPdf()
         written = sheet_print::WriteChannelSheetPdf(*sheet, path, sheet_print::DefaultPageSize(), &error);
     }
     if (!written) {
-        MessageBox::show(m_frame,
+        MessageBox::Show(m_window,
                          LoadString(ids::kExportPdfFailedFormat).arg(QDir::toNativeSeparators(path), error),
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
     }

@@ -1,19 +1,21 @@
 #pragma once
 
 #include "interchange/channel_sheet.h"
+#include "ui/command_binding.h"
 
 #include <QObject>
 #include <QPointer>
 #include <functional>
 #include <optional>
 
-class CMainFrame;
-class CZQL52Doc;
+class IChannelDocument;
 class QPrinter;
+class QWidget;
 
 // File > Print..., Print Preview... and Export PDF...: each asks for the print options, builds the
 // channel sheet of the document as it is now and hands it to the print dialog, the print preview or a
-// PDF file chosen in a save dialog. Lives as long as the frame it is a child of.
+// PDF file chosen in a save dialog. Lives as long as the window it is a child of, which its dialogs belong
+// to; the frame runs the commands (see Bindings()).
 class CPrintCommands : public QObject
 {
     Q_OBJECT
@@ -22,8 +24,11 @@ public:
     // Shows the platform's print dialog for the printer; true when the user chose to print.
     using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
 
-    // Installs the three commands in the frame. The document must outlive the frame.
-    CPrintCommands(CZQL52Doc& document, CMainFrame& frame);
+    // The document must outlive the window.
+    CPrintCommands(IChannelDocument& document, QWidget& window);
+
+    // The three commands for the frame's menus, toolbar and accelerators.
+    CommandBindings Bindings();
 
     void Print();
     void PrintPreview();
@@ -36,6 +41,6 @@ private:
     // The sheet with the options the user confirmed; nothing when the user cancelled.
     std::optional<channel_sheet::SSheet> AskForSheet();
 
-    CZQL52Doc& m_document;
-    QPointer<CMainFrame> m_frame;
+    IChannelDocument& m_document;
+    QPointer<QWidget> m_window;
 };

@@ -1,8 +1,8 @@
 #include "ui/print_options_dialog.h"
 
-#include "app/dialog_buttons.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #include "ui/sort_dialog.h"
 
-#include "app/dialog_buttons.h"
 #include "res/load_string.h"
 #include "ui/channel_range_edit.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,9 +1,9 @@
 #include "channels/dialogs/dtmf_autodial_dlg.h"
 
-#include "app/dialog_buttons.h"
 #include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "channels/dialogs/edit_memory_dlg.h"
 
-#include "app/dialog_buttons.h"
 #include "channels/channel_record.h"
 #include "channels/channel_rows.h"
 #include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "clone/clone_archive.h"
+#include "clone_test_support.h"
 #include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/memory_map.h"
 #include "core/radio_data.h"
 #include "core/rig_core.h"
-#include "tests/clone/clone_test_support.h"
 
 #include <algorithm>
 #include <cstdio>

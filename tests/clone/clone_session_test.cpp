@@ -2,10 +2,10 @@
 #include "clone/clone_session.h"
 #include "clone/clone_ui.h"
 #include "clone/port_map.h"
+#include "clone_test_support.h"
 #include "core/clone_file.h"
 #include "core/memory_map.h"
 #include "core/settings_store.h"
-#include "tests/clone/clone_test_support.h"
 #include "tools/virtual_transceiver.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "../core/test_files.h"
 #include "core/clock.h"
-#include "tests/core/test_files.h"
 
 #include <chrono>
 #include <string>

@@ -1,8 +1,8 @@
 #include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
+#include "clone_test_support.h"
 #include "core/clone_file.h"
 #include "core/memory_map.h"
-#include "tests/clone/clone_test_support.h"
 #include "tools/virtual_transceiver.h"
 
 #include <filesystem>

@@ -1,4 +1,5 @@
 #include "res/icons.h"
+#include "support/gui_test_main.h"
 
 #include <QImage>
 #include <QTest>
@@ -34,5 +35,5 @@ void TestAppIcon::everyThemeSizeIsDrawn()
     QVERIFY(qAlpha(image.pixel(0, 0)) < 64);
 }
 
-QTEST_MAIN(TestAppIcon)
+ZQ_GUI_TEST(TestAppIcon)
 #include "tst_app_icon.moc"

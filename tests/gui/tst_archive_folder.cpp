@@ -1,4 +1,5 @@
 #include "clone/clone_archive.h"
+#include "support/gui_test_main.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -72,5 +73,5 @@ void TestArchiveFolder::sameFolderAsTheApplicationDataLocation()
     QCOMPARE(QDir::cleanPath(QString::fromStdString(DefaultArchiveFolder())), QDir::cleanPath(qt));
 }
 
-QTEST_GUILESS_MAIN(TestArchiveFolder)
+ZQ_GUI_TEST(TestArchiveFolder)
 #include "tst_archive_folder.moc"

@@ -1,17 +1,18 @@
 #include "app/edit_history.h"
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
 #include "app/zql52_doc.h"
 #include "clone/clone_archive.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "support/sim_process.h"
 #include "ui/archive_dialog.h"
 #include "ui/line_list_dialog.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -154,7 +155,7 @@ void TestArchiveGui::compareWithTransceiverLeavesTheDocumentAsItWas()
     QCOMPARE(f.intro,
              u"Each line shows the value in this document, then -> and the value in the transceiver."_s);
     QCOMPARE(f.app.Frame().MessageText(), u" Cloning completed."_s);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QVERIFY(SDocumentState(doc) == before);
     QVERIFY(ArchiveFiles().isEmpty());
 
@@ -190,9 +191,9 @@ void TestArchiveGui::compareWithTransceiverFailsAsAReadDoes()
 
     QCOMPARE(f.DifferencesOf(cmd::kCloneCompare), std::nullopt);
     QCOMPARE(f.app.Frame().MessageText(), status);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().at(0).text, LoadString(messageId));
-    QCOMPARE(MessageBox::shown().at(0).icon, MessageBox::Icon::Warning);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().at(0).text, LoadString(messageId));
+    QCOMPARE(MessageBox::Shown().at(0).icon, MessageBox::Icon::Warning);
     QVERIFY(SDocumentState(f.app.Doc()) == before);
 }
 
@@ -245,14 +246,14 @@ void TestArchiveGui::archiveCopyOpensAsAnUntitledDocumentOrIsCompared()
     QCOMPARE(rows.mid(2), (QStringList{u"Read <- TR"_s, u"4"_s, QString()}));
     QCOMPARE(differences, QStringList{u"MCH 03  Name EDITED -> RADIO"_s});
     QCOMPARE(shownFolder, QString::fromStdString(DefaultArchiveFolder()));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 
     // Open: after the save prompt, an untitled document with the copy's image.
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     ClickInNextModal(u"archiveDialog"_s, u"openButton"_s);
     QVERIFY(f.app.Frame().RunCommand(cmd::kFileOpenArchive));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().at(0).buttons, MessageBox::Buttons::YesNoCancel);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().at(0).buttons, MessageBox::Buttons::YesNoCancel);
     QCOMPARE(doc.GetPathName(), QString());
     QCOMPARE(f.app.Frame().windowTitle(), u"Untitled - ZQ-L52"_s);
     QVERIFY(!doc.IsModified());
@@ -264,8 +265,8 @@ void TestArchiveGui::archiveCopyOpensAsAnUntitledDocumentOrIsCompared()
 
     // Save asks for a name, and the copy stays as it was.
     QVERIFY(f.app.Frame().RunCommand(cmd::kFileSave));
-    QCOMPARE(FileDialogs::requests().size(), 1);
-    QCOMPARE(FileDialogs::requests().at(0).kind, FileDialogs::Kind::Save);
+    QCOMPARE(FileDialogs::Requests().size(), 1);
+    QCOMPARE(FileDialogs::Requests().at(0).kind, FileDialogs::Kind::Save);
     QVERIFY(copyFile.open(QIODevice::ReadOnly));
     QCOMPARE(copyFile.readAll(), copyBytes);
 }
@@ -285,9 +286,9 @@ void TestArchiveGui::settingOffKeepsNoCopy()
 
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneRead));
     QCOMPARE(f.app.Frame().MessageText(), u" Cloning completed."_s);
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneWrite));
-    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::Shown().size(), 2);
     QVERIFY(ArchiveFiles().isEmpty());
 
     // On again, with a file where the folder should be: the read completes and says why no copy was kept.
@@ -298,12 +299,12 @@ void TestArchiveGui::settingOffKeepsNoCopy()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     // The document is modified since the first read: the read asks first.
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneRead));
     QVERIFY2(f.app.Frame().MessageText().startsWith(u" The clone archive copy could not be saved: "_s),
              qPrintable(f.app.Frame().MessageText()));
     QVERIFY(f.app.Doc().IsModified());
 }
 
-QTEST_MAIN(TestArchiveGui)
+ZQ_GUI_TEST(TestArchiveGui)
 #include "tst_archive_gui.moc"

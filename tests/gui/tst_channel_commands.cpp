@@ -1,15 +1,17 @@
+#include "app/document_wiring.h"
 #include "app/edit_history.h"
-#include "app/message_box.h"
 #include "app/tone_player.h"
 #include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
 #include "core/radio_data.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "ui/channel_commands.h"
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/message_box.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,7 +139,7 @@ private Q_SLOTS:
     void insertIsRefusedWhileTheLastChannelIsInUse();
     void withNoSelectionCommandsActOnRowZero();
     void acceleratorsCopyAndPaste();
-    void viewWithoutAFrameRunsItsCommandsItself();
+    void frameRunsTheListCommandsWithoutTheApplication();
     void contextMenuSelectsTheRowAndOffersTheEditItems();
     void contextMenuItemRunsItsCommand();
     void editMemoryCommandEditsTheSelectedRow();
@@ -182,7 +184,7 @@ void TestChannelCommands::copyIsEnabledByItsCheckAndChangesNoRow()
     QCOMPARE(p.Doc().GetRadioData().Execute("IMAGE"), image);
     QVERIFY(!p.Doc().CanUndo());
     QVERIFY(!p.Doc().IsModified());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     // The channel sits in the data's clipboard now.
     QCOMPARE(p.Execute("CH.MCH.60.PASTE.CHECK"), u"OK"_s);
 }
@@ -201,7 +203,7 @@ void TestChannelCommands::pasteOntoABlankChannelDoesNotAsk()
     QVERIFY(p.Enabled(cmd::kEditPaste));
     QSignalSpy shown(&p.View(), &CZQL52View::RowShown);
     QVERIFY(p.Frame().RunCommand(cmd::kEditPaste));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QCOMPARE(Contents(p.Row(40)), Contents(p.Row(1)));
     QCOMPARE(p.Row(40).at(1), u"146.5200"_s);
     // Only the target row is rebuilt.
@@ -224,10 +226,10 @@ void TestChannelCommands::pasteOntoAChannelInUseAsksFirst()
     QVERIFY(p.Enabled(cmd::kEditPaste));
 
     const QStringList before = p.Row(2);
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     QVERIFY(p.Frame().RunCommand(cmd::kEditPaste));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::SShown question = MessageBox::shown().at(0);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    const MessageBox::SShown question = MessageBox::Shown().at(0);
     QCOMPARE(question.text, u" Overwite here ?    "_s);
     QCOMPARE(question.buttons, MessageBox::Buttons::YesNo);
     QCOMPARE(question.icon, MessageBox::Icon::Warning);
@@ -236,9 +238,9 @@ void TestChannelCommands::pasteOntoAChannelInUseAsksFirst()
     QCOMPARE(p.Execute("CH.MCH.2.FREQUENCY"), u"147.0000"_s);
     QVERIFY(!p.Doc().CanUndo());
 
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Yes);
     QVERIFY(p.Frame().RunCommand(cmd::kEditPaste));
-    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::Shown().size(), 2);
     QCOMPARE(p.Execute("CH.MCH.2.FREQUENCY"), u"146.5200"_s);
     QCOMPARE(Contents(p.Row(2)), Contents(p.Row(1)));
 }
@@ -267,7 +269,7 @@ void TestChannelCommands::pasteIsDisabledWhileItsCheckIsNg()
     QTest::keyClick(&p.View(), Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(p.Row(122), before);
     QCOMPARE(p.Doc().GetRadioData().Execute("IMAGE"), image);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     // The same clipboard may go onto another memory channel.
     p.View().SelectRow(3);
     QVERIFY(p.Enabled(cmd::kEditPaste));
@@ -296,7 +298,7 @@ void TestChannelCommands::clearIsEnabledOnlyWhereTheChannelMayBeBlank()
     QCOMPARE(p.Row(1), BlankRow(u"01"_s));
     QCOMPARE(p.Execute("CH.MCH.1.APPEAR"), u"OFF"_s);
     QCOMPARE(shown.size(), 1);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 
     p.View().SelectRow(kFirstEdgeRow);
     QVERIFY(!p.Frame().RunCommand(cmd::kEditClear));
@@ -319,14 +321,14 @@ void TestChannelCommands::deleteKeyClearsEvenWhereClearIsDisabled()
     QCOMPARE(p.Row(kFirstEdgeRow), before);
     QCOMPARE(p.Doc().GetRadioData().Execute("IMAGE"), image);
     QVERIFY(!p.Doc().CanUndo());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 
     // On a row that can be cleared it clears at once, as one undo step.
     p.View().SelectRow(2);
     QTest::keyClick(&p.View(), Qt::Key_Delete);
     QCOMPARE(p.Row(2), BlankRow(u"02"_s));
     QVERIFY(p.Doc().CanUndo());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 }
 
 void TestChannelCommands::deleteAndInsertAreDisabledOnEdgeAndCallRows()
@@ -366,7 +368,7 @@ void TestChannelCommands::deleteRemovesTheChannelAtOnce()
 
     QSignalSpy shown(&p.View(), &CZQL52View::RowShown);
     QVERIFY(p.Frame().RunCommand(cmd::kEditDelete));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     // The following channels moved up by one row; the last one is blank.
     QCOMPARE(Contents(p.Row(2)), Contents(row3));
     QCOMPARE(p.Row(99), BlankRow(u"99"_s));
@@ -388,7 +390,7 @@ void TestChannelCommands::insertBlanksTheRowAndMovesTheOthersDown()
     QCOMPARE(p.Execute("CH.MCH.1.INSERT.CHECK"), u"OK"_s);
     QSignalSpy shown(&p.View(), &CZQL52View::RowShown);
     QVERIFY(p.Frame().RunCommand(cmd::kEditInsert));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QCOMPARE(p.Row(1), BlankRow(u"01"_s));
     QCOMPARE(Contents(p.Row(2)), Contents(row1));
     QCOMPARE(Contents(p.Row(3)), Contents(row2));
@@ -407,10 +409,10 @@ void TestChannelCommands::insertIsRefusedWhileTheLastChannelIsInUse()
     QVERIFY(p.Enabled(cmd::kEditInsert));
     const std::string image = p.Doc().GetRadioData().Execute("IMAGE");
     QSignalSpy shown(&p.View(), &CZQL52View::RowShown);
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
     QVERIFY(p.Frame().RunCommand(cmd::kEditInsert));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::SShown refusal = MessageBox::shown().at(0);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    const MessageBox::SShown refusal = MessageBox::Shown().at(0);
     QCOMPARE(refusal.text, u" The last CH(99ch) is not blank. Cannot insert a blank channel."_s);
     QCOMPARE(refusal.buttons, MessageBox::Buttons::Ok);
     QCOMPARE(refusal.icon, MessageBox::Icon::Warning);
@@ -440,7 +442,7 @@ void TestChannelCommands::withNoSelectionCommandsActOnRowZero()
 
     // Pasting the copy back asks nothing: channel 0 is blank now.
     QVERIFY(p.Frame().RunCommand(cmd::kEditPaste));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QCOMPARE(p.Execute("CH.MCH.0.FREQUENCY"), u"144.8000"_s);
 
     const QString row1 = p.Execute("CH.MCH.1.FREQUENCY");
@@ -479,7 +481,7 @@ void TestChannelCommands::acceleratorsCopyAndPaste()
     p.View().SelectRow(61);
     QTest::keyClick(&p.View(), Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(p.Execute("CH.MCH.61.FREQUENCY"), u"147.0000"_s);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 
     // A key pressed right after moving to another row finds the command in that row's state.
     p.View().SelectRow(50);
@@ -492,37 +494,40 @@ void TestChannelCommands::acceleratorsCopyAndPaste()
     p.View().SelectRow(1);
     QTest::keyClick(&p.View(), Qt::Key_V, Qt::ControlModifier);
     // Channel 1 was in use: the question came, and the default answer kept it.
-    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().size(), 1);
     QCOMPARE(p.Execute("CH.MCH.1.FREQUENCY"), u"146.5200"_s);
 }
 
-void TestChannelCommands::viewWithoutAFrameRunsItsCommandsItself()
+void TestChannelCommands::frameRunsTheListCommandsWithoutTheApplication()
 {
     CTestSettings settings;
     CNullTonePlayer tones;
     CZQL52Doc document(settings.Store(), tones);
-    CZQL52View view(document);
+    CMainFrame frame(settings.Store());
+    auto* view = new CZQL52View(document, &frame);
+    frame.setCentralWidget(view);
+    ConnectDocumentView(document, *view);
+    ConnectDocumentFrame(document, *view, frame);
     document.OnNewDocument();
-    CChannelCommands& commands = view.Commands();
-    view.SelectRow(1);
-    QVERIFY(commands.IsEnabled(cmd::kEditClear));
-    QVERIFY(!commands.IsEnabled(cmd::kEditPaste));
-    QVERIFY(!commands.IsEnabled(cmd::kFileNew));
-    QVERIFY(!commands.Run(cmd::kEditPaste));
-    QVERIFY(!commands.Run(cmd::kFileNew));
-    QVERIFY(commands.Run(cmd::kEditCopy));
-    view.SelectRow(70);
-    QVERIFY(commands.Run(cmd::kEditPaste));
+
+    view->SelectRow(1);
+    frame.UpdateCommandUi();
+    QVERIFY(frame.Action(cmd::kEditClear)->isEnabled());
+    QVERIFY(!frame.Action(cmd::kEditPaste)->isEnabled());
+    QVERIFY(!frame.RunCommand(cmd::kEditPaste));
+    QVERIFY(frame.RunCommand(cmd::kEditCopy));
+    view->SelectRow(70);
+    QVERIFY(frame.RunCommand(cmd::kEditPaste));
     QCOMPARE(document.GetRadioData().Execute("CH.MCH.70.APPEAR"), std::string("ON"));
-    QVERIFY(commands.Run(cmd::kEditClear));
+    QVERIFY(frame.RunCommand(cmd::kEditClear));
     QCOMPARE(document.GetRadioData().Execute("CH.MCH.70.APPEAR"), std::string("OFF"));
-    QCOMPARE(view.model()->index(70, 1).data().toString(), QString());
+    QCOMPARE(view->model()->index(70, 1).data().toString(), QString());
     QCOMPARE(document.History().UndoCount(), size_t(2));
-    document.Undo();
+    QVERIFY(frame.RunCommand(cmd::kEditUndo));
     QCOMPARE(document.GetRadioData().Execute("CH.MCH.70.APPEAR"), std::string("ON"));
-    QCOMPARE(view.model()->index(70, 1).data().toString(),
+    QCOMPARE(view->model()->index(70, 1).data().toString(),
              QString::fromStdString(channel_rows::BuildRow(document.GetRadioData(), 70).at(1)));
-    QVERIFY(!view.model()->index(70, 1).data().toString().isEmpty());
+    QVERIFY(!view->model()->index(70, 1).data().toString().isEmpty());
 }
 
 void TestChannelCommands::contextMenuSelectsTheRowAndOffersTheEditItems()
@@ -550,7 +555,7 @@ void TestChannelCommands::contextMenuSelectsTheRowAndOffersTheEditItems()
     QCOMPARE(p.View().SelectedRow(), 3);
     QCOMPARE(texts, QStringList({u"&Edit Memory...\tEnter"_s, u"-"_s, u"&Copy\tCtrl+C"_s, u"&Paste\tCtrl+V"_s,
                                  u"-"_s, u"Clear\tDel"_s, u"Delete"_s, u"Insert\t"_s}));
-    QCOMPARE(names.at(0), u"contextEditMemory"_s);
+    QCOMPARE(names.at(0), u"actionEditMemory"_s);
     // Nothing copied yet: Paste is disabled, as on the menu bar.
     QCOMPARE(enabled, QList<bool>({true, true, true, false, true, true, true, true}));
 
@@ -579,10 +584,10 @@ void TestChannelCommands::contextMenuItemRunsItsCommand()
     QVERIFY(p.ShowActive());
     bool clicked = false;
     WhenPopupOpens([&clicked](QMenu* menu) {
-        auto* clear = menu->findChild<QAction*>(u"contextClear"_s);
+        auto* clear = menu->findChild<QAction*>(u"actionEditClear"_s);
         if (clear == nullptr) {
             for (QAction* action : menu->actions()) {
-                if (action->objectName() == u"contextClear"_s) {
+                if (action->objectName() == u"actionEditClear"_s) {
                     clear = action;
                 }
             }
@@ -666,5 +671,5 @@ void TestChannelCommands::commonSettingCommandOpensTheSheet()
     QVERIFY(!p.Doc().CanUndo());
 }
 
-QTEST_MAIN(TestChannelCommands)
+ZQ_GUI_TEST(TestChannelCommands)
 #include "tst_channel_commands.moc"

@@ -1,7 +1,9 @@
+#include "app/document_wiring.h"
 #include "app/tone_player.h"
 #include "app/zql52_doc.h"
 #include "core/radio_data.h"
 #include "res/load_string.h"
+#include "support/gui_test_main.h"
 #include "support/gui_test_support.h"
 #include "ui/channel_list_view.h"
 
@@ -28,6 +30,7 @@ struct SListFixture
         }
         document = std::make_unique<CZQL52Doc>(settings.Store(), tones);
         view = std::make_unique<CZQL52View>(*document);
+        ConnectDocumentView(*document, *view);
         document->OnNewDocument();
     }
 
@@ -420,5 +423,5 @@ void TestChannelListView::highlightFollowsTheKeyboardFocus()
     QVERIFY(!Near(f.view->TextBackgroundColor(), highlight));
 }
 
-QTEST_MAIN(TestChannelListView)
+ZQ_GUI_TEST(TestChannelListView)
 #include "tst_channel_list_view.moc"

@@ -1,13 +1,14 @@
 #include "app/edit_history.h"
-#include "app/message_box.h"
 #include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
 #include "core/radio_data.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "ui/channel_list_view.h"
 #include "ui/line_list_dialog.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/message_box.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -402,5 +403,5 @@ void TestChannelOperationsGui::fillDialogFillsFromTheSelectedRowAndReportsWhatIt
     QCOMPARE(p.View().model()->index(11, 2).data().toString(), QString());
 }
 
-QTEST_MAIN(TestChannelOperationsGui)
+ZQ_GUI_TEST(TestChannelOperationsGui)
 #include "tst_channel_operations_gui.moc"

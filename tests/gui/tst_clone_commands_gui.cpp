@@ -1,16 +1,17 @@
 #include "app/information_dialog.h"
-#include "app/message_box.h"
 #include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
-#include "clone/clone_progress_dlg.h"
+#include "clone/dialogs/clone_progress_dlg.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "support/sim_process.h"
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/message_box.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -114,12 +115,12 @@ struct SCloneFixture
 
     void ExpectOutcome(int command, const QString& status, int messageId, MessageBox::Icon icon)
     {
-        MessageBox::reset();
-        MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+        MessageBox::Reset();
+        MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
         app.Frame().SetMessageText(LoadString(ids::kReady));
         QVERIFY(app.Frame().RunCommand(command));
         QCOMPARE(app.Frame().MessageText(), status);
-        const QList<MessageBox::SShown> shown = MessageBox::shown();
+        const QList<MessageBox::SShown> shown = MessageBox::Shown();
         // The Write confirmation comes first.
         const qsizetype first = command == cmd::kCloneWrite ? 1 : 0;
         if (messageId == 0) {
@@ -203,17 +204,17 @@ void TestCloneCommandsGui::readAsksOnlyWhenTheDocumentIsModified()
     f.app.Doc().GetRadioData().Execute("CH.MCH.0.FREQUENCY=145.5");
     QVERIFY(f.app.Doc().IsModified());
 
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneRead));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().at(0).text, u" Read from transceiver, Data has been edited."_s);
-    QCOMPARE(MessageBox::shown().at(0).buttons, MessageBox::Buttons::OkCancel);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().at(0).text, u" Read from transceiver, Data has been edited."_s);
+    QCOMPARE(MessageBox::Shown().at(0).buttons, MessageBox::Buttons::OkCancel);
     QCOMPARE(f.app.Frame().MessageText(), u"Ready"_s);
     QCOMPARE(QString::fromStdString(f.app.Doc().GetRadioData().Execute("CH.MCH.0.FREQUENCY")), u"145.5000"_s);
 
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneRead));
-    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::Shown().size(), 2);
     QCOMPARE(f.app.Frame().MessageText(), u" Cloning completed."_s);
     QCOMPARE(QString::fromStdString(f.app.Doc().GetRadioData().Execute("CH.MCH.0.FREQUENCY")), u"51.0000"_s);
 
@@ -221,7 +222,7 @@ void TestCloneCommandsGui::readAsksOnlyWhenTheDocumentIsModified()
     QVERIFY(f.app.Doc().OnSaveDocument(f.app.TempPath(u"saved.vlk"_s)));
     QVERIFY(!f.app.Doc().IsModified());
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneRead));
-    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::Shown().size(), 2);
     QCOMPARE(f.app.Frame().MessageText(), u" Cloning completed."_s);
 }
 
@@ -265,11 +266,11 @@ void TestCloneCommandsGui::closeDuringAReadWaitsForItsEnd()
             close.stop();
             f.app.Frame().close();
             closedDuringTransfer = !f.app.Frame().isVisible();
-            boxesDuringTransfer = MessageBox::shown().size();
+            boxesDuringTransfer = MessageBox::Shown().size();
         }
     });
     close.start();
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneRead));
     QVERIFY(!close.isActive());
     QVERIFY(!closedDuringTransfer);
@@ -277,10 +278,10 @@ void TestCloneCommandsGui::closeDuringAReadWaitsForItsEnd()
     QCOMPARE(f.app.Frame().MessageText(), u" Cloning completed."_s);
 
     // Then the close goes on as usual, save prompt first.
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     QTRY_VERIFY(!f.app.Frame().isVisible());
-    QCOMPARE(MessageBox::shown().size(), 2);
-    QCOMPARE(MessageBox::shown().at(1).buttons, MessageBox::Buttons::YesNoCancel);
+    QCOMPARE(MessageBox::Shown().size(), 2);
+    QCOMPARE(MessageBox::Shown().at(1).buttons, MessageBox::Buttons::YesNoCancel);
 }
 
 void TestCloneCommandsGui::writeAlwaysAsksAndSendsTheImage()
@@ -290,11 +291,11 @@ void TestCloneCommandsGui::writeAlwaysAsksAndSendsTheImage()
     QVERIFY(f.Start({u"--version"_s, kVersion, u"--save-written"_s, written}));
     QVERIFY(!f.app.Doc().IsModified());
 
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneWrite));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().at(0).text, u" Write to transceiver"_s);
-    QCOMPARE(MessageBox::shown().at(0).buttons, MessageBox::Buttons::OkCancel);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().at(0).text, u" Write to transceiver"_s);
+    QCOMPARE(MessageBox::Shown().at(0).buttons, MessageBox::Buttons::OkCancel);
     QCOMPARE(f.app.Frame().MessageText(), u"Ready"_s);
     QVERIFY(!QFileInfo::exists(written));
 
@@ -302,7 +303,7 @@ void TestCloneCommandsGui::writeAlwaysAsksAndSendsTheImage()
     f.app.Doc().GetRadioData().Execute("CH.MCH.7.FREQUENCY=439.5");
     f.app.Doc().GetRadioData().Execute("CH.MCH.7.NAME=WRITE");
     f.ExpectOutcome(cmd::kCloneWrite, u" Cloning completed."_s, 5034, MessageBox::Icon::None);
-    QCOMPARE(MessageBox::shown().at(0).text, u" Write to transceiver"_s);
+    QCOMPARE(MessageBox::Shown().at(0).text, u" Write to transceiver"_s);
     QTRY_VERIFY(QFileInfo::exists(written));
     // The write leaves the document as it was, edits and all, still modified.
     QVERIFY(f.app.Doc().IsModified());
@@ -327,24 +328,24 @@ void TestCloneCommandsGui::writeNamesTheChannelsItEmptiesAndCancelSendsNothing()
         data.Execute(std::string(channel) + "APPEAR=ON");
     }
 
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneWrite));
-    QCOMPARE(MessageBox::shown().size(), 2);
-    const MessageBox::SShown warning = MessageBox::shown().at(1);
+    QCOMPARE(MessageBox::Shown().size(), 2);
+    const MessageBox::SShown warning = MessageBox::Shown().at(1);
     QCOMPARE(warning.text, LoadString(ids::kIllegalChannelsWritten).arg(u"08, 12, P3A"_s));
     QCOMPARE(warning.buttons, MessageBox::Buttons::OkCancel);
     QCOMPARE(f.app.Frame().MessageText(), u"Ready"_s);
     QVERIFY(!QFileInfo::exists(written));
 
     // OK goes on: the transceiver receives those channels empty.
-    MessageBox::reset();
-    MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+    MessageBox::Reset();
+    MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneWrite));
     QCOMPARE(f.app.Frame().MessageText(), u" Cloning completed."_s);
-    QCOMPARE(MessageBox::shown().size(), 3);
-    QCOMPARE(MessageBox::shown().at(1).text, warning.text);
-    QCOMPARE(MessageBox::shown().at(2).text, LoadString(ids::kCloneWriteSucceeded));
+    QCOMPARE(MessageBox::Shown().size(), 3);
+    QCOMPARE(MessageBox::Shown().at(1).text, warning.text);
+    QCOMPARE(MessageBox::Shown().at(2).text, LoadString(ids::kCloneWriteSucceeded));
     QTRY_VERIFY(QFileInfo::exists(written));
     const auto store = ProfileStore();
     CL52RadioData check(store.get());
@@ -369,7 +370,7 @@ void TestCloneCommandsGui::informationShowsModelAndComment()
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneInformation));
     QCOMPARE(model, u"VL-L52"_s);
     QCOMPARE(comment, u"Club radio      "_s);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QCOMPARE(f.app.Frame().MessageText(), u"Ready"_s);
     QVERIFY(!f.app.Doc().IsModified());
 }
@@ -434,5 +435,5 @@ void TestCloneCommandsGui::communicationFailuresGiveTheirCommandsTexts()
     }
 }
 
-QTEST_MAIN(TestCloneCommandsGui)
+ZQ_GUI_TEST(TestCloneCommandsGui)
 #include "tst_clone_commands_gui.moc"

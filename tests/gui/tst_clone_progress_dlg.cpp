@@ -1,5 +1,6 @@
-#include "clone/clone_progress_dlg.h"
+#include "clone/dialogs/clone_progress_dlg.h"
 #include "res/string_table.h"
+#include "support/gui_test_main.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -179,5 +180,5 @@ void TestCloneProgressDlg::setPosProcessesPendingEvents()
     QVERIFY(delivered);
 }
 
-QTEST_MAIN(TestCloneProgressDlg)
+ZQ_GUI_TEST(TestCloneProgressDlg)
 #include "tst_clone_progress_dlg.moc"

@@ -1,6 +1,7 @@
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
+#include "support/gui_test_main.h"
 #include "support/gui_test_support.h"
 #include "ui/common_settings_sheet.h"
 
@@ -573,5 +574,5 @@ void TestCommonSettingsSheet::changedValuesReachTheData()
     QCOMPARE(again.Comment()->text(), u"Field day"_s);
 }
 
-QTEST_MAIN(TestCommonSettingsSheet)
+ZQ_GUI_TEST(TestCommonSettingsSheet)
 #include "tst_common_settings_sheet.moc"

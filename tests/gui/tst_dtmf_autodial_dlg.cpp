@@ -1,5 +1,6 @@
 #include "channels/dialogs/dtmf_autodial_dlg.h"
 #include "core/radio_data.h"
+#include "support/gui_test_main.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -401,5 +402,5 @@ void TestDtmfAutodialDlg::cancelChangesNothing()
     QCOMPARE(data.Image(), image);
 }
 
-QTEST_MAIN(TestDtmfAutodialDlg)
+ZQ_GUI_TEST(TestDtmfAutodialDlg)
 #include "tst_dtmf_autodial_dlg.moc"

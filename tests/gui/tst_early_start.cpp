@@ -1,4 +1,5 @@
 #include "app/early_start.h"
+#include "support/gui_test_main.h"
 
 #include <QTest>
 #include <string>
@@ -81,5 +82,5 @@ void TestEarlyStart::displayIsNeededOnlyForQtsDefaultPlatform()
              available);
 }
 
-QTEST_GUILESS_MAIN(TestEarlyStart)
+ZQ_GUI_TEST(TestEarlyStart)
 #include "tst_early_start.moc"

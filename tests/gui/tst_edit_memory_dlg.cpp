@@ -1,6 +1,7 @@
 #include "channels/dialogs/edit_memory_dlg.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
+#include "support/gui_test_main.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -627,5 +628,5 @@ void TestEditMemoryDlg::rowOutsideTheListIsNeverWritten()
     QCOMPARE(data.Image(), image);
 }
 
-QTEST_MAIN(TestEditMemoryDlg)
+ZQ_GUI_TEST(TestEditMemoryDlg)
 #include "tst_edit_memory_dlg.moc"

@@ -1,11 +1,12 @@
 #include "app/initial_setup_dialog.h"
-#include "app/message_box.h"
 #include "app/tone_player.h"
 #include "clone/clone_session.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
+#include "support/gui_test_main.h"
 #include "support/gui_test_support.h"
 #include "support/sim_process.h"
+#include "ui/widgets/message_box.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -140,7 +141,7 @@ void TestInitialSetupDialog::setupAgainstTheTransceiverStoresItsVersion()
 
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QVERIFY(!dialog->isVisible());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QCOMPARE(f.tones.played.size(), size_t(1));
     QVERIFY(SameTones(f.tones.played.at(0), SuccessTones()));
     const auto stored = f.settings.Reopen();
@@ -159,15 +160,15 @@ void TestInitialSetupDialog::setupWithTheDeviceMissingFailsAndStaysOpen()
     f.MapPort(1, QDir(f.files.path()).filePath(u"no radio"_s));
     auto dialog = f.Open();
     CallSign(*dialog)->setText(u"K1ABC"_s);
-    MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
     Click(*dialog, u"okButton"_s);
 
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->StatusText(), u" Err: Illegal information."_s);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().at(0).text, LoadString(5061));
-    QCOMPARE(MessageBox::shown().at(0).icon, MessageBox::Icon::Warning);
-    QCOMPARE(MessageBox::shown().at(0).caption, u"ZQ-L52"_s);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().at(0).text, LoadString(5061));
+    QCOMPARE(MessageBox::Shown().at(0).icon, MessageBox::Icon::Warning);
+    QCOMPARE(MessageBox::Shown().at(0).caption, u"ZQ-L52"_s);
     QCOMPARE(f.tones.played.size(), size_t(1));
     QVERIFY(SameTones(f.tones.played.at(0), FailureTones()));
     const auto stored = f.settings.Reopen();
@@ -189,7 +190,7 @@ void TestInitialSetupDialog::cancelStoresPortAndCallSignOnly()
     PortList(*dialog)->setCurrentIndex(2);
     CallSign(*dialog)->setText(u"VK2XY"_s);
     Click(*dialog, u"cancelButton"_s);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QVERIFY(f.tones.played.empty());
     const auto stored = f.settings.Reopen();
     QVERIFY(!stored->Contains("SetupInfo", "0000"));
@@ -208,5 +209,5 @@ void TestInitialSetupDialog::blankCallSignIsStoredAsSixBlanks()
     QCOMPARE(WithoutTrailingBlanks(u" A B  "_s), u" A B"_s);
 }
 
-QTEST_MAIN(TestInitialSetupDialog)
+ZQ_GUI_TEST(TestInitialSetupDialog)
 #include "tst_initial_setup_dialog.moc"

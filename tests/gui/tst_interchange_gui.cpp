@@ -1,15 +1,16 @@
 #include "app/edit_history.h"
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
 #include "app/zql52_doc.h"
 #include "core/radio_data.h"
 #include "interchange/channel_csv.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "ui/channel_list_view.h"
 #include "ui/line_list_dialog.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
 
 #include <QAction>
 #include <QFile>
@@ -120,10 +121,10 @@ void TestInterchangeGui::importIsOneUndoStepAndReportsWhatWasNotStoredExactly()
     p.View().SelectRow(5);
 
     SListWatch report(u"reportDialog"_s);
-    FileDialogs::setNextFileName(csv);
+    FileDialogs::SetNextFileName(csv);
     QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
-    QCOMPARE(FileDialogs::requests().size(), 1);
-    QCOMPARE(FileDialogs::requests().constFirst().filter, u"CSV Files (*.csv *.CSV);;All Files (*)"_s);
+    QCOMPARE(FileDialogs::Requests().size(), 1);
+    QCOMPARE(FileDialogs::Requests().constFirst().filter, u"CSV Files (*.csv *.CSV);;All Files (*)"_s);
 
     QVERIFY(report.shown);
     QCOMPARE(report.title, u"Import CSV"_s);
@@ -158,11 +159,11 @@ void TestInterchangeGui::anExactImportShowsNoReport()
         modal->close();
         return true;
     });
-    FileDialogs::setNextFileName(csv);
+    FileDialogs::SetNextFileName(csv);
     QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
     delete anyModal.data();
     QVERIFY(!sawModal);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QCOMPARE(p.Cell(30, 4), u"EXACT"_s);
 }
 
@@ -172,21 +173,21 @@ void TestInterchangeGui::filesThatCannotBeImportedChangeNothing()
     QVERIFY(p.started);
     const std::string before = p.Image();
     const QString missing = p.app.TempPath(u"missing.csv"_s);
-    FileDialogs::setNextFileName(missing);
+    FileDialogs::SetNextFileName(missing);
     QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text,
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().constFirst().text,
              u" Cannot open the file\n "_s + missing +
                  u"\n\n The file does not exist, or this user may not read it."_s);
 
     const QString notCsv = p.app.TempPath(u"notes.csv"_s);
     QVERIFY(WriteFile(notCsv, "Channel,MHz\n1,145.5\n"));
-    FileDialogs::setNextFileName(notCsv);
+    FileDialogs::SetNextFileName(notCsv);
     QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
-    QCOMPARE(MessageBox::shown().size(), 2);
-    const QString text = MessageBox::shown().at(1).text;
+    QCOMPARE(MessageBox::Shown().size(), 2);
+    const QString text = MessageBox::Shown().at(1).text;
     QVERIFY2(text.startsWith(u" Cannot import the file\n "_s + notCsv + u"\n\n "_s), qPrintable(text));
-    QCOMPARE(MessageBox::shown().at(1).icon, MessageBox::Icon::Warning);
+    QCOMPARE(MessageBox::Shown().at(1).icon, MessageBox::Icon::Warning);
 
     QCOMPARE(p.Image(), before);
     QVERIFY(!p.Doc().CanUndo());
@@ -199,17 +200,17 @@ void TestInterchangeGui::exportAsksWhetherToAddTheEdgesAndCallChannels()
     CL52RadioData& data = p.Doc().GetRadioData();
     const QString path = p.app.TempPath(u"out.csv"_s);
 
-    FileDialogs::setNextFileName(path);
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    FileDialogs::SetNextFileName(path);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     QVERIFY(p.Frame().RunCommand(cmd::kFileExportCsv));
-    QCOMPARE(MessageBox::shown().constFirst().text,
+    QCOMPARE(MessageBox::Shown().constFirst().text,
              u" Export the program-scan edges and call channels as well?"_s);
     QCOMPARE(ReadFile(path), QByteArray::fromStdString(channel_csv::Export(data, false)));
-    QCOMPARE(FileDialogs::requests().constFirst().startPath, u"Untitled.csv"_s);
+    QCOMPARE(FileDialogs::Requests().constFirst().startPath, u"Untitled.csv"_s);
     QCOMPARE(p.Frame().MessageText(), u" Exported out.csv"_s);
 
-    FileDialogs::setNextFileName(path);
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    FileDialogs::SetNextFileName(path);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Yes);
     QVERIFY(p.Frame().RunCommand(cmd::kFileExportCsv));
     const QByteArray all = ReadFile(path);
     QCOMPARE(all, QByteArray::fromStdString(channel_csv::Export(data, true)));
@@ -217,15 +218,15 @@ void TestInterchangeGui::exportAsksWhetherToAddTheEdgesAndCallChannels()
 
     // Cancel at the question writes nothing; a folder that does not exist is reported.
     const QString other = p.app.TempPath(u"other.csv"_s);
-    FileDialogs::setNextFileName(other);
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    FileDialogs::SetNextFileName(other);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
     QVERIFY(p.Frame().RunCommand(cmd::kFileExportCsv));
     QVERIFY(!QFile::exists(other));
     const QString nowhere = p.app.TempPath(u"no/such/folder.csv"_s);
-    FileDialogs::setNextFileName(nowhere);
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    FileDialogs::SetNextFileName(nowhere);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     QVERIFY(p.Frame().RunCommand(cmd::kFileExportCsv));
-    QCOMPARE(MessageBox::shown().last().text,
+    QCOMPARE(MessageBox::Shown().last().text,
              u" Cannot save the file\n "_s + nowhere + u"\n\n"_s + LoadString(ids::kFileCannotWrite));
     QVERIFY(!p.Doc().CanUndo());
 }
@@ -238,20 +239,20 @@ void TestInterchangeGui::compareWithFileListsTheDifferences()
     QVERIFY(p.Doc().OnSaveDocument(path));
     {
         SListWatch same(u"differencesDialog"_s);
-        FileDialogs::setNextFileName(path);
+        FileDialogs::SetNextFileName(path);
         QVERIFY(p.Frame().RunCommand(cmd::kFileCompare));
         QVERIFY(same.shown);
         QVERIFY(same.lines.isEmpty());
         QCOMPARE(same.items, (QStringList{u"No differences"_s}));
     }
-    QCOMPARE(FileDialogs::requests().constFirst().filter, p.Doc().FileFilter());
+    QCOMPARE(FileDialogs::Requests().constFirst().filter, p.Doc().FileFilter());
 
     p.Doc().GetRadioData().Execute("CH.MCH.1.FREQUENCY=146.52");
     p.Doc().GetRadioData().Execute("COMMON.BEEP=OFF");
     const std::string image = p.Image();
     {
         SListWatch changed(u"differencesDialog"_s);
-        FileDialogs::setNextFileName(path);
+        FileDialogs::SetNextFileName(path);
         QVERIFY(p.Frame().RunCommand(cmd::kFileCompare));
         QVERIFY(changed.shown);
         QCOMPARE(changed.title, u"Compare with File - radio.vlk"_s);
@@ -267,14 +268,14 @@ void TestInterchangeGui::compareWithFileListsTheDifferences()
     const QString broken = p.app.TempPath(u"broken.vlk"_s);
     QVERIFY(WriteFile(broken, "not a clone data file\n"));
     SListWatch none(u"differencesDialog"_s);
-    FileDialogs::setNextFileName(broken);
+    FileDialogs::SetNextFileName(broken);
     QVERIFY(p.Frame().RunCommand(cmd::kFileCompare));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().constFirst().text,
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().constFirst().text,
              u" Cannot open the file\n "_s + broken + u"\n\n"_s + LoadString(ids::kFileFormatError));
     QVERIFY(!none.shown);
     QCOMPARE(p.Image(), image);
 }
 
-QTEST_MAIN(TestInterchangeGui)
+ZQ_GUI_TEST(TestInterchangeGui)
 #include "tst_interchange_gui.moc"

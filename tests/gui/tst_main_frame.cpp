@@ -1,7 +1,8 @@
-#include "app/about_dialog.h"
-#include "app/help_window.h"
 #include "res/load_string.h"
+#include "support/gui_test_main.h"
 #include "support/gui_test_support.h"
+#include "ui/about_dialog.h"
+#include "ui/help_window.h"
 #include "ui/main_frame.h"
 
 #include <QAction>
@@ -162,8 +163,12 @@ void TestMainFrame::menuBarHasEveryItemWithItsTextAndCommand()
                                                                         {kSeparator, u"-"_s},
                                                                         {59392, u"&Toolbar"_s},
                                                                         {59393, u"&Status Bar"_s}});
-    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuComPort"_s)),
-                 {{32790, u"COM1"_s}, {32791, u"COM2"_s}, {32792, u"COM3"_s}, {32793, u"COM4"_s}});
+    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuComPort"_s)), {{32790, u"COM1"_s},
+                                                                           {32791, u"COM2"_s},
+                                                                           {32792, u"COM3"_s},
+                                                                           {32793, u"COM4"_s},
+                                                                           {kSeparator, u"-"_s},
+                                                                           {32794, u"Port &Devices..."_s}});
     CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuCloning"_s)),
                  {{32774, u"&Read <- TR"_s},
                   {32775, u"&Write -> TR"_s},
@@ -681,5 +686,5 @@ void TestMainFrame::aboutBoxShowsNameAndVersion()
     QVERIFY(!about.isVisible());
 }
 
-QTEST_MAIN(TestMainFrame)
+ZQ_GUI_TEST(TestMainFrame)
 #include "tst_main_frame.moc"

@@ -1,6 +1,7 @@
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
 #include "res/load_string.h"
+#include "support/gui_test_main.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
 
 #include <QtTest>
 
@@ -21,22 +22,22 @@ private Q_SLOTS:
 
 void TestMessageBox::init()
 {
-    MessageBox::reset();
-    FileDialogs::reset();
+    MessageBox::Reset();
+    FileDialogs::Reset();
 }
 
 void TestMessageBox::queuedAnswersAreUsedInOrderAndRecorded()
 {
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Yes);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
 
     const QString question = LoadString(ids::kReadFromTransceiver) + u","_s + LoadString(ids::kDataEdited);
-    QCOMPARE(MessageBox::okCancel(nullptr, question), MessageBox::Answer::Cancel);
-    QCOMPARE(MessageBox::yesNo(nullptr, LoadString(ids::kOverwriteHere)), MessageBox::Answer::Yes);
-    MessageBox::warning(nullptr, LoadString(ids::kCheckPortCableSoftware));
+    QCOMPARE(MessageBox::OkCancel(nullptr, question), MessageBox::Answer::Cancel);
+    QCOMPARE(MessageBox::YesNo(nullptr, LoadString(ids::kOverwriteHere)), MessageBox::Answer::Yes);
+    MessageBox::Warning(nullptr, LoadString(ids::kCheckPortCableSoftware));
 
-    const QList<MessageBox::SShown> shown = MessageBox::shown();
+    const QList<MessageBox::SShown> shown = MessageBox::Shown();
     QCOMPARE(shown.size(), 3);
     QCOMPARE(shown.at(0).caption, u"ZQ-L52"_s);
     QCOMPARE(shown.at(0).text, u" Read from transceiver, Data has been edited."_s);
@@ -51,50 +52,50 @@ void TestMessageBox::queuedAnswersAreUsedInOrderAndRecorded()
 
 void TestMessageBox::defaultAnswerServesWhenTheQueueIsEmpty()
 {
-    MessageBox::setDefaultAnswer(MessageBox::Answer::No);
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
-    QCOMPARE(MessageBox::yesNo(nullptr, u"first"_s), MessageBox::Answer::Yes);
-    QCOMPARE(MessageBox::yesNo(nullptr, u"second"_s), MessageBox::Answer::No);
-    QCOMPARE(MessageBox::yesNo(nullptr, u"third"_s), MessageBox::Answer::No);
-    MessageBox::information(nullptr, LoadString(ids::kCloneWriteSucceeded));
-    QCOMPARE(MessageBox::shown().size(), 4);
-    QCOMPARE(MessageBox::shown().last().icon, MessageBox::Icon::Information);
+    MessageBox::SetDefaultAnswer(MessageBox::Answer::No);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Yes);
+    QCOMPARE(MessageBox::YesNo(nullptr, u"first"_s), MessageBox::Answer::Yes);
+    QCOMPARE(MessageBox::YesNo(nullptr, u"second"_s), MessageBox::Answer::No);
+    QCOMPARE(MessageBox::YesNo(nullptr, u"third"_s), MessageBox::Answer::No);
+    MessageBox::Information(nullptr, LoadString(ids::kCloneWriteSucceeded));
+    QCOMPARE(MessageBox::Shown().size(), 4);
+    QCOMPARE(MessageBox::Shown().last().icon, MessageBox::Icon::Information);
 }
 
 void TestMessageBox::ownCaptionReplacesTheApplicationTitle()
 {
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-    MessageBox::show(nullptr, LoadString(ids::kPortNotOpen), MessageBox::Buttons::Ok,
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::Show(nullptr, LoadString(ids::kPortNotOpen), MessageBox::Buttons::Ok,
                      MessageBox::Icon::Warning, LoadString(ids::kComPortErrorCaption));
-    QCOMPARE(MessageBox::shown().constFirst().caption, u" COM Port Error    "_s);
-    QCOMPARE(MessageBox::shown().constFirst().text, u" not Open "_s);
+    QCOMPARE(MessageBox::Shown().constFirst().caption, u" COM Port Error    "_s);
+    QCOMPARE(MessageBox::Shown().constFirst().text, u" not Open "_s);
 }
 
 void TestMessageBox::resetForgetsEverything()
 {
-    MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
-    MessageBox::information(nullptr, u"x"_s);
-    MessageBox::reset();
-    QVERIFY(MessageBox::shown().isEmpty());
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-    QCOMPARE(MessageBox::okCancel(nullptr, u"y"_s), MessageBox::Answer::Ok);
-    QCOMPARE(MessageBox::shown().size(), 1);
+    MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
+    MessageBox::Information(nullptr, u"x"_s);
+    MessageBox::Reset();
+    QVERIFY(MessageBox::Shown().isEmpty());
+    MessageBox::SetNextAnswer(MessageBox::Answer::Ok);
+    QCOMPARE(MessageBox::OkCancel(nullptr, u"y"_s), MessageBox::Answer::Ok);
+    QCOMPARE(MessageBox::Shown().size(), 1);
 }
 
 void TestMessageBox::fileDialogsAnswerFromTheQueue()
 {
-    FileDialogs::setNextFileName(u"/tmp/a.vlk"_s);
-    FileDialogs::setNextFileName(QString());
+    FileDialogs::SetNextFileName(u"/tmp/a.vlk"_s);
+    FileDialogs::SetNextFileName(QString());
     const QString filter = u"Data Files (*.VLK)"_s;
-    QCOMPARE(FileDialogs::getOpenFileName(nullptr, u"Open"_s, u"/tmp"_s, filter), u"/tmp/a.vlk"_s);
-    QVERIFY(FileDialogs::getSaveFileName(nullptr, u"Save As"_s, u"/tmp/b.vlk"_s, filter, u"vlk"_s).isEmpty());
+    QCOMPARE(FileDialogs::GetOpenFileName(nullptr, u"Open"_s, u"/tmp"_s, filter), u"/tmp/a.vlk"_s);
+    QVERIFY(FileDialogs::GetSaveFileName(nullptr, u"Save As"_s, u"/tmp/b.vlk"_s, filter, u"vlk"_s).isEmpty());
 
-    FileDialogs::setDefaultFileName(u"/tmp/c.vlk"_s);
-    QCOMPARE(FileDialogs::getSaveFileName(nullptr, u"Save As"_s, QString(), filter, u"vlk"_s),
+    FileDialogs::SetDefaultFileName(u"/tmp/c.vlk"_s);
+    QCOMPARE(FileDialogs::GetSaveFileName(nullptr, u"Save As"_s, QString(), filter, u"vlk"_s),
              u"/tmp/c.vlk"_s);
 
-    const QList<FileDialogs::SRequest> requests = FileDialogs::requests();
+    const QList<FileDialogs::SRequest> requests = FileDialogs::Requests();
     QCOMPARE(requests.size(), 3);
     QCOMPARE(requests.at(0).kind, FileDialogs::Kind::Open);
     QCOMPARE(requests.at(0).startPath, u"/tmp"_s);
@@ -103,5 +104,5 @@ void TestMessageBox::fileDialogsAnswerFromTheQueue()
     QCOMPARE(requests.at(1).filter, filter);
 }
 
-QTEST_MAIN(TestMessageBox)
+ZQ_GUI_TEST(TestMessageBox)
 #include "tst_message_box.moc"

@@ -1,5 +1,6 @@
-#include "app/message_box.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
+#include "ui/widgets/message_box.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -43,7 +44,7 @@ class TestMessageBoxYesNoCancel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { MessageBox::reset(); }
+    void init() { MessageBox::Reset(); }
     void eachButtonGivesItsAnswer_data();
     void eachButtonGivesItsAnswer();
 };
@@ -66,7 +67,7 @@ void TestMessageBoxYesNoCancel::eachButtonGivesItsAnswer()
     QStringList buttons;
     QString text;
     AnswerNextBox(button, buttons, text);
-    const MessageBox::Answer given = MessageBox::yesNoCancel(nullptr, u"Save changes to Untitled?"_s);
+    const MessageBox::Answer given = MessageBox::YesNoCancel(nullptr, u"Save changes to Untitled?"_s);
     QCOMPARE(int(given), answer);
     QCOMPARE(text, u"Save changes to Untitled?"_s);
     QCOMPARE(buttons.size(), 3);
@@ -75,5 +76,5 @@ void TestMessageBoxYesNoCancel::eachButtonGivesItsAnswer()
     QVERIFY(buttons.contains(u"Cancel"_s));
 }
 
-QTEST_MAIN(TestMessageBoxYesNoCancel)
+ZQ_GUI_TEST(TestMessageBoxYesNoCancel)
 #include "tst_message_box_yes_no_cancel.moc"

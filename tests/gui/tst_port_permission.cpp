@@ -1,11 +1,12 @@
 #include "app/initial_setup_dialog.h"
-#include "app/message_box.h"
 #include "app/tone_player.h"
 #include "app/zql52_doc.h"
 #include "clone/clone_session.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/message_box.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -42,7 +43,7 @@ void RunAsNobody(const char* function)
 {
     QProcess child;
     child.setProgram(QCoreApplication::applicationFilePath());
-    child.setArguments({QString::fromLatin1(function)});
+    child.setArguments(gui_test::ArgumentsForThisTest({QString::fromLatin1(function)}));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(u"XDG_RUNTIME_DIR"_s);
     environment.insert(u"HOME"_s, QDir::tempPath());
@@ -87,11 +88,11 @@ void TestPortPermission::cloneCommandExplainsTheDialoutGroup()
     f.MarkSetupDone();
     f.MapPort(1, device);
     QVERIFY(f.Start());
-    MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
     QVERIFY(f.Frame().RunCommand(cmd::kCloneInformation));
     QCOMPARE(f.Frame().MessageText(), u" Err: Cannot access RS-232C port."_s);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const QString text = MessageBox::shown().at(0).text;
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    const QString text = MessageBox::Shown().at(0).text;
     QVERIFY(text.startsWith(LoadString(5035)));
     QVERIFY(text.contains(device));
     QVERIFY(text.contains(u"dialout"_s));
@@ -114,14 +115,14 @@ void TestPortPermission::setupExplainsTheDialoutGroup()
     CNullTonePlayer tones;
     CInitialSetupDlg dialog(settings.Store(), session, tones);
     dialog.show();
-    MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
     dialog.findChild<QPushButton*>(u"okButton"_s)->click();
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.StatusText(), u" Err: Illegal information."_s);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QVERIFY(MessageBox::shown().at(0).text.startsWith(LoadString(5061)));
-    QVERIFY(MessageBox::shown().at(0).text.contains(u"dialout"_s));
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QVERIFY(MessageBox::Shown().at(0).text.startsWith(LoadString(5061)));
+    QVERIFY(MessageBox::Shown().at(0).text.contains(u"dialout"_s));
 }
 
-QTEST_MAIN(TestPortPermission)
+ZQ_GUI_TEST(TestPortPermission)
 #include "tst_port_permission.moc"

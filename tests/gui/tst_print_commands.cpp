@@ -1,12 +1,13 @@
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
 #include "app/zql52_doc.h"
 #include "core/radio_data.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "ui/main_frame.h"
 #include "ui/print_commands.h"
 #include "ui/print_options_dialog.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -96,12 +97,12 @@ void TestPrintCommands::exportPdfWritesTheSheetToTheChosenFile()
     QVERIFY(f.Frame().Action(cmd::kFileExportPdf)->isEnabled());
 
     const QString pdf = f.TempPath(u"sheet.pdf"_s);
-    FileDialogs::setNextFileName(pdf);
+    FileDialogs::SetNextFileName(pdf);
     AnswerOptions(false, false, false);
     QVERIFY(f.Frame().RunCommand(cmd::kFileExportPdf));
 
-    QCOMPARE(FileDialogs::requests().size(), 1);
-    const FileDialogs::SRequest request = FileDialogs::requests().constFirst();
+    QCOMPARE(FileDialogs::Requests().size(), 1);
+    const FileDialogs::SRequest request = FileDialogs::Requests().constFirst();
     QCOMPARE(request.kind, FileDialogs::Kind::Save);
     QCOMPARE(request.caption, u"Export PDF"_s);
     QCOMPARE(request.startPath, u"Untitled.pdf"_s);
@@ -110,22 +111,22 @@ void TestPrintCommands::exportPdfWritesTheSheetToTheChosenFile()
     const QString text = PdfText(pdf);
     QVERIFY2(text.contains(u"Untitled"_s) && text.contains(u"SIMPLX"_s) && text.contains(u"146.5200"_s),
              qPrintable(text));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 
     // A folder that does not exist: the user is told why, nothing is written.
     const QString missing = f.TempPath(u"no-such-folder/sheet.pdf"_s);
-    FileDialogs::setNextFileName(missing);
+    FileDialogs::SetNextFileName(missing);
     AnswerOptions(false, false, false);
     QVERIFY(f.Frame().RunCommand(cmd::kFileExportPdf));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QVERIFY(MessageBox::shown().constFirst().text.contains(QDir::toNativeSeparators(missing)));
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QVERIFY(MessageBox::Shown().constFirst().text.contains(QDir::toNativeSeparators(missing)));
     QVERIFY(!QFileInfo::exists(missing));
 
     // Cancel in the options dialog ends the command before the file dialog.
-    FileDialogs::reset();
+    FileDialogs::Reset();
     AnswerOptions(false, false, false, false);
     QVERIFY(f.Frame().RunCommand(cmd::kFileExportPdf));
-    QVERIFY(FileDialogs::requests().isEmpty());
+    QVERIFY(FileDialogs::Requests().isEmpty());
 }
 
 void TestPrintCommands::optionsReachTheSheetAndAreRemembered()
@@ -212,5 +213,5 @@ void TestPrintCommands::previewShowsThePages()
     QCOMPARE(pages, 2);
 }
 
-QTEST_MAIN(TestPrintCommands)
+ZQ_GUI_TEST(TestPrintCommands)
 #include "tst_print_commands.moc"

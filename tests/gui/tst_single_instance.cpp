@@ -1,4 +1,5 @@
 #include "app/single_instance.h"
+#include "support/gui_test_main.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QtTest>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +19,21 @@ namespace {
 const char* const kHolderVariable = "ZQ_TEST_LOCK_HOLDER_DIR";
 
 using EResult = CSingleInstance::EResult;
+
+std::optional<int> HoldTheLockIfAsked(int argc, char** argv)
+{
+    const char* folder = std::getenv(kHolderVariable);
+    if (folder == nullptr) {
+        return std::nullopt;
+    }
+    QCoreApplication application(argc, argv);
+    auto* lock = new CSingleInstance(QString::fromLocal8Bit(folder));
+    const bool held = lock->TryAcquire() == EResult::Acquired;
+    std::fflush(nullptr);
+    std::_Exit(held ? EXIT_SUCCESS : EXIT_FAILURE);
+}
+
+const bool g_holderStep = gui_test::RegisterEarlyStep(HoldTheLockIfAsked);
 
 } // namespace
 
@@ -156,18 +173,6 @@ void TestSingleInstance::aLockThatCannotBeMadeIsAFailureNotASecondCopy()
     QVERIFY(instance.ErrorText().contains(instance.LockPath()));
 }
 
-int main(int argc, char* argv[])
-{
-    if (const char* folder = std::getenv(kHolderVariable)) {
-        QCoreApplication application(argc, argv);
-        auto* lock = new CSingleInstance(QString::fromLocal8Bit(folder));
-        const bool held = lock->TryAcquire() == EResult::Acquired;
-        std::fflush(nullptr);
-        std::_Exit(held ? EXIT_SUCCESS : EXIT_FAILURE);
-    }
-    QCoreApplication application(argc, argv);
-    TestSingleInstance test;
-    return QTest::qExec(&test, argc, argv);
-}
+ZQ_GUI_TEST(TestSingleInstance)
 
 #include "tst_single_instance.moc"

@@ -1,4 +1,5 @@
 #include "res/load_string.h"
+#include "support/gui_test_main.h"
 
 #include <QtTest>
 
@@ -57,5 +58,5 @@ void TestStringTable::unknownIdentifierGivesNothing()
     QVERIFY(PromptStatusText(1).isEmpty());
 }
 
-QTEST_MAIN(TestStringTable)
+ZQ_GUI_TEST(TestStringTable)
 #include "tst_string_table.moc"

@@ -1,4 +1,5 @@
 #include "app/tone_player.h"
+#include "support/gui_test_main.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -114,5 +115,5 @@ void TestTonePlayer::withoutASoundDeviceThePatternKeepsItsTime()
     QCOMPARE(waits, expected);
 }
 
-QTEST_MAIN(TestTonePlayer)
+ZQ_GUI_TEST(TestTonePlayer)
 #include "tst_tone_player.moc"

@@ -1,16 +1,17 @@
 #include "app/edit_history.h"
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
 #include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "support/sim_process.h"
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -285,7 +286,7 @@ void TestUndoRedo::mixedEditsAreUndoneAndRedoneStepByStep()
     p.View().SelectRow(0);
     QVERIFY(p.Frame().RunCommand(cmd::kEditCopy));
     p.View().SelectRow(2);
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Yes);
     QVERIFY(p.Frame().RunCommand(cmd::kEditPaste));
     QVERIFY(step());
     // Clear from the menu, and from the Delete key.
@@ -377,7 +378,7 @@ void TestUndoRedo::undoToTheSavedImageMakesTheDocumentUnmodified()
     QVERIFY(!p.Doc().IsModified());
     // Closing asks nothing now.
     QVERIFY(p.Doc().SaveModified());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 }
 
 void TestUndoRedo::newAndOpenClearTheHistory()
@@ -390,8 +391,8 @@ void TestUndoRedo::newAndOpenClearTheHistory()
     QVERIFY(p.Frame().RunCommand(cmd::kEditClear));
     QVERIFY(p.Doc().CanUndo());
 
-    FileDialogs::setNextFileName(path);
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    FileDialogs::SetNextFileName(path);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     QVERIFY(p.Frame().RunCommand(cmd::kFileOpen));
     QVERIFY(!p.Doc().CanUndo());
     QVERIFY(!p.Enabled(cmd::kEditUndo));
@@ -401,7 +402,7 @@ void TestUndoRedo::newAndOpenClearTheHistory()
     QVERIFY(p.Frame().RunCommand(cmd::kEditClear));
     QVERIFY(p.Frame().RunCommand(cmd::kEditUndo));
     QVERIFY(p.Doc().CanRedo());
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     QVERIFY(p.Frame().RunCommand(cmd::kFileNew));
     QVERIFY(!p.Doc().CanUndo());
     QVERIFY(!p.Doc().CanRedo());
@@ -456,7 +457,7 @@ void TestUndoRedo::cloneReadIsOneStep()
     const std::string before = data.Execute("IMAGE");
     QVERIFY(!app.Doc().IsModified());
 
-    MessageBox::setDefaultAnswer(MessageBox::Answer::Ok);
+    MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
     QVERIFY(app.Frame().RunCommand(cmd::kCloneRead));
     QCOMPARE(app.Frame().MessageText(), u" Cloning completed."_s);
     const std::string read = data.Execute("IMAGE");
@@ -479,5 +480,5 @@ void TestUndoRedo::cloneReadIsOneStep()
     QCOMPARE(app.View().model()->index(20, 1).data().toString(), u"145.1500"_s);
 }
 
-QTEST_MAIN(TestUndoRedo)
+ZQ_GUI_TEST(TestUndoRedo)
 #include "tst_undo_redo.moc"

@@ -1,13 +1,14 @@
 #include "app/initial_setup_dialog.h"
-#include "app/message_box.h"
 #include "app/zql52_app.h"
 #include "app/zql52_doc.h"
 #include "core/radio_data.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "support/sim_process.h"
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/message_box.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -103,7 +104,7 @@ void TestZQL52App::firstStartAgainstTheTransceiverAppliesItsVersion()
         modal->findChild<QLineEdit*>(u"callSignEdit"_s)->setText(u"JA1AAA"_s);
     });
     QVERIFY(f.Start());
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     const STransceiverProfile& profile = f.Doc().GetRadioData().GetProfile();
     QCOMPARE(profile.version[0], 1);
     QCOMPARE(profile.version[1], 2);
@@ -166,7 +167,7 @@ void TestZQL52App::secondCopyEndsSilently()
     QVERIFY(!second.InitInstance({u"zql52"_s}));
     QCOMPARE(second.ExitCode(), 0);
     QVERIFY(second.MainFrame() == nullptr);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
     QCOMPARE(second.ExitInstance(), 0);
     // The first copy runs on undisturbed.
     QCOMPARE(CZQL52App::Instance(), &f.App());
@@ -220,8 +221,8 @@ void TestZQL52App::fileThatDoesNotOpenEndsTheStart()
     const QString path = f.TempPath(u"missing.vlk"_s);
     QVERIFY(!f.Start({path}));
     QCOMPARE(f.App().ExitCode(), 1);
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QVERIFY(MessageBox::shown().at(0).text.contains(path));
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QVERIFY(MessageBox::Shown().at(0).text.contains(path));
     QCOMPARE(f.Stop(), 1);
 }
 
@@ -270,7 +271,7 @@ void TestZQL52App::theApplicationReachesItsOnlyView()
     QVERIFY(f.Start());
     QCOMPARE(CZQL52App::Instance(), &f.App());
     QCOMPARE(CZQL52App::Instance()->View(), &f.View());
-    QCOMPARE(&f.View().GetDocument(), &f.Doc());
+    QCOMPARE(&f.View().GetDocument(), static_cast<IChannelDocument*>(&f.Doc()));
     QVERIFY(f.View().hasFocus() || !f.Frame().isActiveWindow());
     f.Stop();
     QVERIFY(CZQL52App::Instance() == nullptr);
@@ -293,5 +294,5 @@ void TestZQL52App::programEndsWhenItsWindowCloses()
     QVERIFY(!f.Frame().isVisible());
 }
 
-QTEST_MAIN(TestZQL52App)
+ZQ_GUI_TEST(TestZQL52App)
 #include "tst_zql52_app.moc"

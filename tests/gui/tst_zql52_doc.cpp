@@ -1,14 +1,16 @@
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
 #include "app/port_devices_dialog.h"
 #include "app/zql52_doc.h"
 #include "core/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
+#include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
 #include "ui/channel_list_view.h"
+#include "ui/file_failure_text.h"
 #include "ui/main_frame.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -90,7 +92,7 @@ void TestZQL52Doc::newDocumentIsUntitledAndUnmodified()
     f.Doc().SetModifiedFlag(false);
     QVERIFY(f.Doc().IsModified());
     QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
-    QCOMPARE(MessageBox::shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().size(), 1);
 }
 
 void TestZQL52Doc::saveAndOpenRoundTrip()
@@ -104,17 +106,17 @@ void TestZQL52Doc::saveAndOpenRoundTrip()
     Execute(f.Doc(), u"CH.MCH.3.NAME=QTH"_s);
     QVERIFY(f.Doc().IsModified());
 
-    FileDialogs::setNextFileName(path);
+    FileDialogs::SetNextFileName(path);
     QVERIFY(f.Frame().RunCommand(cmd::kFileSaveAs));
-    QCOMPARE(FileDialogs::requests().size(), 1);
-    QCOMPARE(FileDialogs::requests().at(0).kind, FileDialogs::Kind::Save);
-    QCOMPARE(FileDialogs::requests().at(0).caption, u"Save As"_s);
-    QVERIFY(FileDialogs::requests().at(0).filter.startsWith(u"Data Files (*.VLK"_s));
+    QCOMPARE(FileDialogs::Requests().size(), 1);
+    QCOMPARE(FileDialogs::Requests().at(0).kind, FileDialogs::Kind::Save);
+    QCOMPARE(FileDialogs::Requests().at(0).caption, u"Save As"_s);
+    QVERIFY(FileDialogs::Requests().at(0).filter.startsWith(u"Data Files (*.VLK"_s));
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(!f.Doc().IsModified());
     QCOMPARE(f.Frame().windowTitle(), u"radio.vlk - ZQ-L52"_s);
     QCOMPARE(f.Frame().RecentFiles(), QStringList({path}));
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -126,22 +128,22 @@ void TestZQL52Doc::saveAndOpenRoundTrip()
     QCOMPARE(f.Frame().windowTitle(), u"Untitled - ZQ-L52"_s);
 
     f.View().SelectRow(40);
-    FileDialogs::setNextFileName(path);
+    FileDialogs::SetNextFileName(path);
     QVERIFY(f.Frame().RunCommand(cmd::kFileOpen));
-    QCOMPARE(FileDialogs::requests().last().kind, FileDialogs::Kind::Open);
+    QCOMPARE(FileDialogs::Requests().last().kind, FileDialogs::Kind::Open);
     QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
     QCOMPARE(f.View().CellText(3, 1), u"145.1000"_s);
     QCOMPARE(f.View().CellText(3, 4), u"QTH"_s);
     QCOMPARE(f.View().SelectedRow(), 0);
     QVERIFY(!f.Doc().IsModified());
     QCOMPARE(f.Frame().windowTitle(), u"radio.vlk - ZQ-L52"_s);
-    QVERIFY(MessageBox::shown().isEmpty());
+    QVERIFY(MessageBox::Shown().isEmpty());
 
     // Save goes to the same file without asking for a name.
     Execute(f.Doc(), u"CH.MCH.3.NAME=NEW"_s);
-    const qsizetype asked = FileDialogs::requests().size();
+    const qsizetype asked = FileDialogs::Requests().size();
     QVERIFY(f.Frame().RunCommand(cmd::kFileSave));
-    QCOMPARE(FileDialogs::requests().size(), asked);
+    QCOMPARE(FileDialogs::Requests().size(), asked);
     QVERIFY(!f.Doc().IsModified());
     CL52RadioData check;
     QCOMPARE(check.OpenDocument(path.toStdString()), std::string("OK"));
@@ -155,8 +157,8 @@ void TestZQL52Doc::saveWithoutAFileAsksForAName()
     QVERIFY(f.Start());
     // The dialog is cancelled: nothing is written, the document stays untitled.
     QVERIFY(f.Frame().RunCommand(cmd::kFileSave));
-    QCOMPARE(FileDialogs::requests().size(), 1);
-    QCOMPARE(FileDialogs::requests().at(0).kind, FileDialogs::Kind::Save);
+    QCOMPARE(FileDialogs::Requests().size(), 1);
+    QCOMPARE(FileDialogs::Requests().at(0).kind, FileDialogs::Kind::Save);
     QVERIFY(f.Doc().GetPathName().isEmpty());
 }
 
@@ -172,8 +174,8 @@ void TestZQL52Doc::failedOpenTellsWhyAndKeepsTheData()
 
     const QString missing = f.TempPath(u"missing.vlk"_s);
     QVERIFY(!f.Doc().OnOpenDocument(missing));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    const MessageBox::SShown box = MessageBox::shown().at(0);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    const MessageBox::SShown box = MessageBox::Shown().at(0);
     QCOMPARE(box.caption, u"ZQ-L52"_s);
     QCOMPARE(box.icon, MessageBox::Icon::Warning);
     QVERIFY(box.text.contains(missing));
@@ -185,12 +187,12 @@ void TestZQL52Doc::failedOpenTellsWhyAndKeepsTheData()
     const QString garbage = f.TempPath(u"garbage.vlk"_s);
     WriteFile(garbage, "hello\r\n");
     QVERIFY(!f.Doc().OnOpenDocument(garbage));
-    QVERIFY(MessageBox::shown().last().text.contains(LoadString(ids::kFileFormatError)));
+    QVERIFY(MessageBox::Shown().last().text.contains(LoadString(ids::kFileFormatError)));
 
     const QString otherModel = f.TempPath(u"other.vlk"_s);
     WriteFile(otherModel, "21360001\r\n#\r\n");
     QVERIFY(!f.Doc().OnOpenDocument(otherModel));
-    QVERIFY(MessageBox::shown().last().text.contains(LoadString(ids::kFileMismatchModel)));
+    QVERIFY(MessageBox::Shown().last().text.contains(LoadString(ids::kFileMismatchModel)));
     QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"433.0000"_s);
     QCOMPARE(f.Doc().GetPathName(), QFileInfo(good).absoluteFilePath());
 
@@ -208,11 +210,11 @@ void TestZQL52Doc::failedSaveTellsWhyAndKeepsTheDocument()
     QVERIFY(f.Start());
     Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
     const QString nowhere = f.TempPath(u"no such folder/radio.vlk"_s);
-    FileDialogs::setNextFileName(nowhere);
+    FileDialogs::SetNextFileName(nowhere);
     QVERIFY(f.Frame().RunCommand(cmd::kFileSaveAs));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QVERIFY(MessageBox::shown().at(0).text.contains(nowhere));
-    QVERIFY(MessageBox::shown().at(0).text.contains(LoadString(ids::kFileCannotWrite)));
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QVERIFY(MessageBox::Shown().at(0).text.contains(nowhere));
+    QVERIFY(MessageBox::Shown().at(0).text.contains(LoadString(ids::kFileCannotWrite)));
     QVERIFY(f.Doc().IsModified());
     QVERIFY(f.Doc().GetPathName().isEmpty());
     QCOMPARE(f.Frame().windowTitle(), u"Untitled - ZQ-L52"_s);
@@ -235,24 +237,24 @@ void TestZQL52Doc::modifiedDocumentAsksBeforeNew()
     QVERIFY(f.Start());
     Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
 
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
     QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().at(0).text, u"Save changes to Untitled?"_s);
-    QCOMPARE(MessageBox::shown().at(0).buttons, MessageBox::Buttons::YesNoCancel);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().at(0).text, u"Save changes to Untitled?"_s);
+    QCOMPARE(MessageBox::Shown().at(0).buttons, MessageBox::Buttons::YesNoCancel);
     QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
     QVERIFY(f.Doc().IsModified());
 
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
-    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::Shown().size(), 2);
     QVERIFY(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s) != u"145.1000"_s);
     QVERIFY(!f.Doc().IsModified());
-    QVERIFY(FileDialogs::requests().isEmpty());
+    QVERIFY(FileDialogs::Requests().isEmpty());
 
     // Not modified: no question.
     QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
-    QCOMPARE(MessageBox::shown().size(), 2);
+    QCOMPARE(MessageBox::Shown().size(), 2);
 }
 
 void TestZQL52Doc::modifiedDocumentAsksBeforeOpenAndExit()
@@ -264,16 +266,16 @@ void TestZQL52Doc::modifiedDocumentAsksBeforeOpenAndExit()
     QVERIFY(f.Doc().OnSaveDocument(path));
     Execute(f.Doc(), u"CH.MCH.3.FREQUENCY=145.1"_s);
 
-    FileDialogs::setNextFileName(path);
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    FileDialogs::SetNextFileName(path);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
     QVERIFY(f.Frame().RunCommand(cmd::kFileOpen));
-    QCOMPARE(MessageBox::shown().size(), 1);
-    QCOMPARE(MessageBox::shown().at(0).text, u"Save changes to radio.vlk?"_s);
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().at(0).text, u"Save changes to radio.vlk?"_s);
     QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
 
     // Yes on a document with a file saves it there before going on.
-    FileDialogs::setNextFileName(path);
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    FileDialogs::SetNextFileName(path);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Yes);
     QVERIFY(f.Frame().RunCommand(cmd::kFileOpen));
     QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
     QVERIFY(!f.Doc().IsModified());
@@ -281,13 +283,13 @@ void TestZQL52Doc::modifiedDocumentAsksBeforeOpenAndExit()
     f.Frame().ShowFrame();
     QVERIFY(QTest::qWaitForWindowExposed(&f.Frame()));
     Execute(f.Doc(), u"CH.MCH.4.FREQUENCY=145.2"_s);
-    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Cancel);
     QVERIFY(!f.Frame().close());
     QVERIFY(f.Frame().isVisible());
-    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
     QVERIFY(f.Frame().close());
     QVERIFY(!f.Frame().isVisible());
-    QCOMPARE(MessageBox::shown().size(), 4);
+    QCOMPARE(MessageBox::Shown().size(), 4);
 }
 
 void TestZQL52Doc::yesOnTheUntitledPromptSavesAs()
@@ -299,13 +301,13 @@ void TestZQL52Doc::yesOnTheUntitledPromptSavesAs()
     const QString path = f.TempPath(u"asked.vlk"_s);
 
     // Yes, then the Save As dialog cancelled: the command stops, nothing is lost.
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Yes);
     QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
-    QCOMPARE(FileDialogs::requests().size(), 1);
+    QCOMPARE(FileDialogs::Requests().size(), 1);
     QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"145.1000"_s);
 
-    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
-    FileDialogs::setNextFileName(path);
+    MessageBox::SetNextAnswer(MessageBox::Answer::Yes);
+    FileDialogs::SetNextFileName(path);
     QVERIFY(f.Frame().RunCommand(cmd::kFileNew));
     QVERIFY(QFileInfo::exists(path));
     QVERIFY(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s) != u"145.1000"_s);
@@ -359,6 +361,7 @@ void TestZQL52Doc::portDevicesDialogStoresTheMapping()
     CAppFixture f;
     f.MarkSetupDone();
     f.MapPort(3, u"/dev/ttyACM0"_s);
+    f.SetSerialDevices({{u"/dev/ttyACM2"_s, QString()}, {u"/dev/ttyUSB7"_s, u"FT232R USB UART"_s}});
     QVERIFY(f.Start());
     bool seen = false;
     ClickInNextModal(u"portDevicesDialog"_s, u"okButton"_s, [&seen](QWidget* modal) {
@@ -366,8 +369,16 @@ void TestZQL52Doc::portDevicesDialogStoresTheMapping()
         QVERIFY(dialog != nullptr);
         QCOMPARE(dialog->Device(1), u"/dev/ttyS0"_s);
         QCOMPARE(dialog->Device(3), u"/dev/ttyACM0"_s);
-        QVERIFY(dialog->findChild<QComboBox*>(u"deviceCombo2"_s)->isEditable());
+        auto* combo = dialog->findChild<QComboBox*>(u"deviceCombo2"_s);
+        QVERIFY(combo->isEditable());
         dialog->SetDevice(2, u"/dev/ttyUSB1"_s);
+        // The detected devices are offered in every slot; a picked one keeps only its path.
+        auto* fourth = dialog->findChild<QComboBox*>(u"deviceCombo4"_s);
+        QCOMPARE(fourth->count(), 2);
+        QCOMPARE(fourth->itemText(0), u"/dev/ttyACM2"_s);
+        QCOMPARE(fourth->itemText(1), u"/dev/ttyUSB7 - FT232R USB UART"_s);
+        fourth->setCurrentIndex(1);
+        QCOMPARE(dialog->Device(4), u"/dev/ttyUSB7"_s);
         seen = true;
     });
     f.Frame().findChild<QAction*>(u"actionPortDevices"_s)->trigger();
@@ -375,7 +386,9 @@ void TestZQL52Doc::portDevicesDialogStoresTheMapping()
     const auto stored = f.Settings().Reopen();
     QCOMPARE(QString::fromStdString(stored->GetString("CommPort", "Device2", "")), u"/dev/ttyUSB1"_s);
     QCOMPARE(QString::fromStdString(stored->GetString("CommPort", "Device3", "")), u"/dev/ttyACM0"_s);
+    QCOMPARE(QString::fromStdString(stored->GetString("CommPort", "Device4", "")), u"/dev/ttyUSB7"_s);
     QCOMPARE(f.Frame().Action(cmd::kComPort2)->text(), u"COM2 (/dev/ttyUSB1)"_s);
+    QCOMPARE(f.Frame().Action(cmd::kComPort4)->text(), u"COM4 (/dev/ttyUSB7)"_s);
 }
 
 void TestZQL52Doc::portDevicesDialogOffersTheListedDevices()
@@ -400,5 +413,5 @@ void TestZQL52Doc::portDevicesDialogOffersTheListedDevices()
     QCOMPARE(dialog.Device(3), u"/dev/ttyUSB0"_s);
 }
 
-QTEST_MAIN(TestZQL52Doc)
+ZQ_GUI_TEST(TestZQL52Doc)
 #include "tst_zql52_doc.moc"

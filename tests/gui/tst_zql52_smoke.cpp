@@ -1,4 +1,5 @@
-#include "app/qt_settings_store.h"
+#include "settings/qt_settings_store.h"
+#include "support/gui_test_main.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,5 +111,5 @@ void TestZQL52Smoke::secondCopyEndsAtOnceWithoutDisturbingTheFirst()
     QCOMPARE(first.exitCode(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestZQL52Smoke)
+ZQ_GUI_TEST(TestZQL52Smoke)
 #include "tst_zql52_smoke.moc"

@@ -42,6 +42,7 @@ bool CAppFixture::Start(const QStringList& arguments)
     options.lockDirectory = m_lockDir.path();
     options.tones = &m_tones;
     options.handleTerminationSignals = false;
+    options.serialDevices = [this] { return m_serialDevices; };
     m_app = std::make_unique<CZQL52App>(options);
     return m_app->InitInstance(QStringList({QStringLiteral("zql52")}) + arguments);
 }

@@ -26,6 +26,8 @@ public:
     void MarkSetupDone(int destination = 5, int level = 0, int flags = 0);
     // COM<slot> stands for the path.
     void MapPort(unsigned slot, const QString& path);
+    // The serial devices the Port Devices dialog offers; none unless set, whatever the machine has.
+    void SetSerialDevices(const QList<CPortDevicesDlg::SDetected>& devices) { m_serialDevices = devices; }
     // A path in the fixture's own temporary folder.
     QString TempPath(const QString& name) const;
 
@@ -47,5 +49,6 @@ private:
     QTemporaryDir m_lockDir;
     QTemporaryDir m_files;
     CNullTonePlayer m_tones;
+    QList<CPortDevicesDlg::SDetected> m_serialDevices;
     std::unique_ptr<CZQL52App> m_app;
 };

@@ -1,7 +1,7 @@
 #include "gui_test_support.h"
 
-#include "app/file_dialogs.h"
-#include "app/message_box.h"
+#include "ui/widgets/file_dialogs.h"
+#include "ui/widgets/message_box.h"
 
 #include <QDir>
 
@@ -33,8 +33,8 @@ bool CFailingSettingsStore::SetInt(std::string_view section, std::string_view na
 
 void AnswerDialogsAutomatically()
 {
-    MessageBox::reset();
-    MessageBox::setDefaultAnswer(MessageBox::Answer::Cancel);
-    FileDialogs::reset();
-    FileDialogs::setDefaultFileName(QString());
+    MessageBox::Reset();
+    MessageBox::SetDefaultAnswer(MessageBox::Answer::Cancel);
+    FileDialogs::Reset();
+    FileDialogs::SetDefaultFileName(QString());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/qt_settings_store.h"
 #include "core/settings_store.h"
+#include "settings/qt_settings_store.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "clone/clone_progress_dlg.h"
+#include "clone/dialogs/clone_progress_dlg.h"
 
 #include "res/load_string.h"
 

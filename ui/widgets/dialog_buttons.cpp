@@ -1,4 +1,4 @@
-#include "app/dialog_buttons.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include "res/load_string.h"
 

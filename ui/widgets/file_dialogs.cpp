@@ -1,4 +1,4 @@
-#include "app/file_dialogs.h"
+#include "ui/widgets/file_dialogs.h"
 
 #include <QFileDialog>
 #include <QQueue>
@@ -48,7 +48,7 @@ QString RunDialog(QWidget* parent, QFileDialog::AcceptMode mode, const FileDialo
 
 } // namespace
 
-QString FileDialogs::getOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
+QString FileDialogs::GetOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
                                      const QString& filter)
 {
     const SRequest request{Kind::Open, caption, startPath, filter};
@@ -59,7 +59,7 @@ QString FileDialogs::getOpenFileName(QWidget* parent, const QString& caption, co
     return RunDialog(parent, QFileDialog::AcceptOpen, request, QString());
 }
 
-QString FileDialogs::getSaveFileName(QWidget* parent, const QString& caption, const QString& startPath,
+QString FileDialogs::GetSaveFileName(QWidget* parent, const QString& caption, const QString& startPath,
                                      const QString& filter, const QString& defaultSuffix)
 {
     const SRequest request{Kind::Save, caption, startPath, filter};
@@ -70,22 +70,22 @@ QString FileDialogs::getSaveFileName(QWidget* parent, const QString& caption, co
     return RunDialog(parent, QFileDialog::AcceptSave, request, defaultSuffix);
 }
 
-void FileDialogs::setNextFileName(const QString& fileName)
+void FileDialogs::SetNextFileName(const QString& fileName)
 {
     Seam().queued.enqueue(fileName);
 }
 
-void FileDialogs::setDefaultFileName(const QString& fileName)
+void FileDialogs::SetDefaultFileName(const QString& fileName)
 {
     Seam().fallback = fileName;
 }
 
-QList<FileDialogs::SRequest> FileDialogs::requests()
+QList<FileDialogs::SRequest> FileDialogs::Requests()
 {
     return Seam().requests;
 }
 
-void FileDialogs::reset()
+void FileDialogs::Reset()
 {
     Seam() = STestSeam();
 }

@@ -25,18 +25,18 @@ public:
     };
 
     // The chosen existing file, or empty when the user cancelled.
-    static QString getOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
+    static QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& startPath,
                                    const QString& filter);
     // The chosen file name, with defaultSuffix (without dot) added when the user typed none; the user has
     // already confirmed overwriting an existing file. Empty when the user cancelled.
-    static QString getSaveFileName(QWidget* parent, const QString& caption, const QString& startPath,
+    static QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& startPath,
                                    const QString& filter, const QString& defaultSuffix);
 
     // Test seam: the answer of the next dialog; an empty name answers as Cancel.
-    static void setNextFileName(const QString& fileName);
+    static void SetNextFileName(const QString& fileName);
     // Test seam: the answer of every dialog met while no answer is queued, so no test ever blocks.
-    static void setDefaultFileName(const QString& fileName);
+    static void SetDefaultFileName(const QString& fileName);
     // Dialogs answered through the test seam since the last reset, oldest first.
-    static QList<SRequest> requests();
-    static void reset();
+    static QList<SRequest> Requests();
+    static void Reset();
 };

@@ -1,4 +1,4 @@
-#include "app/recent_file_list.h"
+#include "ui/recent_file_list.h"
 
 #include "core/settings_store.h"
 

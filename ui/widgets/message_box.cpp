@@ -1,4 +1,4 @@
-#include "app/message_box.h"
+#include "ui/widgets/message_box.h"
 
 #include "res/load_string.h"
 
@@ -99,7 +99,7 @@ MessageBox::Answer RunDialog(QWidget* parent, const QString& caption, const QStr
 
 } // namespace
 
-MessageBox::Answer MessageBox::show(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+MessageBox::Answer MessageBox::Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
                                     const QString& caption)
 {
     const QString title = caption.isEmpty() ? LoadString(ids::kAppTitle) : caption;
@@ -111,47 +111,47 @@ MessageBox::Answer MessageBox::show(QWidget* parent, const QString& text, Button
     return RunDialog(parent, title, text, buttons, icon);
 }
 
-void MessageBox::information(QWidget* parent, const QString& text)
+void MessageBox::Information(QWidget* parent, const QString& text)
 {
-    show(parent, text, Buttons::Ok, Icon::Information);
+    Show(parent, text, Buttons::Ok, Icon::Information);
 }
 
-void MessageBox::warning(QWidget* parent, const QString& text)
+void MessageBox::Warning(QWidget* parent, const QString& text)
 {
-    show(parent, text, Buttons::Ok, Icon::Warning);
+    Show(parent, text, Buttons::Ok, Icon::Warning);
 }
 
-MessageBox::Answer MessageBox::okCancel(QWidget* parent, const QString& text, Icon icon)
+MessageBox::Answer MessageBox::OkCancel(QWidget* parent, const QString& text, Icon icon)
 {
-    return show(parent, text, Buttons::OkCancel, icon);
+    return Show(parent, text, Buttons::OkCancel, icon);
 }
 
-MessageBox::Answer MessageBox::yesNo(QWidget* parent, const QString& text, Icon icon)
+MessageBox::Answer MessageBox::YesNo(QWidget* parent, const QString& text, Icon icon)
 {
-    return show(parent, text, Buttons::YesNo, icon);
+    return Show(parent, text, Buttons::YesNo, icon);
 }
 
-MessageBox::Answer MessageBox::yesNoCancel(QWidget* parent, const QString& text, Icon icon)
+MessageBox::Answer MessageBox::YesNoCancel(QWidget* parent, const QString& text, Icon icon)
 {
-    return show(parent, text, Buttons::YesNoCancel, icon);
+    return Show(parent, text, Buttons::YesNoCancel, icon);
 }
 
-void MessageBox::setNextAnswer(Answer answer)
+void MessageBox::SetNextAnswer(Answer answer)
 {
     Seam().queued.enqueue(answer);
 }
 
-void MessageBox::setDefaultAnswer(Answer answer)
+void MessageBox::SetDefaultAnswer(Answer answer)
 {
     Seam().fallback = answer;
 }
 
-QList<MessageBox::SShown> MessageBox::shown()
+QList<MessageBox::SShown> MessageBox::Shown()
 {
     return Seam().shown;
 }
 
-void MessageBox::reset()
+void MessageBox::Reset()
 {
     Seam() = STestSeam();
 }

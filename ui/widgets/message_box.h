@@ -42,21 +42,21 @@ public:
     };
 
     // Shows the text modally over the parent's window. An empty caption means the application title.
-    static Answer show(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
+    static Answer Show(QWidget* parent, const QString& text, Buttons buttons, Icon icon,
                        const QString& caption = QString());
 
-    static void information(QWidget* parent, const QString& text);
-    static void warning(QWidget* parent, const QString& text);
-    static Answer okCancel(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
-    static Answer yesNo(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
-    static Answer yesNoCancel(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
+    static void Information(QWidget* parent, const QString& text);
+    static void Warning(QWidget* parent, const QString& text);
+    static Answer OkCancel(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
+    static Answer YesNo(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
+    static Answer YesNoCancel(QWidget* parent, const QString& text, Icon icon = Icon::Warning);
 
     // Test seam: the answers of the next boxes, in order; no window is shown for them.
-    static void setNextAnswer(Answer answer);
+    static void SetNextAnswer(Answer answer);
     // Test seam: the answer of every box met while the queue is empty, so no test ever blocks.
-    static void setDefaultAnswer(Answer answer);
+    static void SetDefaultAnswer(Answer answer);
     // Boxes answered through the test seam since the last reset, oldest first.
-    static QList<SShown> shown();
+    static QList<SShown> Shown();
     // Forgets queued answers, the default answer and the recorded boxes.
-    static void reset();
+    static void Reset();
 };

@@ -1,8 +1,8 @@
-#include "app/about_dialog.h"
+#include "ui/about_dialog.h"
 
-#include "app/dialog_buttons.h"
 #include "res/icons.h"
 #include "res/load_string.h"
+#include "ui/widgets/dialog_buttons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,0 +1,43 @@
+#include "app/document_wiring.h"
+
+#include "app/zql52_doc.h"
+#include "ui/channel_commands.h"
+#include "ui/channel_list_view.h"
+#include "ui/main_frame.h"
+#include "ui/print_commands.h"
+
+#include <QItemSelectionModel>
+
+void ConnectDocumentView(CZQL52Doc& document, CZQL52View& view)
+{
+    QObject::connect(&document, &CZQL52Doc::DocumentReplaced, &view, &CZQL52View::OnInitialUpdate);
+    QObject::connect(&document, &CZQL52Doc::DocumentChanged, &view, &CZQL52View::OnUpdate);
+}
+
+void ConnectDocumentFrame(CZQL52Doc& document, CZQL52View& view, CMainFrame& frame)
+{
+    document.SetWindow(&frame);
+    frame.SetCommandHandlers(document.Bindings());
+    frame.SetCommandHandlers(view.Bindings());
+    // The print commands live as long as the frame, their parent.
+    auto* print = new CPrintCommands(document, frame);
+    frame.SetCommandHandlers(print->Bindings());
+    frame.SetRecentFileHandler([&document](const QString& path) { document.OpenRecentFile(path); });
+    frame.SetCloseGuard([&document] { return document.MayClose(); });
+    frame.SetDocumentName(document.GetTitle());
+
+    QObject::connect(&document, &CZQL52Doc::TitleChanged, &frame, &CMainFrame::SetDocumentName);
+    QObject::connect(&document, &CZQL52Doc::FileUsed, &frame, &CMainFrame::AddToRecentFileList);
+    QObject::connect(&document, &CZQL52Doc::FileMissing, &frame, &CMainFrame::RemoveFromRecentFileList);
+    QObject::connect(&document, &CZQL52Doc::StatusText, &frame, &CMainFrame::SetMessageText);
+    QObject::connect(&document, &CZQL52Doc::CommandStateChanged, &frame, &CMainFrame::UpdateCommandUi);
+    QObject::connect(&document, &CZQL52Doc::CloseRequested, &frame, &QWidget::close, Qt::QueuedConnection);
+    // The channel commands depend on the row: a key pressed right after moving on must find them in the
+    // new row's state, not wait for the idle update.
+    if (QItemSelectionModel* selection = view.selectionModel()) {
+        QObject::connect(selection, &QItemSelectionModel::selectionChanged, &frame,
+                         [&frame] { frame.UpdateCommandUi(); });
+    }
+    QObject::connect(&view, &CZQL52View::ContextMenuRequested, &frame, &CMainFrame::ShowContextMenu);
+    frame.UpdateCommandUi();
+}
