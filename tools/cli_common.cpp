@@ -13,9 +13,11 @@ namespace cli {
 
 namespace {
 
-struct SCommandHelp
+// The subcommands: one row gives the dispatch, the whole usage and the subcommand's own usage.
+struct SSubcommand
 {
     std::string_view name;
+    int (*run)(int argc, char** argv);
     std::string_view arguments;
     // Lines of the description, separated by line feeds.
     std::string_view description;
@@ -23,35 +25,35 @@ struct SCommandHelp
     bool ownHelp = false;
 };
 
-constexpr SCommandHelp kCommands[] = {
-    {"exec", "[--profile D,L,F] [--open FILE] [--save FILE] [COMMAND ...]",
+constexpr SSubcommand kCommands[] = {
+    {"exec", RunExec, "[--profile D,L,F] [--open FILE] [--save FILE] [COMMAND ...]",
      "run data commands on a new (or opened) document, one answer per line;\n"
      "without COMMANDs, one command per line of standard input"},
-    {"show", "[--profile D,L,F] FILE", "print the channel list of a clone data file"},
-    {"info", "--port PORT [--profile D,L,F]",
+    {"show", RunShow, "[--profile D,L,F] FILE", "print the channel list of a clone data file"},
+    {"info", RunInfo, "--port PORT [--profile D,L,F]",
      "read the transceiver's information block and check its version against the profile"},
-    {"read", "--port PORT [--profile D,L,F] [--no-archive] --output FILE",
+    {"read", RunRead, "--port PORT [--profile D,L,F] [--no-archive] --output FILE",
      "read the transceiver's memory into a clone data file"},
-    {"write", "--port PORT [--profile D,L,F] [--no-archive] [--strict] FILE",
+    {"write", RunWrite, "--port PORT [--profile D,L,F] [--no-archive] [--strict] FILE",
      "write a clone data file to the transceiver; channels it cannot use are named and written\n"
      "empty (with --strict: nothing is written, exit 65)"},
-    {"sort", "[--profile D,L,F] [--by frequency|name|tone] [--range A-B] FILE --output OUT",
+    {"sort", RunSort, "[--profile D,L,F] [--by frequency|name|tone] [--range A-B] FILE --output OUT",
      "sort the memory channels in use; blank ones go last", true},
-    {"compact", "[--profile D,L,F] [--range A-B] FILE --output OUT",
+    {"compact", RunCompact, "[--profile D,L,F] [--range A-B] FILE --output OUT",
      "close the gaps between the memory channels in use", true},
-    {"fill", "[--profile D,L,F] [--range A-B] FILE --output OUT FIELD=VALUE ...",
+    {"fill", RunFill, "[--profile D,L,F] [--range A-B] FILE --output OUT FIELD=VALUE ...",
      "set fields on every memory channel in use in the range", true},
-    {"export", "[--profile D,L,F] [--all] [--format csv|pdf] FILE [--output OUT]",
+    {"export", RunExport, "[--profile D,L,F] [--all] [--format csv|pdf] FILE [--output OUT]",
      "the channels in use as CSV, or a channel sheet as PDF", true},
-    {"import", "[--profile D,L,F] [--base FILE] [--strict] CSV --output OUT",
+    {"import", RunImport, "[--profile D,L,F] [--base FILE] [--strict] CSV --output OUT",
      "apply a CSV channel list, report what was not stored", true},
-    {"diff", "[--profile D,L,F] A B", "the differences between two clone data files", true},
-    {"set", "[--profile D,L,F] FILE --output OUT CHANNEL FIELD=VALUE ...",
+    {"diff", RunDiff, "[--profile D,L,F] A B", "the differences between two clone data files", true},
+    {"set", RunSet, "[--profile D,L,F] FILE --output OUT CHANNEL FIELD=VALUE ...",
      "set channel fields as the Edit Memory dialog does", true},
-    {"verify", "--port PORT [--profile D,L,F] FILE",
+    {"verify", RunVerify, "--port PORT [--profile D,L,F] FILE",
      "read the transceiver and print how it differs from FILE", true},
-    {"archive", "list | path", "the copies of every read and write, and their folder", true},
-    {"sim", "[options]", "the virtual transceiver (see 'zql52-cli sim --help')", true},
+    {"archive", RunArchive, "list | path", "the copies of every read and write, and their folder", true},
+    {"sim", RunSim, "[options]", "the virtual transceiver (see 'zql52-cli sim --help')", true},
 };
 // The widest name and a blank.
 constexpr size_t kNameWidth = 8;
@@ -78,7 +80,7 @@ constexpr SNote kNotes[] = {
      "read and write keep a copy of the image in the clone archive unless --no-archive is given.\n"},
 };
 
-std::string NotesFor(const SCommandHelp* help)
+std::string NotesFor(const SSubcommand* help)
 {
     std::string text;
     for (const SNote& note : kNotes) {
@@ -103,7 +105,7 @@ void AppendDescription(std::string& text, std::string_view description, std::str
 // The whole usage, or that of one subcommand.
 std::string UsageText(std::string_view command)
 {
-    for (const SCommandHelp& help : kCommands) {
+    for (const SSubcommand& help : kCommands) {
         if (help.name == command) {
             std::string text = "usage: zql52-cli ";
             text += help.name;
@@ -116,7 +118,7 @@ std::string UsageText(std::string_view command)
         }
     }
     std::string text = "usage: zql52-cli COMMAND [OPTIONS]\n\n";
-    for (const SCommandHelp& help : kCommands) {
+    for (const SSubcommand& help : kCommands) {
         text += "  ";
         text += help.name;
         text.append(kNameWidth - help.name.size(), ' ');
@@ -235,13 +237,25 @@ bool AsksForHelp(int argc, char** argv, int first)
     return false;
 }
 
+int RunSubcommand(int argc, char** argv)
+{
+    if (argc >= 2) {
+        for (const SSubcommand& help : kCommands) {
+            if (help.name == argv[1]) {
+                return help.run(argc, argv);
+            }
+        }
+    }
+    return Usage();
+}
+
 int Help(std::string_view command)
 {
     if (command.empty() || command.front() == '-') {
         std::fputs(UsageText({}).c_str(), stdout);
         return 0;
     }
-    for (const SCommandHelp& help : kCommands) {
+    for (const SSubcommand& help : kCommands) {
         if (help.name == command) {
             if (help.ownHelp) {
                 return -1;

@@ -40,6 +40,9 @@ std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments);
 
 // The usage on standard error; exits 64.
 int Usage();
+// Runs the subcommand argv[1] names; Usage() for one that does not exist. A new subcommand is a Run
+// function below and one row of the table in cli_common.cpp, which gives its usage too.
+int RunSubcommand(int argc, char** argv);
 // True when `--help` comes among the arguments from `first` on, before any "--".
 bool AsksForHelp(int argc, char** argv, int first);
 // Answers --help: the usage of `command` (of the whole tool when empty or an option) on standard

@@ -21,52 +21,7 @@ int RunCommand(int argc, char** argv)
             return code;
         }
     }
-    if (std::strcmp(command, "exec") == 0) {
-        return cli::RunExec(argc, argv);
-    }
-    if (std::strcmp(command, "show") == 0) {
-        return cli::RunShow(argc, argv);
-    }
-    if (std::strcmp(command, "info") == 0) {
-        return cli::RunInfo(argc, argv);
-    }
-    if (std::strcmp(command, "read") == 0) {
-        return cli::RunRead(argc, argv);
-    }
-    if (std::strcmp(command, "write") == 0) {
-        return cli::RunWrite(argc, argv);
-    }
-    if (std::strcmp(command, "sort") == 0) {
-        return cli::RunSort(argc, argv);
-    }
-    if (std::strcmp(command, "compact") == 0) {
-        return cli::RunCompact(argc, argv);
-    }
-    if (std::strcmp(command, "fill") == 0) {
-        return cli::RunFill(argc, argv);
-    }
-    if (std::strcmp(command, "verify") == 0) {
-        return cli::RunVerify(argc, argv);
-    }
-    if (std::strcmp(command, "archive") == 0) {
-        return cli::RunArchive(argc, argv);
-    }
-    if (std::strcmp(command, "sim") == 0) {
-        return cli::RunSim(argc, argv);
-    }
-    if (std::strcmp(command, "export") == 0) {
-        return cli::RunExport(argc, argv);
-    }
-    if (std::strcmp(command, "import") == 0) {
-        return cli::RunImport(argc, argv);
-    }
-    if (std::strcmp(command, "diff") == 0) {
-        return cli::RunDiff(argc, argv);
-    }
-    if (std::strcmp(command, "set") == 0) {
-        return cli::RunSet(argc, argv);
-    }
-    return cli::Usage();
+    return cli::RunSubcommand(argc, argv);
 }
 
 } // namespace
