@@ -107,7 +107,7 @@ QString CSingleInstance::DefaultDirectory()
 {
     // XDG_RUNTIME_DIR is per user and emptied at log-out. Without a usable one, never the shared
     // temporary folder: another user could plant the lock file there and keep the program from starting.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && IsPrivateFolder(runtime)) {
         return runtime;
     }

@@ -14,7 +14,7 @@ constexpr std::string_view kCallWfmLabel = "CALL_WFM";
 constexpr std::string_view kNoName = "------";
 constexpr std::string_view kNoSkip = "----";
 
-std::string OffAsEmpty(std::string text)
+std::string OffAsEmpty(const std::string& text)
 {
     return text == answer::kOff ? std::string() : text;
 }

@@ -127,7 +127,7 @@ std::string CRigCore::ExecuteImage(std::string_view value)
     if (value.empty()) {
         Heal(false);
         std::string text;
-        text.reserve(2 * m_working.GetSize());
+        text.reserve(2 * static_cast<size_t>(m_working.GetSize()));
         for (uint8_t byte : m_working.Bytes()) {
             text += kHex[byte >> 4];
             text += kHex[byte & 0x0F];
@@ -139,8 +139,8 @@ std::string CRigCore::ExecuteImage(std::string_view value)
         return std::string(answer::kFormatError);
     }
     for (uint32_t a = 0; a < m_working.GetSize(); ++a) {
-        const auto high = static_cast<uint8_t>(kHex.find(value[2 * a]));
-        const auto low = static_cast<uint8_t>(kHex.find(value[2 * a + 1]));
+        const auto high = static_cast<uint8_t>(kHex.find(value[2 * size_t{a}]));
+        const auto low = static_cast<uint8_t>(kHex.find(value[2 * size_t{a} + 1]));
         m_working.SetByte(a, static_cast<uint8_t>(high << 4 | low));
     }
     MarkAllUnloaded();

@@ -58,7 +58,7 @@ std::string Shown(const std::string& text, bool inUse, int column)
     return std::string(kBlank);
 }
 
-std::string OrNone(std::string text, std::string_view none)
+std::string OrNone(const std::string& text, std::string_view none)
 {
     return text.empty() ? std::string(none) : text;
 }
@@ -143,7 +143,7 @@ std::string CompareWithFile(CRadioData& document, const std::string& path,
     // No settings store: the other document must not store its profile as the user's setup.
     CL52RadioData other;
     other.MatchProfile(document.GetProfile(), false);
-    const std::string result = other.OpenDocument(path);
+    std::string result = other.OpenDocument(path);
     if (result == answer::kOk) {
         differences = CompareDocuments(document, other);
     }

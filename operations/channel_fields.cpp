@@ -309,7 +309,7 @@ std::optional<CChannelId> ParseChannelLabel(std::string_view label)
 {
     const std::string text = TrimWhiteSpace(label);
     if (!text.empty() && text.size() <= 3 && std::all_of(text.begin(), text.end(), IsDigit)) {
-        const int number = std::atoi(text.c_str());
+        const int number = static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
         if (number < channel_rows::kFirstEdgeRow) {
             return CChannelId(CChannelId::kMch, number);
         }
@@ -413,14 +413,16 @@ std::string GetChannelField(ICommandTarget& data, const CChannelId& channel, ECh
         if (IsChannelBlank(data, channel)) {
             return {};
         }
-        return FormatExchangeMHz(std::atoi(Read(data, channel, kFrequencyHertz).c_str()));
+        return FormatExchangeMHz(
+            static_cast<int>(std::strtol(Read(data, channel, kFrequencyHertz).c_str(), nullptr, 10)));
     }
     case EChannelField::Duplex: {
         const std::string duplex = Read(data, channel, kDuplex);
         return std::string(duplex == kDupMinus ? kXDupMinus : duplex == kDupPlus ? kXDupPlus : "");
     }
     case EChannelField::Offset:
-        return FormatExchangeMHz(std::atoi(Read(data, channel, kOffsetHertz).c_str()));
+        return FormatExchangeMHz(
+            static_cast<int>(std::strtol(Read(data, channel, kOffsetHertz).c_str(), nullptr, 10)));
     case EChannelField::Name:
         return TrimRightWhiteSpace(Read(data, channel, kName));
     case EChannelField::Tone: {

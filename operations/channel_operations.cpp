@@ -83,7 +83,7 @@ std::string CChannelOperations::CheckRange(int first, int last)
 std::vector<CChannelOperations::SRowState> CChannelOperations::ReadRows(int first, int last)
 {
     std::vector<SRowState> rows;
-    rows.reserve(static_cast<size_t>(last - first + 1));
+    rows.reserve(static_cast<size_t>(last - first) + 1);
     for (int row = first; row <= last; ++row) {
         rows.push_back({channel_rows::IsRowBlank(m_data, row), Send(row, kAll)});
     }

@@ -221,7 +221,7 @@ void CDtmfAutodialDlg::accept()
 
     std::string channel = keys::Common(keys::kDtmfChannel);
     channel += '=';
-    channel += kNumberDigits[static_cast<size_t>(m_channel->currentIndex() + 1)];
+    channel += kNumberDigits[static_cast<size_t>(m_channel->currentIndex()) + 1];
     m_data.Execute(channel);
 
     std::string speed = keys::Common(keys::kDtmfSpeed);

@@ -66,7 +66,7 @@ protected:
 
     std::string MakeCloneFile(const std::string& name, const std::vector<std::string>& commands) const
     {
-        const std::string path = m_home.File(name);
+        std::string path = m_home.File(name);
         std::vector<std::string> arguments = {"exec", "--profile", std::string(kProfile), "--save", path};
         arguments.insert(arguments.end(), commands.begin(), commands.end());
         EXPECT_EQ(Cli(arguments).status, 0);

@@ -194,7 +194,7 @@ protected:
     std::string MakeCloneFile(const std::string& name, std::string_view profile,
                               const std::vector<std::string>& commands) const
     {
-        const std::string path = m_home.File(name);
+        std::string path = m_home.File(name);
         std::vector<std::string> arguments = {"exec", "--profile", std::string(profile), "--save", path};
         arguments.insert(arguments.end(), commands.begin(), commands.end());
         const SRun run = Cli(arguments);
@@ -484,7 +484,7 @@ protected:
             }
             port = sim.Device();
         }
-        const SRun run = Cli(CommandLine(c.command, port, file));
+        SRun run = Cli(CommandLine(c.command, port, file));
         if (c.withSim) {
             sim.Stop();
         }

@@ -39,7 +39,7 @@ constexpr const char* kProfile = "--profile 5,0,2 ";
 // A document with memory channel 10 in use, made through "exec".
 std::string MakeFile(const CTempDir& home, const std::string& name)
 {
-    const std::string file = home.File(name);
+    std::string file = home.File(name);
     RunCli("exec " + std::string(kProfile) + "--save " + ShellQuote(file) +
                " CH.MCH.10.FREQUENCY=145.5 CH.MCH.10.APPEAR=ON CH.MCH.10.NAME=accept",
            home.Path().string());

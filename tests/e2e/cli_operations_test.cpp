@@ -22,7 +22,7 @@ struct SChannel
 std::string MakeFile(const CTempDir& home, const std::string& name,
                      const std::vector<std::pair<int, SChannel>>& channels)
 {
-    const std::string file = home.File(name);
+    std::string file = home.File(name);
     std::string commands;
     for (int row = 0; row < 100; ++row) {
         commands += "CH.MCH." + std::to_string(row) + ".CLEAR\n";

@@ -42,7 +42,7 @@ std::string MakeFile(const CTempDir& home, const std::string& name, const std::s
     for (int n = 0; n < 100; ++n) {
         blank += " CH.MCH." + std::to_string(n) + ".APPEAR=OFF";
     }
-    const std::string file = home.File(name);
+    std::string file = home.File(name);
     const SCliResult made =
         RunCli("exec " + std::string(kProfile) + "--save " + ShellQuote(file) + blank + " " + commands,
                home.Path().string());

@@ -286,7 +286,7 @@ TEST_F(ChannelOperationsTest, MovedChannelsKeepWhatFieldCommandsCannotSet)
     Put(7, {"FREQUENCY=145.0", "NAME=AXB"});
     Put(8, {"FREQUENCY=146.0"});
     std::string image = m_data.Execute("IMAGE");
-    const size_t nameByte = 2 * (16 * 7 + 11);
+    const size_t nameByte = size_t{2} * (16 * 7 + 11);
     ASSERT_EQ(image.substr(nameByte, 2), "58");
     image.replace(nameByte, 2, "3D");
     ASSERT_EQ(m_data.Execute("IMAGE=" + image), "OK");
