@@ -128,7 +128,7 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
 
     {
         CWaitCursor wait;
-        m_document = std::make_unique<CZQL52Doc>(*m_settings, *m_tones);
+        m_document = std::make_unique<CZQL52Doc>(*m_settings, *m_tones, Clock());
         if (m_options.serialDevices) {
             m_document->SetSerialDevices(m_options.serialDevices);
         }
@@ -161,7 +161,7 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
 
 void CZQL52App::RunInitialSetup()
 {
-    CCloneSession session;
+    CCloneSession session(nullptr, Clock());
     session.SetPortMap(m_settings.get());
     CInitialSetupDlg dialog(*m_settings, session, *m_tones);
     if (m_options.serialDevices) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/port_devices_dialog.h"
+#include "core/clock.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,8 @@ public:
         QString lockDirectory;
         // Null: sounds through ALSA.
         ITonePlayer* tones = nullptr;
+        // Null: the steady clock paces clone sessions.
+        IClock* clock = nullptr;
         // SIGTERM and SIGINT close the main window; tests running in-process leave the signals alone.
         bool handleTerminationSignals = true;
         // Null: the serial devices the system reports, offered by the Port Devices dialog.
@@ -65,6 +68,7 @@ public:
     CZQL52View* View() const { return m_view; }
 
 private:
+    IClock& Clock() const { return m_options.clock != nullptr ? *m_options.clock : SteadyClock(); }
     bool NeedsSetup(const SCommandLine& commandLine) const;
     void RunInitialSetup();
     void InstallTerminationHandler();

@@ -68,13 +68,13 @@ void SetItemText(QAction& action, const QString& text)
 
 } // namespace
 
-CZQL52Doc::CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* parent)
+CZQL52Doc::CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, IClock& clock, QObject* parent)
     : QObject(parent), m_settings(settings), m_tones(tones),
       m_data(std::make_unique<CL52RadioData>(&settings)), m_cloneFile(MakeTemporaryFile(kExchangeFilePrefix))
 {
     setObjectName(QStringLiteral("document"));
     m_host = std::make_unique<CGuiCloneHost>(m_tones, [this](const QString& text) { ShowStatus(text); });
-    m_session = std::make_unique<CCloneSession>(m_host.get());
+    m_session = std::make_unique<CCloneSession>(m_host.get(), clock);
     m_session->SetReadTotal(clone_protocol::kReadTotal);
     m_session->SetPortMap(&m_settings);
     m_session->SetPort(

@@ -2,6 +2,7 @@
 
 #include "app/port_devices_dialog.h"
 #include "clone/clone_commands.h"
+#include "core/clock.h"
 #include "core/radio_data.h"
 #include "ui/channel_document.h"
 #include "ui/command_binding.h"
@@ -41,7 +42,9 @@ public:
     // Data frames of a whole clone read, for the progress bar.
 
     // The settings store and the tone player must outlive the document.
-    CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, QObject* parent = nullptr);
+    // The clock paces the clone session and must outlive the document.
+    CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, IClock& clock = SteadyClock(),
+              QObject* parent = nullptr);
     ~CZQL52Doc() override;
 
     // The File, COM Port, Cloning, Undo and Redo commands for the frame.

@@ -26,6 +26,8 @@ constexpr int kDestination = 5;
 constexpr int kLevel = 0;
 constexpr int kFlags = 2;
 const QString kVersion = u"5,0,2"_s;
+// A full read lasts about 1.5 s at this rate: long enough to act on the progress window in the middle.
+const QString kMidTransferPace = u"57600"_s;
 
 std::unique_ptr<CMemorySettingsStore> ProfileStore()
 {
@@ -229,8 +231,8 @@ void TestCloneCommandsGui::readAsksOnlyWhenTheDocumentIsModified()
 void TestCloneCommandsGui::readCancelledFromTheProgressWindowChangesNothing()
 {
     SCloneFixture f;
-    // At the cable's own pace the transfer lasts long enough to be cancelled in the middle.
-    QVERIFY(f.Start({u"--version"_s, kVersion, u"--pace"_s, u"9600"_s}));
+    // Paced, the transfer lasts long enough to be cancelled in the middle.
+    QVERIFY(f.Start({u"--version"_s, kVersion, u"--pace"_s, kMidTransferPace}));
     f.app.Doc().GetRadioData().Execute("CH.MCH.0.FREQUENCY=145.5");
     f.app.Doc().OnSaveDocument(f.app.TempPath(u"saved.vlk"_s));
     f.app.Doc().GetRadioData().Execute("CH.MCH.0.FREQUENCY=145.5");
@@ -252,7 +254,8 @@ void TestCloneCommandsGui::readCancelledFromTheProgressWindowChangesNothing()
 void TestCloneCommandsGui::closeDuringAReadWaitsForItsEnd()
 {
     SCloneFixture f;
-    QVERIFY(f.Start({u"--version"_s, kVersion, u"--pace"_s, u"9600"_s}));
+    // Paced, the transfer lasts long enough to be closed in the middle.
+    QVERIFY(f.Start({u"--version"_s, kVersion, u"--pace"_s, kMidTransferPace}));
     f.app.Doc().GetRadioData().Execute("CH.MCH.0.FREQUENCY=145.5");
     QVERIFY(f.app.Doc().IsModified());
 

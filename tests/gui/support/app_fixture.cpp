@@ -41,6 +41,7 @@ bool CAppFixture::Start(const QStringList& arguments)
     options.settingsFile = m_settings.IniPath();
     options.lockDirectory = m_lockDir.path();
     options.tones = &m_tones;
+    options.clock = &m_clock;
     options.handleTerminationSignals = false;
     options.serialDevices = [this] { return m_serialDevices; };
     m_app = std::make_unique<CZQL52App>(options);

@@ -3,6 +3,7 @@
 #include "app/tone_player.h"
 #include "app/zql52_app.h"
 #include "gui_test_support.h"
+#include "tests/clone/clone_test_support.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -50,5 +51,7 @@ private:
     QTemporaryDir m_files;
     CNullTonePlayer m_tones;
     QList<CPortDevicesDlg::SDetected> m_serialDevices;
+    // Clone sessions skip their pauses; the transceiver on the other end still runs in real time.
+    CTestClock m_clock;
     std::unique_ptr<CZQL52App> m_app;
 };
