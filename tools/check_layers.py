@@ -27,8 +27,9 @@ USES = {
     "ui": {"channel_dialogs", "clone_progress", "widgets", "print", "clone", "operations", "interchange"},
     "app": {"ui", "settings_qt"},
     "tools": {"clone", "settings_qt", "print"},
-    # Tests: the GUI tests sit on top of everything; the others see what has no window.
-    "gui_tests": {"app", "tools"},
+    # Tests: the GUI tests sit on top of everything (the Qt-free test helpers included); the others see
+    # what has no window.
+    "gui_tests": {"app", "tools", "tests"},
     "settings_tests": {"settings_qt", "tests"},
     "print_tests": {"print", "tests"},
     "tests": {"clone", "tools"},

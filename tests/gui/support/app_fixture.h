@@ -3,7 +3,7 @@
 #include "app/tone_player.h"
 #include "app/zql52_app.h"
 #include "gui_test_support.h"
-#include "tests/clone/clone_test_support.h"
+#include "../../clone/clone_test_support.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
