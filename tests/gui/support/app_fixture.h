@@ -1,9 +1,9 @@
 #pragma once
 
+#include "../../clone/clone_test_support.h"
 #include "app/tone_player.h"
 #include "app/zql52_app.h"
 #include "gui_test_support.h"
-#include "../../clone/clone_test_support.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
