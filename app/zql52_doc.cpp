@@ -16,6 +16,7 @@
 #include "ui/archive_dialog.h"
 #include "ui/differences_dialog.h"
 #include "ui/file_failure_text.h"
+#include "ui/interchange_commands.h"
 #include "ui/widgets/file_dialogs.h"
 #include "ui/widgets/message_box.h"
 #include "ui/widgets/wait_cursor.h"
@@ -417,33 +418,11 @@ void CZQL52Doc::OpenFromArchive()
 {
     const CCloneArchive archive(DefaultArchiveFolder());
     CArchiveDlg dialog(archive, m_settings, DialogParent());
-    dialog.SetCompareHandler([this, &dialog](const QString& path) { CompareWithCopy(path, &dialog); });
+    dialog.SetCompareHandler(
+        [this, &dialog](const QString& path) { ShowFileComparison(*m_data, path, &dialog); });
     if (dialog.exec() == QDialog::Accepted && SaveModified()) {
         OpenUntitledCopy(dialog.SelectedPath());
     }
-}
-
-void CZQL52Doc::CompareWithCopy(const QString& path, QWidget* parent)
-{
-    std::vector<SImageDifference> differences;
-    std::string result;
-    {
-        CWaitCursor wait;
-        result = CompareWithFile(*m_data, QFile::encodeName(path).toStdString(), differences);
-    }
-    if (result != answer::kOk) {
-        MessageBox::Show(
-            parent,
-            LoadString(ids::kOpenFailedFormat)
-                .arg(QDir::toNativeSeparators(path), FileFailureText(QString::fromStdString(result), false)),
-            MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
-        return;
-    }
-    const QString name = QFileInfo(path).fileName();
-    CDifferencesDlg dialog(LoadString(ids::kCompareTitleFormat).arg(name),
-                           LoadString(ids::kCompareIntroFormat).arg(name),
-                           CDifferencesDlg::Lines(differences), parent);
-    dialog.exec();
 }
 
 void CZQL52Doc::SetPort(unsigned port)

@@ -94,7 +94,6 @@ public:
     // Open from Archive: a copy as a new untitled document, or compared with the document.
     void OpenFromArchive();
     // The differences between the document (before the arrow) and a clone data file.
-    void CompareWithCopy(const QString& path, QWidget* parent);
 
     // Runs a change made through the program as one undo step, named by the string-table identifier.
     void RecordEdit(int nameId, const std::function<void()>& change) override;

@@ -21,16 +21,6 @@ using namespace keys;
 constexpr std::string_view kFrequencyHertz = Dotted<kFrequency, kByNumber>;
 constexpr std::string_view kOffsetHertz = Dotted<kOffset, kByNumber>;
 
-// Exchange words.
-constexpr std::string_view kXDupMinus = "-";
-constexpr std::string_view kXDupPlus = "+";
-constexpr std::string_view kXTone = "Tone";
-constexpr std::string_view kXTsql = "TSQL";
-constexpr std::string_view kXWfm = "WFM";
-constexpr std::string_view kXNfm = "NFM";
-constexpr std::string_view kXSkip = "S";
-constexpr std::string_view kXProgramSkip = "P";
-
 // What the Edit Memory dialog offers for a blank channel. An empty NAME value would leave the old
 // name, so a blank is sent to clear it.
 constexpr std::string_view kBlankOffset = "0.0000";
@@ -144,10 +134,10 @@ SFieldResult Refused(ICommandTarget& data, const CChannelId& channel, EChannelFi
 }
 
 SFieldResult SetWord(ICommandTarget& data, const CChannelId& channel, std::string_view key,
-                     std::string_view word, std::string_view exchange)
+                     std::string_view word, std::string_view form)
 {
     Write(data, channel, key, word);
-    return {true, {}, std::string(exchange)};
+    return {true, {}, std::string(form)};
 }
 
 SFieldResult SetFrequency(ICommandTarget& data, const CChannelId& channel, const std::string& text)
@@ -281,9 +271,9 @@ std::vector<std::string> ChannelFieldForms(EChannelField field)
 {
     switch (field) {
     case EChannelField::Duplex:
-        return {"", std::string(kXDupMinus), std::string(kXDupPlus)};
+        return {"", std::string(exchange::kDupMinus), std::string(exchange::kDupPlus)};
     case EChannelField::Tone:
-        return {"", std::string(kXTone), std::string(kXTsql)};
+        return {"", std::string(exchange::kTone), std::string(exchange::kTsql)};
     case EChannelField::RepeaterTone:
     case EChannelField::TsqlTone: {
         const CIndexList& list = SChannelValueLists::Shared().tones;
@@ -294,9 +284,10 @@ std::vector<std::string> ChannelFieldForms(EChannelField field)
         return tones;
     }
     case EChannelField::Mode:
-        return {std::string(kModeFm), std::string(kModeAm), std::string(kXWfm), std::string(kXNfm)};
+        return {std::string(kModeFm), std::string(kModeAm), std::string(exchange::kWfm),
+                std::string(exchange::kNfm)};
     case EChannelField::Skip:
-        return {"", std::string(kXSkip)};
+        return {"", std::string(exchange::kSkip)};
     case EChannelField::Frequency:
     case EChannelField::Offset:
     case EChannelField::Name:
@@ -418,7 +409,9 @@ std::string GetChannelField(ICommandTarget& data, const CChannelId& channel, ECh
     }
     case EChannelField::Duplex: {
         const std::string duplex = Read(data, channel, kDuplex);
-        return std::string(duplex == kDupMinus ? kXDupMinus : duplex == kDupPlus ? kXDupPlus : "");
+        return std::string(duplex == kDupMinus  ? exchange::kDupMinus
+                           : duplex == kDupPlus ? exchange::kDupPlus
+                                                : "");
     }
     case EChannelField::Offset:
         return FormatExchangeMHz(
@@ -427,7 +420,9 @@ std::string GetChannelField(ICommandTarget& data, const CChannelId& channel, ECh
         return TrimRightWhiteSpace(Read(data, channel, kName));
     case EChannelField::Tone: {
         const std::string tone = Read(data, channel, kToneMode);
-        return std::string(tone == kToneModeTone ? kXTone : tone == kToneModeTsql ? kXTsql : "");
+        return std::string(tone == kToneModeTone   ? exchange::kTone
+                           : tone == kToneModeTsql ? exchange::kTsql
+                                                   : "");
     }
     case EChannelField::RepeaterTone:
         return Read(data, channel, kRepeaterTone);
@@ -436,12 +431,12 @@ std::string GetChannelField(ICommandTarget& data, const CChannelId& channel, ECh
     case EChannelField::Mode: {
         const std::string mode = Read(data, channel, kMode);
         return std::string(mode == kModeAm         ? kModeAm
-                           : mode == kModeWideFm   ? kXWfm
-                           : mode == kModeNarrowFm ? kXNfm
+                           : mode == kModeWideFm   ? exchange::kWfm
+                           : mode == kModeNarrowFm ? exchange::kNfm
                                                    : kModeFm);
     }
     case EChannelField::Skip:
-        return std::string(Read(data, channel, kSkip) == answer::kOn ? kXSkip : "");
+        return std::string(Read(data, channel, kSkip) == answer::kOn ? exchange::kSkip : "");
     }
     return {};
 }
@@ -461,11 +456,11 @@ SFieldResult SetChannelField(ICommandTarget& data, const CChannelId& channel, EC
         if (text.empty()) {
             return SetWord(data, channel, kDuplex, answer::kOff, "");
         }
-        if (text == kXDupMinus) {
-            return SetWord(data, channel, kDuplex, kDupMinus, kXDupMinus);
+        if (text == exchange::kDupMinus) {
+            return SetWord(data, channel, kDuplex, kDupMinus, exchange::kDupMinus);
         }
-        if (text == kXDupPlus) {
-            return SetWord(data, channel, kDuplex, kDupPlus, kXDupPlus);
+        if (text == exchange::kDupPlus) {
+            return SetWord(data, channel, kDuplex, kDupPlus, exchange::kDupPlus);
         }
         return refused();
     case EChannelField::Offset:
@@ -476,11 +471,11 @@ SFieldResult SetChannelField(ICommandTarget& data, const CChannelId& channel, EC
         if (text.empty()) {
             return SetWord(data, channel, kToneMode, answer::kOff, "");
         }
-        if (EqualsNoCase(text, kXTone)) {
-            return SetWord(data, channel, kToneMode, kToneModeTone, kXTone);
+        if (EqualsNoCase(text, exchange::kTone)) {
+            return SetWord(data, channel, kToneMode, kToneModeTone, exchange::kTone);
         }
-        if (EqualsNoCase(text, kXTsql)) {
-            return SetWord(data, channel, kToneMode, kToneModeTsql, kXTsql);
+        if (EqualsNoCase(text, exchange::kTsql)) {
+            return SetWord(data, channel, kToneMode, kToneModeTsql, exchange::kTsql);
         }
         return refused();
     case EChannelField::RepeaterTone:
@@ -493,19 +488,19 @@ SFieldResult SetChannelField(ICommandTarget& data, const CChannelId& channel, EC
         if (EqualsNoCase(text, kModeAm)) {
             return SetWord(data, channel, kMode, kModeAm, kModeAm);
         }
-        if (EqualsNoCase(text, kXWfm)) {
-            return SetWord(data, channel, kMode, kModeWideFm, kXWfm);
+        if (EqualsNoCase(text, exchange::kWfm)) {
+            return SetWord(data, channel, kMode, kModeWideFm, exchange::kWfm);
         }
-        if (EqualsNoCase(text, kXNfm)) {
-            return SetWord(data, channel, kMode, kModeNarrowFm, kXNfm);
+        if (EqualsNoCase(text, exchange::kNfm)) {
+            return SetWord(data, channel, kMode, kModeNarrowFm, exchange::kNfm);
         }
         return refused();
     case EChannelField::Skip:
         if (text.empty()) {
             return SetWord(data, channel, kSkip, answer::kOff, "");
         }
-        if (EqualsNoCase(text, kXSkip) || EqualsNoCase(text, kXProgramSkip)) {
-            return SetWord(data, channel, kSkip, answer::kOn, kXSkip);
+        if (EqualsNoCase(text, exchange::kSkip) || EqualsNoCase(text, exchange::kProgramSkip)) {
+            return SetWord(data, channel, kSkip, answer::kOn, exchange::kSkip);
         }
         return refused();
     }

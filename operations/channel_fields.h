@@ -11,6 +11,19 @@
 
 class ICommandTarget;
 
+// The words of the exchange forms that are not numbers or names.
+namespace exchange {
+inline constexpr std::string_view kDupMinus = "-";
+inline constexpr std::string_view kDupPlus = "+";
+inline constexpr std::string_view kTone = "Tone";
+inline constexpr std::string_view kTsql = "TSQL";
+inline constexpr std::string_view kWfm = "WFM";
+inline constexpr std::string_view kNfm = "NFM";
+inline constexpr std::string_view kSkip = "S";
+// Taken as kSkip when read.
+inline constexpr std::string_view kProgramSkip = "P";
+} // namespace exchange
+
 // The channel fields a user names in CSV columns and on the command line ("set", "fill"), in the
 // exchange forms that the channel lists of other programs use. Every change goes through the channel
 // commands, and a channel ends up as one the Edit Memory dialog could have produced.

@@ -41,9 +41,11 @@ struct SFormText
 };
 
 constexpr SFormText kFormTexts[] = {
-    {EChannelField::Duplex, "-", ids::kFillDuplexMinus}, {EChannelField::Duplex, "+", ids::kFillDuplexPlus},
-    {EChannelField::Mode, "WFM", ids::kFillModeWfm},     {EChannelField::Mode, "NFM", ids::kFillModeNfm},
-    {EChannelField::Skip, "S", ids::kFillSkipOn},
+    {EChannelField::Duplex, exchange::kDupMinus, ids::kFillDuplexMinus},
+    {EChannelField::Duplex, exchange::kDupPlus, ids::kFillDuplexPlus},
+    {EChannelField::Mode, exchange::kWfm, ids::kFillModeWfm},
+    {EChannelField::Mode, exchange::kNfm, ids::kFillModeNfm},
+    {EChannelField::Skip, exchange::kSkip, ids::kFillSkipOn},
 };
 
 QString FormText(EChannelField field, const std::string& form)

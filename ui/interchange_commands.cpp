@@ -160,22 +160,21 @@ void CInterchangeCommands::CompareWithFile()
     const QString path = FileDialogs::GetOpenFileName(
         m_selection.DialogParent(), LoadString(ids::kCompareCaption), StartFolder(), m_document.FileFilter());
     if (!path.isEmpty()) {
-        CompareWithFile(path);
+        ShowFileComparison(m_document.GetRadioData(), path, m_selection.DialogParent());
     }
 }
 
-void CInterchangeCommands::CompareWithFile(const QString& path)
+void ShowFileComparison(CRadioData& data, const QString& path, QWidget* parent)
 {
     std::vector<SImageDifference> differences;
     std::string result;
     {
         CWaitCursor wait;
-        result =
-            ::CompareWithFile(m_document.GetRadioData(), QFile::encodeName(path).toStdString(), differences);
+        result = CompareWithFile(data, QFile::encodeName(path).toStdString(), differences);
     }
     if (result != answer::kOk) {
         MessageBox::Show(
-            m_selection.DialogParent(),
+            parent,
             LoadString(ids::kOpenFailedFormat).arg(NativePath(path), FileFailureText(FromStd(result), false)),
             MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return;
@@ -183,6 +182,6 @@ void CInterchangeCommands::CompareWithFile(const QString& path)
     const QString name = QFileInfo(path).fileName();
     CDifferencesDlg dialog(LoadString(ids::kCompareTitleFormat).arg(name),
                            LoadString(ids::kCompareIntroFormat).arg(name),
-                           CDifferencesDlg::Lines(differences), m_selection.DialogParent());
+                           CDifferencesDlg::Lines(differences), parent);
     dialog.exec();
 }

@@ -4,9 +4,14 @@
 
 #include <QString>
 
+class CRadioData;
 class IChannelDocument;
 class IChannelSelection;
 class QWidget;
+
+// The differences between the document's data and the clone data file at `path`, in a dialog; a file that
+// cannot be read is reported in a message box instead. Compare with File and the archive's Compare use it.
+void ShowFileComparison(CRadioData& data, const QString& path, QWidget* parent);
 
 // The File menu's channel interchange: Import CSV... (one undo step, then a report of the rows not
 // stored exactly), Export CSV... (the memory channels in use, and on request the program-scan edges and
@@ -29,7 +34,6 @@ private:
     // The steps after the file dialogs.
     void ImportCsvFile(const QString& path);
     bool ExportCsvFile(const QString& path, bool all);
-    void CompareWithFile(const QString& path);
 
     QString StartFolder() const;
     QString CsvFilter() const;
