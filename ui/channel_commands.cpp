@@ -22,11 +22,7 @@ using keys::kDelete;
 using keys::kInsert;
 using keys::kPaste;
 
-struct SCommand
-{
-    int id;
-    void (CChannelCommands::*run)();
-};
+using SCommand = SMemberCommand<CChannelCommands>;
 
 constexpr SCommand kCommands[] = {
     {cmd::kEditMemory, &CChannelCommands::EditMemory},
@@ -48,14 +44,7 @@ CChannelCommands::CChannelCommands(IChannelSelection& selection, IChannelDocumen
 
 CommandBindings CChannelCommands::Bindings()
 {
-    CommandBindings bindings;
-    for (const SCommand& command : kCommands) {
-        const int id = command.id;
-        const auto run = command.run;
-        bindings.push_back({id, [this, run] { (this->*run)(); },
-                            [this, id](QAction& action) { action.setEnabled(IsEnabled(id)); }});
-    }
-    return bindings;
+    return MemberBindings<CChannelCommands>(*this, kCommands);
 }
 
 std::string CChannelCommands::Answer(std::string_view operation, bool check)

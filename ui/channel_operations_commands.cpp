@@ -20,11 +20,7 @@
 
 namespace {
 
-struct SCommand
-{
-    int id;
-    void (CChannelOperationsCommands::*run)();
-};
+using SCommand = SMemberCommand<CChannelOperationsCommands>;
 
 constexpr SCommand kCommands[] = {
     {cmd::kEditFind, &CChannelOperationsCommands::Find},
@@ -64,14 +60,7 @@ CChannelOperationsCommands::CChannelOperationsCommands(IChannelSelection& select
 
 CommandBindings CChannelOperationsCommands::Bindings()
 {
-    CommandBindings bindings;
-    for (const SCommand& command : kCommands) {
-        const int id = command.id;
-        const auto run = command.run;
-        bindings.push_back({id, [this, run] { (this->*run)(); },
-                            [this, id](QAction& action) { action.setEnabled(IsEnabled(id)); }});
-    }
-    return bindings;
+    return MemberBindings<CChannelOperationsCommands>(*this, kCommands);
 }
 
 bool CChannelOperationsCommands::IsEnabled(int commandId)
