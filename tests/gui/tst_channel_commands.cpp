@@ -35,48 +35,22 @@ constexpr int kLastEdgeRow = 119;
 constexpr int kFirstCallRow = 120;
 constexpr int kLastCallRow = 123;
 
-// The whole program, started for a USA transceiver with the 50 MHz band and shown.
-struct SProgram
+// The running program, with the data's answers and the texts of a row.
+struct SProgram : SRunningProgram
 {
-    SProgram()
-    {
-        app.MarkSetupDone(5, 0, 2);
-        started = app.Start();
-    }
-
-    CMainFrame& Frame() { return app.Frame(); }
-    CZQL52View& View() { return app.View(); }
-    CZQL52Doc& Doc() { return app.Doc(); }
-
     QString Execute(const std::string& command)
     {
         return QString::fromStdString(Doc().GetRadioData().Execute(command));
-    }
-
-    bool Enabled(int command)
-    {
-        Frame().UpdateCommandUi();
-        return Frame().Action(command)->isEnabled();
     }
 
     QStringList Row(int row)
     {
         QStringList texts;
         for (int column = 0; column < 11; ++column) {
-            texts.append(app.View().model()->index(row, column).data().toString());
+            texts.append(Cell(row, column));
         }
         return texts;
     }
-
-    bool ShowActive()
-    {
-        Frame().activateWindow();
-        View().setFocus();
-        return QTest::qWaitForWindowActive(&Frame());
-    }
-
-    CAppFixture app;
-    bool started = false;
 };
 
 // The row's cells without the label, which differs from row to row.

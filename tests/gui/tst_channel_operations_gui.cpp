@@ -22,13 +22,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The whole program for a USA transceiver with the 50 MHz band, its memory channels blank.
-struct SProgram
+// The running program with its memory channels blank.
+struct SProgram : SRunningProgram
 {
     SProgram()
     {
-        app.MarkSetupDone(5, 0, 2);
-        started = app.Start();
         if (started) {
             for (int row = 0; row <= 99; ++row) {
                 Execute(channel_rows::RowKeyPrefix(row) + "CLEAR");
@@ -38,10 +36,6 @@ struct SProgram
         }
     }
 
-    CMainFrame& Frame() { return app.Frame(); }
-    CZQL52View& View() { return app.View(); }
-    CZQL52Doc& Doc() { return app.Doc(); }
-    std::string Image() { return Doc().GetRadioData().Execute("IMAGE"); }
     std::string Execute(const std::string& command) { return Doc().GetRadioData().Execute(command); }
 
     // A channel in use at the frequency, with the name; shown in the list.
@@ -61,11 +55,11 @@ struct SProgram
     // "145.0000 ABC" as the list shows the row, "-" when it is blank.
     QString Shown(int row)
     {
-        const QString frequency = View().model()->index(row, 1).data().toString();
+        const QString frequency = Cell(row, 1);
         if (frequency.isEmpty()) {
             return u"-"_s;
         }
-        const QString name = View().model()->index(row, 4).data().toString();
+        const QString name = Cell(row, 4);
         return name.isEmpty() ? frequency.trimmed() : frequency.trimmed() + u' ' + name;
     }
     QStringList ShownRows(int first, int last)
@@ -76,26 +70,6 @@ struct SProgram
         }
         return rows;
     }
-
-    bool Enabled(int command)
-    {
-        Frame().UpdateCommandUi();
-        return Frame().Action(command)->isEnabled();
-    }
-    QString UndoText()
-    {
-        Frame().UpdateCommandUi();
-        return Frame().Action(cmd::kEditUndo)->text();
-    }
-    bool ShowActive()
-    {
-        Frame().activateWindow();
-        View().setFocus();
-        return QTest::qWaitForWindowActive(&Frame());
-    }
-
-    CAppFixture app;
-    bool started = false;
 };
 
 template <typename T> T* Child(QWidget* dialog, const QString& name)

@@ -21,29 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The whole program for a USA transceiver with the 50 MHz band, started and shown.
-struct SProgram
-{
-    SProgram()
-    {
-        app.MarkSetupDone(5, 0, 2);
-        started = app.Start();
-    }
-
-    CMainFrame& Frame() { return app.Frame(); }
-    CZQL52View& View() { return app.View(); }
-    CZQL52Doc& Doc() { return app.Doc(); }
-    std::string Image() { return Doc().GetRadioData().Execute("IMAGE"); }
-    QString Cell(int row, int column) { return View().model()->index(row, column).data().toString(); }
-    QString UndoText()
-    {
-        Frame().UpdateCommandUi();
-        return Frame().Action(cmd::kEditUndo)->text();
-    }
-
-    CAppFixture app;
-    bool started = false;
-};
+using SProgram = SRunningProgram;
 
 bool WriteFile(const QString& path, const QByteArray& content)
 {

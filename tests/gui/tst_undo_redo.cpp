@@ -50,32 +50,12 @@ public:
     std::vector<std::string> commands;
 };
 
-// The whole program for a USA transceiver with the 50 MHz band, started and shown.
-struct SProgram
+// The running program, with the data's answers and a check of the whole list.
+struct SProgram : SRunningProgram
 {
-    SProgram()
-    {
-        app.MarkSetupDone(5, 0, 2);
-        started = app.Start();
-    }
-
-    CMainFrame& Frame() { return app.Frame(); }
-    CZQL52View& View() { return app.View(); }
-    CZQL52Doc& Doc() { return app.Doc(); }
-    std::string Image() { return Doc().GetRadioData().Execute("IMAGE"); }
     QString Execute(const std::string& command)
     {
         return QString::fromStdString(Doc().GetRadioData().Execute(command));
-    }
-    bool Enabled(int command)
-    {
-        Frame().UpdateCommandUi();
-        return Frame().Action(command)->isEnabled();
-    }
-    QString Text(int command)
-    {
-        Frame().UpdateCommandUi();
-        return Frame().Action(command)->text();
     }
     // Every row of the list shows what the data holds now.
     bool ListMatchesData()
@@ -83,17 +63,13 @@ struct SProgram
         for (int row = 0; row < channel_rows::kRowCount; ++row) {
             const channel_rows::Cells cells = channel_rows::BuildRow(Doc().GetRadioData(), row);
             for (int column = 0; column < channel_rows::kColumnCount; ++column) {
-                if (View().model()->index(row, column).data().toString() !=
-                    QString::fromStdString(cells.at(static_cast<size_t>(column)))) {
+                if (Cell(row, column) != QString::fromStdString(cells.at(static_cast<size_t>(column)))) {
                     return false;
                 }
             }
         }
         return true;
     }
-
-    CAppFixture app;
-    bool started = false;
 };
 
 // A transceiver memory unlike the default one, as a clone data file.

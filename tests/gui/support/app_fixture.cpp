@@ -2,11 +2,15 @@
 
 #include "app/zql52_doc.h"
 #include "clone/port_map.h"
+#include "core/radio_data.h"
 #include "core/settings_store.h"
+#include "res/command_ids.h"
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
 
+#include <QAction>
 #include <QDir>
+#include <QTest>
 
 CAppFixture::CAppFixture() = default;
 
@@ -71,4 +75,44 @@ CMainFrame& CAppFixture::Frame()
 CZQL52View& CAppFixture::View()
 {
     return *m_app->View();
+}
+
+SRunningProgram::SRunningProgram()
+{
+    app.MarkSetupDone(5, 0, 2);
+    started = app.Start();
+}
+
+std::string SRunningProgram::Image()
+{
+    return Doc().GetRadioData().Execute("IMAGE");
+}
+
+QString SRunningProgram::Cell(int row, int column)
+{
+    return View().model()->index(row, column).data().toString();
+}
+
+bool SRunningProgram::Enabled(int command)
+{
+    Frame().UpdateCommandUi();
+    return Frame().Action(command)->isEnabled();
+}
+
+QString SRunningProgram::Text(int command)
+{
+    Frame().UpdateCommandUi();
+    return Frame().Action(command)->text();
+}
+
+QString SRunningProgram::UndoText()
+{
+    return Text(cmd::kEditUndo);
+}
+
+bool SRunningProgram::ShowActive()
+{
+    Frame().activateWindow();
+    View().setFocus();
+    return QTest::qWaitForWindowActive(&Frame());
 }

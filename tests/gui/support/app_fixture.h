@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <string>
 
 class CMainFrame;
 class CZQL52Doc;
@@ -54,4 +55,27 @@ private:
     // Clone sessions skip their pauses; the transceiver on the other end still runs in real time.
     CTestClock m_clock;
     std::unique_ptr<CZQL52App> m_app;
+};
+
+// The whole program for a USA transceiver with the 50 MHz band (setup 5,0,2), started, with what the
+// tests that drive it through its window ask of it.
+struct SRunningProgram
+{
+    SRunningProgram();
+
+    CMainFrame& Frame() { return app.Frame(); }
+    CZQL52View& View() { return app.View(); }
+    CZQL52Doc& Doc() { return app.Doc(); }
+    // The radio data's whole image, as IMAGE answers it.
+    std::string Image();
+    QString Cell(int row, int column);
+    // The state of a command's action after the frame has updated it.
+    bool Enabled(int command);
+    QString Text(int command);
+    QString UndoText();
+    // Brings the frame up and gives the list the keyboard.
+    bool ShowActive();
+
+    CAppFixture app;
+    bool started = false;
 };
