@@ -2,7 +2,7 @@
 
 #include "clone/clone_commands.h"
 #include "clone/clone_session.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 
 std::unique_ptr<CL52RadioData> SeparateDocument(const CRadioData& like)
 {

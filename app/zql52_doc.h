@@ -3,7 +3,7 @@
 #include "app/port_devices_dialog.h"
 #include "clone/clone_commands.h"
 #include "core/clock.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "ui/channel_document.h"
 #include "ui/command_binding.h"
 

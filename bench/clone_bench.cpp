@@ -1,8 +1,8 @@
 #include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "core/clone_file.h"
-#include "core/default_images.h"
-#include "tools/virtual_transceiver.h"
+#include "core/rig/default_images.h"
+#include "sim/virtual_transceiver.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

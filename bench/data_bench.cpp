@@ -1,6 +1,6 @@
 #include "channels/channel_rows.h"
-#include "core/radio_data.h"
-#include "core/rig_core.h"
+#include "core/rig/radio_data.h"
+#include "core/rig/rig_core.h"
 
 #include <atomic>
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "operations/channel_operations.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 #include "clone/clone_session.h"
 #include "clone/clone_ui.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
-#include "res/string_table.h"
+#include "core/rig/radio_data.h"
+#include "core/string_table.h"
 
 #include <utility>
 

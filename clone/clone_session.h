@@ -4,7 +4,7 @@
 #include "core/byte_string.h"
 #include "core/line_reader.h"
 #include "core/memory_map.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 
 #include <array>
 #include <chrono>

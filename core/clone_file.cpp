@@ -1,6 +1,6 @@
 #include "core/clone_file.h"
 
-#include "clone/clone_record.h"
+#include "core/clone_record.h"
 #include "core/command_text.h"
 #include "core/line_reader.h"
 #include "core/memory_map.h"

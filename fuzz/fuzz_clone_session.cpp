@@ -1,8 +1,8 @@
 #include "clone/clone_commands.h"
 #include "clone/clone_session.h"
 #include "core/clock.h"
-#include "core/radio_data.h"
-#include "core/rig_core.h"
+#include "core/rig/radio_data.h"
+#include "core/rig/rig_core.h"
 
 #include <algorithm>
 #include <array>

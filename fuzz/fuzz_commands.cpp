@@ -2,7 +2,7 @@
 #include "core/channel_id.h"
 #include "core/command_text.h"
 #include "core/memory_map.h"
-#include "core/rig_core.h"
+#include "core/rig/rig_core.h"
 
 #include <cstdint>
 #include <cstdlib>

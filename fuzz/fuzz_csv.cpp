@@ -1,6 +1,6 @@
 #include "core/memory_map.h"
-#include "core/radio_data.h"
-#include "core/rig_core.h"
+#include "core/rig/radio_data.h"
+#include "core/rig/rig_core.h"
 #include "interchange/channel_csv.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "channels/command_keys.h"
 #include "channels/dtmf_memories.h"
 #include "core/command_text.h"
-#include "res/string_table.h"
+#include "core/string_table.h"
 
 #include <array>
 #include <cstdio>

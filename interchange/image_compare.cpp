@@ -4,7 +4,7 @@
 #include "channels/command_keys.h"
 #include "channels/dtmf_memories.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 
 #include <array>
 #include <string_view>

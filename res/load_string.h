@@ -1,6 +1,6 @@
 #pragma once
 
-#include "res/string_table.h"
+#include "core/string_table.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 #include "channels/command_keys.h"
 #include "channels/dialogs/dtmf_autodial_dlg.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "res/load_string.h"
 #include "ui/channel_document.h"
 #include "ui/channel_selection.h"

@@ -1,7 +1,7 @@
 #include "ui/channel_list_view.h"
 
 #include "channels/dialogs/edit_memory_dlg.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "ui/channel_commands.h"

@@ -1,8 +1,8 @@
 #include "ui/channel_operations_commands.h"
 
 #include "channels/channel_rows.h"
-#include "core/radio_data.h"
-#include "res/command_ids.h"
+#include "core/command_ids.h"
+#include "core/rig/radio_data.h"
 #include "res/load_string.h"
 #include "ui/channel_document.h"
 #include "ui/channel_selection.h"

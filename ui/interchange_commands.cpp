@@ -1,10 +1,10 @@
 #include "ui/interchange_commands.h"
 
+#include "core/command_ids.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "interchange/channel_csv.h"
 #include "interchange/image_compare.h"
-#include "res/command_ids.h"
 #include "res/load_string.h"
 #include "ui/channel_document.h"
 #include "ui/channel_selection.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "res/command_ids.h"
+#include "core/command_ids.h"
 #include "ui/command_binding.h"
 
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #include "ui/print_commands.h"
 
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "print/channel_sheet_painter.h"
 #include "res/load_string.h"
 #include "ui/channel_document.h"

@@ -1,5 +1,5 @@
 #include "channels/channel_rows.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 
 #include <gtest/gtest.h>
 #include <string>

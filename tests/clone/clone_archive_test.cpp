@@ -3,8 +3,8 @@
 #include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/memory_map.h"
-#include "core/radio_data.h"
-#include "core/rig_core.h"
+#include "core/rig/radio_data.h"
+#include "core/rig/rig_core.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -6,7 +6,7 @@
 #include "core/clone_file.h"
 #include "core/memory_map.h"
 #include "core/settings_store.h"
-#include "tools/virtual_transceiver.h"
+#include "sim/virtual_transceiver.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -3,7 +3,7 @@
 #include "clone_test_support.h"
 #include "core/clone_file.h"
 #include "core/memory_map.h"
-#include "tools/virtual_transceiver.h"
+#include "sim/virtual_transceiver.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "clone/clone_record.h"
+#include "core/clone_record.h"
 #include "core/command_text.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "channels/channel_record.h"
 #include "core/channel_id.h"
-#include "core/default_images.h"
 #include "core/memory_map.h"
+#include "core/rig/default_images.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "channels/model_profile.h"
 #include "core/command_text.h"
-#include "core/default_images.h"
-#include "core/radio_data.h"
-#include "core/rig_core.h"
+#include "core/rig/default_images.h"
+#include "core/rig/radio_data.h"
+#include "core/rig/rig_core.h"
 #include "core/settings_store.h"
 #include "test_files.h"
 

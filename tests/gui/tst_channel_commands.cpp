@@ -3,7 +3,7 @@
 #include "app/tone_player.h"
 #include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"
 #include "support/gui_test_main.h"

@@ -1,7 +1,7 @@
 #include "app/document_wiring.h"
 #include "app/tone_player.h"
 #include "app/zql52_doc.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "res/load_string.h"
 #include "support/gui_test_main.h"
 #include "support/gui_test_support.h"

@@ -1,7 +1,7 @@
 #include "app/edit_history.h"
 #include "app/zql52_doc.h"
 #include "channels/channel_rows.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "support/app_fixture.h"
 #include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"

@@ -1,5 +1,5 @@
 #include "clone/dialogs/clone_progress_dlg.h"
-#include "res/string_table.h"
+#include "core/string_table.h"
 #include "support/gui_test_main.h"
 
 #include <QLabel>

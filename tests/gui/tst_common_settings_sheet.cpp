@@ -1,4 +1,4 @@
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "support/gui_test_main.h"

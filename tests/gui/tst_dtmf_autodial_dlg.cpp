@@ -1,5 +1,5 @@
 #include "channels/dialogs/dtmf_autodial_dlg.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "support/gui_test_main.h"
 
 #include <QComboBox>

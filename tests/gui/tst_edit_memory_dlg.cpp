@@ -1,5 +1,5 @@
 #include "channels/dialogs/edit_memory_dlg.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "core/settings_store.h"
 #include "support/gui_test_main.h"
 

@@ -1,6 +1,6 @@
 #include "app/edit_history.h"
 #include "app/zql52_doc.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "interchange/channel_csv.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"

@@ -1,7 +1,7 @@
 #include "app/initial_setup_dialog.h"
 #include "app/zql52_app.h"
 #include "app/zql52_doc.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "support/app_fixture.h"
 #include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"

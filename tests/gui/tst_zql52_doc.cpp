@@ -1,6 +1,6 @@
 #include "app/port_devices_dialog.h"
 #include "app/zql52_doc.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "support/app_fixture.h"

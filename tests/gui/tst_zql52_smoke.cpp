@@ -14,10 +14,9 @@ namespace {
 
 constexpr int kTimeoutMs = 60000;
 
-// The desktop program is built next to the command-line tool.
 QString ProgramPath()
 {
-    return QDir(QFileInfo(QStringLiteral(ZQ_CLI_PATH)).absolutePath()).filePath(u"../app/zql52"_s);
+    return QStringLiteral(ZQ_GUI_PATH);
 }
 
 // A start of the real program on the offscreen platform with a settings folder and a runtime folder of

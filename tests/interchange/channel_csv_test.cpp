@@ -1,5 +1,5 @@
 #include "../operations/test_document.h"
-#include "core/default_images.h"
+#include "core/rig/default_images.h"
 #include "interchange/channel_csv.h"
 #include "operations/channel_fields.h"
 

@@ -1,6 +1,6 @@
 #include "channels/channel_rows.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "core/settings_store.h"
 #include "operations/channel_operations.h"
 #include "test_document.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "core/settings_store.h"
 
 #include <memory>

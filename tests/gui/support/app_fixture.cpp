@@ -2,9 +2,9 @@
 
 #include "app/zql52_doc.h"
 #include "clone/port_map.h"
-#include "core/radio_data.h"
+#include "core/command_ids.h"
+#include "core/rig/radio_data.h"
 #include "core/settings_store.h"
-#include "res/command_ids.h"
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
 

@@ -1,4 +1,4 @@
-#include "core/rig_core.h"
+#include "core/rig/rig_core.h"
 
 #include "channels/channel_table.h"
 #include "channels/clipboard_slot.h"
@@ -7,8 +7,8 @@
 #include "channels/dtmf_memories.h"
 #include "core/byte_string.h"
 #include "core/command_text.h"
-#include "core/default_images.h"
 #include "core/memory_map.h"
+#include "core/rig/default_images.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
+#include "cli/cli_common.h"
 #include "interchange/channel_sheet.h"
 #include "print/channel_sheet_painter.h"
-#include "tools/cli_common.h"
 
 #include <QGuiApplication>
 #include <clocale>

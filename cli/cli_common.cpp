@@ -1,4 +1,4 @@
-#include "tools/cli_common.h"
+#include "cli/cli_common.h"
 
 #include "core/command_text.h"
 #include "settings/qt_settings_store.h"

@@ -1,7 +1,7 @@
 #include "channels/channel_rows.h"
+#include "cli/cli_common.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
-#include "tools/cli_common.h"
+#include "core/rig/radio_data.h"
 
 #include <cstdio>
 #include <iostream>

@@ -1,8 +1,8 @@
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 
 #include "channels/command_keys.h"
 #include "core/private_file.h"
-#include "core/rig_core.h"
+#include "core/rig/rig_core.h"
 #include "core/settings_store.h"
 #include "core/temporary_file.h"
 

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Starts the virtual transceiver and the desktop program with COM1 mapped to it, in a throw-away
 # settings folder, so a full read, edit and write can be tried without a radio.
-#   tools/demo.sh BUILD_DIR [PROGRAM ARGUMENTS]
+#   scripts/demo.sh BUILD_DIR [PROGRAM ARGUMENTS]
 set -euo pipefail
 build=${1:-build/release}
 shift || true
-cli=$build/tools/zql52-cli
-gui=$build/app/zql52
+cli=$build/cli/zql52-cli
+gui=$build/app/zql52/zql52
 
 demo=$(mktemp -d "${TMPDIR:-/tmp}/zql52-demo-XXXXXX")
 sim_pid=

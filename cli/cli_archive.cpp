@@ -1,8 +1,8 @@
+#include "cli/cli_common.h"
 #include "clone/clone_archive.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "interchange/image_compare.h"
-#include "tools/cli_common.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "tools/cli_common.h"
+#include "cli/cli_common.h"
 
 // Builds without Qt Gui (-DZQ_BUILD_GUI=OFF) have no channel sheet renderer.
 namespace cli {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "res/command_ids.h"
+#include "core/command_ids.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
+#include "cli/cli_common.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "interchange/channel_csv.h"
 #include "interchange/image_compare.h"
 #include "operations/channel_fields.h"
-#include "tools/cli_common.h"
 
 #include <array>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "core/default_images.h"
+#include "core/rig/default_images.h"
 
 #include "channels/channel_record.h"
 #include "channels/command_keys.h"

@@ -1,10 +1,10 @@
-#include "tools/virtual_transceiver.h"
+#include "sim/virtual_transceiver.h"
 
 #include "clone/clone_protocol.h"
 #include "core/byte_string.h"
 #include "core/clone_file.h"
 #include "core/memory_map.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "tools/cli_common.h"
+#include "cli/cli_common.h"
 #include "zq_version.h"
 
 #include <cstdio>

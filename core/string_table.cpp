@@ -1,4 +1,4 @@
-#include "res/string_table.h"
+#include "core/string_table.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,8 +1,8 @@
 #include "channels/channel_rows.h"
+#include "cli/cli_common.h"
 #include "core/command_text.h"
-#include "core/radio_data.h"
+#include "core/rig/radio_data.h"
 #include "operations/channel_operations.h"
-#include "tools/cli_common.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,4 +1,5 @@
 #include "channels/channel_rows.h"
+#include "cli/cli_common.h"
 #include "clone/clone_commands.h"
 #include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
@@ -6,12 +7,11 @@
 #include "clone/port_map.h"
 #include "core/clone_file.h"
 #include "core/command_text.h"
-#include "core/default_images.h"
-#include "core/radio_data.h"
+#include "core/rig/default_images.h"
+#include "core/rig/radio_data.h"
+#include "core/string_table.h"
 #include "core/temporary_file.h"
-#include "res/string_table.h"
-#include "tools/cli_common.h"
-#include "tools/virtual_transceiver.h"
+#include "sim/virtual_transceiver.h"
 
 #include <cstdio>
 #include <memory>
