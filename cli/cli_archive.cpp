@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // The clone archive, and the check of what the transceiver holds against a file.
 
@@ -62,7 +63,13 @@ int RunArchive(int argc, char** argv)
         return 0;
     }
     if (action == "list") {
-        for (const SArchiveEntry& entry : archive.List()) {
+        std::string error;
+        const std::vector<SArchiveEntry> entries = archive.List(&error);
+        if (!error.empty()) {
+            std::fprintf(stderr, "zql52-cli: %s\n", error.c_str());
+            return kExitFileError;
+        }
+        for (const SArchiveEntry& entry : entries) {
             PrintEntry(entry);
         }
         return 0;

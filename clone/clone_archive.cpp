@@ -1,8 +1,10 @@
 #include "clone/clone_archive.h"
 
 #include "channels/channel_rows.h"
+#include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/rig/radio_data.h"
+#include "core/rig/rig_core.h"
 #include "core/settings_store.h"
 
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include <exception>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <tuple>
 #include <unistd.h>
@@ -87,11 +90,17 @@ struct SFoundFile
     SArchiveName name;
 };
 
-std::vector<SFoundFile> FindArchiveFiles(const std::string& folder)
+// The archive files of the folder, newest first. A folder that cannot be read sets `error` (a missing
+// one holds no files and is no error).
+std::vector<SFoundFile> FindArchiveFiles(const std::string& folder, std::string* failure = nullptr)
 {
     std::vector<SFoundFile> files;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    fs::directory_iterator it(folder, error);
+    if (error == std::errc::no_such_file_or_directory) {
+        return files;
+    }
+    for (fs::directory_iterator end; !error && it != end; it.increment(error)) {
         std::error_code ignored;
         if (!it->is_regular_file(ignored)) {
             continue;
@@ -101,10 +110,78 @@ std::vector<SFoundFile> FindArchiveFiles(const std::string& folder)
             files.push_back({it->path().string(), std::move(fileName), std::move(*name)});
         }
     }
+    if (error && failure != nullptr) {
+        *failure = "cannot read the folder " + folder + ": " + error.message();
+    }
     std::sort(files.begin(), files.end(), [](const SFoundFile& a, const SFoundFile& b) {
         return NewestFirstKey(a.name, a.fileName) > NewestFirstKey(b.name, b.fileName);
     });
     return files;
+}
+
+std::string Stamp(const std::tm& when)
+{
+    // Room for any int, so the compiler can see nothing is cut.
+    char stamp[80];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d%02d%02d", when.tm_year + 1900, when.tm_mon + 1,
+                  when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+    return stamp;
+}
+
+int StampField(const std::string& stamp, size_t at, size_t length)
+{
+    return std::stoi(stamp.substr(at, length));
+}
+
+// Whether a copy of that name may have been made by this program with the clock at `now`: a real date
+// and time, no later than a day past now (the local time a copy is named by moves with the time zone).
+bool MadeByThisProgram(const SArchiveName& name, const std::tm& now)
+{
+    const std::string& stamp = name.stamp;
+    const int month = StampField(stamp, 5, 2);
+    const int day = StampField(stamp, 8, 2);
+    const int hour = StampField(stamp, 11, 2);
+    const int minute = StampField(stamp, 13, 2);
+    const int second = StampField(stamp, 15, 2);
+    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 60) {
+        return false;
+    }
+    std::tm tomorrow = now;
+    tomorrow.tm_mday += 1;
+    tomorrow.tm_isdst = 0;
+    // Only to carry the day over into the month and the year: the zone plays no part.
+    const std::time_t carried = ::timegm(&tomorrow);
+    std::tm latest{};
+    ::gmtime_r(&carried, &latest);
+    return stamp <= Stamp(latest);
+}
+
+// Makes the missing folders of `folder` for the user alone, and keeps the archive folder itself so.
+bool MakePrivateFolder(const std::string& folder, std::string& failure)
+{
+    constexpr mode_t kOwnerOnly = 0700;
+    fs::path path;
+    for (const fs::path& part : fs::path(folder)) {
+        path /= part;
+        if (::mkdir(path.c_str(), kOwnerOnly) == 0) {
+            // A umask that takes the owner's own bits away is undone.
+            ::chmod(path.c_str(), kOwnerOnly);
+        } else if (errno != EEXIST) {
+            failure = "cannot make the folder " + path.string() + ": " + SystemError(errno);
+            return false;
+        }
+    }
+    struct stat info
+    {
+    };
+    if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        failure = "cannot make the folder " + folder + ": " + SystemError(errno != 0 ? errno : ENOTDIR);
+        return false;
+    }
+    if (info.st_uid == ::geteuid() && (info.st_mode & 077) != 0) {
+        ::chmod(folder.c_str(), info.st_mode & 0700);
+    }
+    return true;
 }
 
 } // namespace
@@ -116,11 +193,7 @@ std::string_view ArchiveKindName(EArchiveKind kind)
 
 std::string ArchiveFileName(const std::tm& when, EArchiveKind kind, std::string_view comment)
 {
-    // Room for any int, so the compiler can see nothing is cut.
-    char stamp[80];
-    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d%02d%02d", when.tm_year + 1900, when.tm_mon + 1,
-                  when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
-    std::string name = stamp;
+    std::string name = Stamp(when);
     name += kSeparator;
     name += ArchiveKindName(kind);
     const std::string trimmed = TrimWhiteSpace(comment);
@@ -202,48 +275,55 @@ CCloneArchive::CCloneArchive(std::string folder, Clock clock)
 {
 }
 
+std::string CCloneArchive::ClaimName(CRadioData& data, EArchiveKind kind, SArchiveResult& result) const
+{
+    // The save command takes its path between double quotes.
+    if (m_folder.empty() || m_folder.find('"') != std::string::npos) {
+        result.error = "the archive folder \"" + m_folder + "\" cannot be used";
+        return {};
+    }
+    if (!MakePrivateFolder(m_folder, result.error)) {
+        return {};
+    }
+    std::string fileName = ArchiveFileName(m_clock(), kind, data.Execute(kCloneCommentQuery));
+    const std::string base = fileName.substr(0, fileName.size() - kExtension.size());
+    // Claim the name first: a copy never replaces an earlier one, not even one made by another
+    // program in the same second.
+    for (unsigned copy = 1; copy <= kMostCopiesASecond; ++copy) {
+        if (copy > 1) {
+            fileName = base + kCopyMark + std::to_string(copy) + std::string(kExtension);
+        }
+        std::string path = m_folder + "/" + fileName;
+        // The saves keep the mode of the file they replace: this one is the user's alone.
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST) {
+            result.error = "cannot write in " + m_folder + ": " + SystemError(errno);
+            return {};
+        }
+    }
+    result.error = "too many copies within one second in " + m_folder;
+    return {};
+}
+
+void CCloneArchive::Finish(const std::string& path, SArchiveResult& result) const
+{
+    result.stored = true;
+    result.path = path;
+    Trim(kKeep, path);
+}
+
 SArchiveResult CCloneArchive::Store(CRadioData& data, EArchiveKind kind) const
 {
     SArchiveResult result;
     try {
-        // The save command takes its path between double quotes.
-        if (m_folder.empty() || m_folder.find('"') != std::string::npos) {
-            result.error = "the archive folder \"" + m_folder + "\" cannot be used";
-            return result;
-        }
-        std::error_code error;
-        fs::create_directories(m_folder, error);
-        if (error) {
-            result.error = "cannot make the folder " + m_folder + ": " + error.message();
-            return result;
-        }
-
-        std::string fileName = ArchiveFileName(m_clock(), kind, data.Execute(kCloneCommentQuery));
-        const std::string base = fileName.substr(0, fileName.size() - kExtension.size());
-        // Claim the name first: a copy never replaces an earlier one, not even one made by another
-        // program in the same second.
-        std::string path;
-        for (unsigned copy = 1; copy <= kMostCopiesASecond; ++copy) {
-            if (copy > 1) {
-                fileName = base + kCopyMark + std::to_string(copy) + std::string(kExtension);
-            }
-            path = m_folder + "/" + fileName;
-            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd >= 0) {
-                ::close(fd);
-                break;
-            }
-            if (errno != EEXIST) {
-                result.error = "cannot write in " + m_folder + ": " + SystemError(errno);
-                return result;
-            }
-            path.clear();
-        }
+        const std::string path = ClaimName(data, kind, result);
         if (path.empty()) {
-            result.error = "too many copies within one second in " + m_folder;
             return result;
         }
-
         // The document's own save: the whole image, complete on disk before it takes the name.
         const std::string answer = data.SaveCopy(path);
         if (answer != answer::kOk) {
@@ -251,22 +331,58 @@ SArchiveResult CCloneArchive::Store(CRadioData& data, EArchiveKind kind) const
             result.error = "cannot write " + path + " (" + answer + ")";
             return result;
         }
-        result.stored = true;
-        result.path = path;
-        Trim();
+        Finish(path, result);
     } catch (const std::exception& failure) {
         result.error = failure.what();
     }
     return result;
 }
 
-std::vector<SArchiveEntry> CCloneArchive::List() const
+SArchiveResult CCloneArchive::StoreSent(CRadioData& data, const std::string& sentFile) const
+{
+    SArchiveResult result;
+    try {
+        // The records sent over the document's image: the bytes the transfer leaves out (the one the
+        // transceiver keeps) are the document's, so the copy is a whole image like any other.
+        const CRigCore& rig = data.Rig();
+        CMemoryImage image = rig.WorkingImage();
+        if (const std::string answer = LoadCloneFileCovering(sentFile, image, SafetySaveRanges(),
+                                                             rig.GetModelCode(), rig.GetRevision());
+            answer != answer::kOk) {
+            result.error = "cannot read " + sentFile + " (" + answer + ")";
+            return result;
+        }
+        const std::string path = ClaimName(data, EArchiveKind::Write, result);
+        if (path.empty()) {
+            return result;
+        }
+        const std::string answer =
+            SaveCloneFile(path, NormalSaveRanges(), image, data.Execute(kCloneCommentQuery),
+                          rig.GetModelCode(), rig.GetRevision());
+        if (answer != answer::kOk) {
+            ::unlink(path.c_str());
+            result.error = "cannot write " + path + " (" + answer + ")";
+            return result;
+        }
+        Finish(path, result);
+    } catch (const std::exception& failure) {
+        result.error = failure.what();
+    }
+    return result;
+}
+
+std::vector<SArchiveEntry> CCloneArchive::List(std::string* error) const
 {
     std::vector<SArchiveEntry> entries;
+    std::string failure;
+    std::vector<SFoundFile> files = FindArchiveFiles(m_folder, &failure);
+    if (error != nullptr) {
+        *error = failure;
+    }
     // The copies are whole images; the profile only decides which channels are legal, not which
     // are in use.
     CL52RadioData data;
-    for (SFoundFile& file : FindArchiveFiles(m_folder)) {
+    for (SFoundFile& file : files) {
         SArchiveEntry entry;
         entry.date = file.name.stamp.substr(0, 10);
         entry.time = file.name.stamp.substr(11, 2) + ":" + file.name.stamp.substr(13, 2) + ":" +
@@ -288,10 +404,18 @@ std::vector<SArchiveEntry> CCloneArchive::List() const
     return entries;
 }
 
-void CCloneArchive::Trim(size_t keep) const
+void CCloneArchive::Trim(size_t keep, const std::string& keepPath) const
 {
-    const std::vector<SFoundFile> files = FindArchiveFiles(m_folder);
-    for (size_t i = keep; i < files.size(); ++i) {
-        ::unlink(files[i].path.c_str());
+    const std::tm now = m_clock();
+    size_t kept = keepPath.empty() ? 0 : 1;
+    for (const SFoundFile& file : FindArchiveFiles(m_folder)) {
+        if (file.path == keepPath || !MadeByThisProgram(file.name, now)) {
+            continue;
+        }
+        if (kept < keep) {
+            ++kept;
+        } else {
+            ::unlink(file.path.c_str());
+        }
     }
 }

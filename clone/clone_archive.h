@@ -91,14 +91,27 @@ public:
     const std::string& Folder() const { return m_folder; }
 
     // Saves the document's image as a new copy (the folder is made when missing), then trims the
-    // archive. The document is not marked saved. Never throws; a failure only leaves no copy.
+    // archive. The document is not marked saved. Never throws; a failure only leaves no copy. The
+    // folders it makes and the archive folder are the user's alone (0700), and so is every copy (0600).
     SArchiveResult Store(CRadioData& data, EArchiveKind kind) const;
-    // Newest first. Each file is loaded to count its channels.
-    std::vector<SArchiveEntry> List() const;
-    // Removes all but the newest `keep` copies.
-    void Trim(size_t keep = kKeep) const;
+    // The same for an image that went to the transceiver as the clone file `sentFile`: the copy holds
+    // what was sent, which may differ from the document (a channel the transceiver cannot hold goes out
+    // as the channel it gets instead), and the document's bytes where the transfer sends none. The
+    // name takes the document's clone comment.
+    SArchiveResult StoreSent(CRadioData& data, const std::string& sentFile) const;
+    // Newest first. Each file is loaded to count its channels. A folder that is missing holds no
+    // copies; one that cannot be read (or is no folder) gives no entries and says why in `error`.
+    std::vector<SArchiveEntry> List(std::string* error = nullptr) const;
+    // Removes all but the newest `keep` copies, never `keepPath` (the copy just made, which counts as
+    // one of them). Only names this program makes count: a name with an impossible date or time, or
+    // one dated more than a day after the clock's present, is neither counted nor removed.
+    void Trim(size_t keep = kKeep, const std::string& keepPath = {}) const;
 
 private:
+    // Makes the folder and claims a new copy's name in it; the path, or the reason in `result`.
+    std::string ClaimName(CRadioData& data, EArchiveKind kind, SArchiveResult& result) const;
+    void Finish(const std::string& path, SArchiveResult& result) const;
+
     std::string m_folder;
     Clock m_clock;
 };

@@ -64,8 +64,9 @@ void CCloneCommands::KeepArchiveCopy(bool written)
     if (m_archive == nullptr) {
         return;
     }
+    // A write keeps what the transceiver received: the exchange file just sent.
     const SArchiveResult result =
-        m_archive->Store(m_data, written ? EArchiveKind::Write : EArchiveKind::Read);
+        written ? m_archive->StoreSent(m_data, m_cloneFile) : m_archive->Store(m_data, EArchiveKind::Read);
     if (result.stored) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "core/command_text.h"
 #include "core/line_reader.h"
 #include "core/memory_map.h"
+#include "core/temporary_file.h"
 
 #include <array>
 #include <cerrno>
@@ -149,7 +150,8 @@ std::string WriteInPlace(const std::string& target, std::string_view text)
     return std::string(ok ? answer::kOk : answer::kError);
 }
 
-std::string LoadInto(CLineReader& reader, CCloneRecord& record, const std::string& expectedHeader)
+std::string LoadInto(CLineReader& reader, CCloneRecord& record, const std::string& expectedHeader,
+                     std::span<const SAddressRange> required)
 {
     std::string line;
     reader.Next(line);
@@ -183,7 +185,16 @@ std::string LoadInto(CLineReader& reader, CCloneRecord& record, const std::strin
     if (reader.HasError()) {
         return std::string(answer::kError);
     }
-    return std::string(record.IsComplete() ? answer::kOk : answer::kNotEnoughData);
+    for (const SAddressRange& range : required) {
+        // The list ends where a range leaves the image, as the save's does.
+        if (range.first >= kImageLimit || range.last >= kImageLimit) {
+            break;
+        }
+        if (!record.Covers(range.first, range.last)) {
+            return std::string(answer::kNotEnoughData);
+        }
+    }
+    return std::string(answer::kOk);
 }
 
 } // namespace
@@ -241,7 +252,7 @@ std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange
         }
     }
     const std::string text = BuildFileText(ranges, image, comment, modelCode, revision);
-    std::string temporary = target + ".XXXXXX";
+    std::string temporary = TemporaryNameBeside(target);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         // The user may write the file but the folder takes no new one: write the file itself.
@@ -274,6 +285,13 @@ std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange
 
 std::string LoadCloneFile(const std::string& path, CMemoryImage& image, uint16_t modelCode, uint16_t revision)
 {
+    return LoadCloneFileCovering(path, image, NormalSaveRanges(), modelCode, revision);
+}
+
+std::string LoadCloneFileCovering(const std::string& path, CMemoryImage& image,
+                                  std::span<const SAddressRange> required, uint16_t modelCode,
+                                  uint16_t revision)
+{
     const CMemoryImage backup = image;
     CCloneRecord record;
     record.Attach(&image);
@@ -282,7 +300,7 @@ std::string LoadCloneFile(const std::string& path, CMemoryImage& image, uint16_t
     if (!reader.Open(path, kMaxLineLength)) {
         return std::string(answer::kCannotOpenFile);
     }
-    std::string result = LoadInto(reader, record, CloneFileHeader(modelCode, revision));
+    std::string result = LoadInto(reader, record, CloneFileHeader(modelCode, revision), required);
     if (result != answer::kOk) {
         image.CopyFrom(backup);
     }

@@ -42,3 +42,10 @@ std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange
 std::string LoadCloneFile(const std::string& path, CMemoryImage& image,
                           uint16_t modelCode = memory_map::kModelCode,
                           uint16_t revision = memory_map::kModelRevision);
+
+// The same for a file that needs to supply only the `required` ranges (a file saved with the safety
+// ranges, say); the bytes outside them keep what the image held.
+std::string LoadCloneFileCovering(const std::string& path, CMemoryImage& image,
+                                  std::span<const SAddressRange> required,
+                                  uint16_t modelCode = memory_map::kModelCode,
+                                  uint16_t revision = memory_map::kModelRevision);

@@ -130,6 +130,19 @@ void CCloneRecord::Store()
     }
 }
 
+bool CCloneRecord::Covers(uint32_t first, uint32_t last) const
+{
+    if (!m_coverage || last >= m_coverage->GetSize() * 8U) {
+        return false;
+    }
+    for (uint32_t address = first; address <= last; ++address) {
+        if ((m_coverage->Bytes()[address / 8] & (0x80U >> (address % 8))) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool CCloneRecord::IsComplete() const
 {
     if (!m_coverage) {

@@ -37,6 +37,8 @@ public:
     std::string Parse(std::string_view text);
     void Store();
     bool IsComplete() const;
+    // Whether the records stored so far supplied every byte from `first` to `last`.
+    bool Covers(uint32_t first, uint32_t last) const;
 
     uint32_t GetAddress() const { return m_address; }
     uint32_t GetLength() const { return m_length; }

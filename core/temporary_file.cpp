@@ -1,5 +1,6 @@
 #include "core/temporary_file.h"
 
+#include <climits>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,8 @@ namespace {
 constexpr std::string_view kDefaultFolder = "/tmp";
 constexpr std::string_view kUniqueSuffix = "XXXXXX";
 constexpr mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
+// The longest name of one folder entry on the file systems a user keeps files on.
+constexpr size_t kLongestName = NAME_MAX;
 
 } // namespace
 
@@ -35,4 +38,16 @@ std::string MakeTemporaryFile(std::string_view prefix)
         return {};
     }
     return path;
+}
+
+std::string TemporaryNameBeside(const std::string& target)
+{
+    const size_t slash = target.rfind('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = target.substr(nameStart);
+    const size_t room = kLongestName - 1 - kUniqueSuffix.size();
+    if (name.size() > room) {
+        name.resize(room);
+    }
+    return target.substr(0, nameStart) + name + "." + std::string(kUniqueSuffix);
 }

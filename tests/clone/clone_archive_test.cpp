@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -209,6 +210,83 @@ TEST_F(CloneArchiveStore, KeepsTheNewest200AndLeavesOtherFilesAlone)
     EXPECT_EQ(left[0].fileName, "2026-12-08_143012_read.vlk");
     EXPECT_EQ(left[1].fileName, older[204]);
     EXPECT_EQ(left[2].fileName, older[203]);
+}
+
+TEST_F(CloneArchiveStore, NamesThisProgramCannotHaveMadeAreNeitherCountedNorRemoved)
+{
+    fs::create_directories(m_folder);
+    // Two hundred copies from the future would push every real copy, the new one included, out.
+    std::vector<std::string> foreign;
+    for (int i = 0; i < 200; ++i) {
+        foreign.push_back(ArchiveFileName(At(2099, 1, 1, 0, i / 60, i % 60), EArchiveKind::Read, ""));
+    }
+    foreign.push_back("2026-13-01_000000_read.vlk");
+    foreign.push_back("2026-12-08_246000_write.vlk");
+    // Tomorrow is no future: the time zone may have moved the clock back since.
+    const std::string tomorrow = ArchiveFileName(At(2026, 12, 9, 14, 0, 0), EArchiveKind::Read, "");
+    const std::string older = ArchiveFileName(At(2026, 12, 1, 8, 0, 0), EArchiveKind::Write, "");
+    for (const std::string& name : foreign) {
+        Touch(m_folder + "/" + name);
+    }
+    Touch(m_folder + "/" + tomorrow);
+    Touch(m_folder + "/" + older);
+
+    const SArchiveResult result = m_archive.Store(m_data, EArchiveKind::Read);
+    ASSERT_TRUE(result.stored) << result.error;
+    EXPECT_TRUE(fs::exists(result.path)) << "the copy just made is never trimmed";
+    EXPECT_EQ(FileNames(m_folder).size(), foreign.size() + 3);
+
+    m_archive.Trim(2, result.path);
+    std::vector<std::string> expected = foreign;
+    expected.push_back(tomorrow);
+    expected.push_back(fs::path(result.path).filename().string());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FileNames(m_folder), expected) << "the oldest real copy goes, the foreign names stay";
+}
+
+TEST_F(CloneArchiveStore, FolderAndCopiesAreTheUsersAloneWhateverTheUmask)
+{
+    const mode_t before = ::umask(022);
+    const SArchiveResult result = m_archive.Store(m_data, EArchiveKind::Read);
+    ::umask(before);
+    ASSERT_TRUE(result.stored) << result.error;
+    for (const std::string& folder : {m_folder, m_dir.File("share/Velk/ZQ-L52"), m_dir.File("share/Velk")}) {
+        EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all) << folder;
+    }
+    EXPECT_EQ(fs::status(result.path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(CloneArchiveStore, AWriteKeepsTheImageSentNotTheDocument)
+{
+    // A channel the transceiver cannot hold goes out as the channel it gets instead.
+    ASSERT_EQ(m_data.Execute("CH.MCH.3.FREQUENCY=222.5"), "222.5000");
+    m_data.Execute("CH.MCH.3.APPEAR=ON");
+    m_data.Execute("COMMON.CLONE_COMMENT=sent");
+    const std::string sent = m_dir.File("exchange.vlk");
+    ASSERT_EQ(m_data.SaveCloneFile(sent), answer::kOk);
+    CMemoryImage sentImage = m_data.Rig().WorkingImage();
+    ASSERT_EQ(LoadCloneFileCovering(sent, sentImage, SafetySaveRanges()), answer::kOk);
+    ASSERT_FALSE(sentImage.IsEqual(m_data.Rig().WorkingImage())) << "the safety save changes channel 3";
+
+    const SArchiveResult result = m_archive.StoreSent(m_data, sent);
+    ASSERT_TRUE(result.stored) << result.error;
+    EXPECT_EQ(fs::path(result.path).filename().string(), "2026-12-08_143012_write_sent.vlk");
+    EXPECT_TRUE(LoadImage(result.path).IsEqual(sentImage));
+
+    EXPECT_FALSE(m_archive.StoreSent(m_data, m_dir.File("no-such-file.vlk")).stored);
+}
+
+TEST_F(CloneArchiveStore, AFolderThatCannotBeReadIsReported)
+{
+    std::string error = "left over";
+    EXPECT_TRUE(m_archive.List(&error).empty());
+    EXPECT_EQ(error, "") << "a missing folder holds no copies";
+
+    fs::create_directories(m_dir.File("share/Velk/ZQ-L52"));
+    Touch(m_folder);
+    EXPECT_TRUE(m_archive.List(&error).empty());
+    EXPECT_NE(error.find("cannot read the folder " + m_folder), std::string::npos) << error;
 }
 
 TEST_F(CloneArchiveStore, ListsNewestFirstWithWhatEachCopyHolds)

@@ -218,6 +218,23 @@ TEST(CloneFileSave, WriteFailureKeepsThePreviousFile)
         << "no temporary file is left behind";
 }
 
+TEST(CloneFileSave, NamesUpToTheLongestAFolderTakesAreSavedAgainAndAgain)
+{
+    CTempDir dir;
+    for (const size_t length : {size_t{200}, size_t{248}, size_t{252}, size_t{255}}) {
+        const std::string path = dir.File(std::string(length - 4, 'n') + ".vlk");
+        for (int save = 1; save <= 2; ++save) {
+            ASSERT_EQ(SaveCloneFile(path, NormalSaveRanges(), PatternImage(save), kComment), answer::kOk)
+                << length << " characters, save " << save;
+            CMemoryImage loaded(2816);
+            ASSERT_EQ(LoadCloneFile(path, loaded), answer::kOk);
+            EXPECT_TRUE(loaded.IsEqual(PatternImage(save))) << length;
+        }
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 4)
+        << "no temporary file is left behind";
+}
+
 TEST(CloneFileSave, KeepsPermissionsOwnerAndFollowsLinks)
 {
     CTempDir dir;

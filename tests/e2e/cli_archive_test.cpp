@@ -235,6 +235,12 @@ TEST_F(CliArchive, ListOfAnArchiveNotYetMadeIsEmpty)
     const SRun run = Cli({"archive", "list"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
+    // Where the data folder is a file, the archive cannot be read: that is no empty archive.
+    const std::string blocker = m_home.File("not-a-folder");
+    WriteFileText(blocker, "");
+    const SRun unreadable = Cli({"archive", "list"}, blocker);
+    EXPECT_EQ(unreadable.status, 2) << unreadable.err;
+    EXPECT_NE(unreadable.err.find("cannot read the folder " + blocker), std::string::npos) << unreadable.err;
     EXPECT_EQ(Cli({"archive", "clear"}).status, 64);
     EXPECT_EQ(Cli({"archive"}).status, 64);
 }
