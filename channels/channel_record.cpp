@@ -244,7 +244,8 @@ std::string CChannelRecord::Execute(CCommandCursor& cursor)
         // The value of "ALL" is itself a list of "key=value" pieces, so it runs to the end.
         result = ExecuteAll(cursor.Rest('=', 1));
     } else {
-        result = ExecuteField(key, TextToken(head, ".", 1), cursor.Token('=', 1));
+        // The value is everything after the first "=": "=" is a name character.
+        result = ExecuteField(key, TextToken(head, ".", 1), cursor.Rest('=', 1));
     }
     if (!result.empty()) {
         cursor.SetText({});
@@ -277,7 +278,7 @@ std::string CChannelRecord::ExecuteAll(std::string_view value)
         const std::string key = TextToken(head, ".", 0);
         // A nested "ALL" would let a long command recurse without bound; it carries no field.
         if (!EqualsNoCase(key, keys::kAll)) {
-            ExecuteField(key, TextToken(head, ".", 1), TextToken(piece, "=", 1));
+            ExecuteField(key, TextToken(head, ".", 1), TextRest(piece, "=", 1));
         }
         start = end + 1;
     }

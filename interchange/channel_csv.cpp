@@ -1,6 +1,7 @@
 #include "interchange/channel_csv.h"
 
 #include "channels/channel_rows.h"
+#include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "interchange/csv.h"
 #include "operations/channel_fields.h"
@@ -60,19 +61,27 @@ constexpr std::string_view kRowSkipped = ", row skipped";
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    return QuotedValue(text);
 }
 
 // The position of each known column in the file's header; nothing for a column the file lacks.
 using ColumnMap = std::array<std::optional<size_t>, kColumns.size()>;
 
-ColumnMap MapColumns(const csv::SRecord& header)
+// The first of a column given twice is read; each repeat is named in `repeats`.
+ColumnMap MapColumns(const csv::SRecord& header, std::vector<std::string>& repeats)
 {
     ColumnMap map;
     for (size_t position = 0; position < header.fields.size(); ++position) {
         const std::string name = TrimWhiteSpace(header.fields[position]);
         for (size_t column = 0; column < kColumns.size(); ++column) {
-            if (!map[column] && EqualsNoCase(name, kColumns[column])) {
+            if (!EqualsNoCase(name, kColumns[column])) {
+                continue;
+            }
+            if (map[column]) {
+                repeats.push_back("column " + std::string(kColumns[column]) + " is given again as column " +
+                                  std::to_string(position + 1) + ", only column " +
+                                  std::to_string(*map[column] + 1) + " is read");
+            } else {
                 map[column] = position;
             }
         }
@@ -159,24 +168,46 @@ std::string Export(ICommandTarget& data, bool all)
 
 std::string FormatNote(const SNote& note)
 {
-    return "line " + std::to_string(note.line) + ": " + note.text;
+    static constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string text = "line " + std::to_string(note.line) + ": ";
+    for (const char c : note.text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '\\') {
+            text += "\\x";
+            text += kHex[byte >> 4U];
+            text += kHex[byte & 0x0FU];
+        } else {
+            text += c;
+        }
+    }
+    return text;
 }
 
-SReport Import(ICommandTarget& data, std::string_view text)
+SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions& options)
 {
     SReport report;
-    const csv::SDocument document = csv::Read(text);
-    auto record = document.records.begin();
-    while (record != document.records.end() && record->IsBlank()) {
-        ++record;
+    if (text.size() > kLargestList) {
+        report.readable = false;
+        report.notes.push_back({1,
+                                "the file holds " + std::to_string(text.size()) +
+                                    " bytes, more than any channel list (" +
+                                    std::to_string(kLargestList >> 20U) + " MiB), nothing imported",
+                                true});
+        return report;
     }
-    if (record == document.records.end()) {
+    csv::CReader reader(text);
+    csv::SRecord record;
+    bool found = false;
+    while ((found = reader.Next(record)) && record.IsBlank()) {
+    }
+    if (!found) {
         report.readable = false;
         report.notes.push_back({1, "no header line, nothing imported", true});
         return report;
     }
-    const int headerLine = record->line;
-    const ColumnMap map = MapColumns(*record);
+    const int headerLine = record.line;
+    std::vector<std::string> repeats;
+    const ColumnMap map = MapColumns(record, repeats);
     for (EColumn required : {kLocation, kFrequency}) {
         if (!map[required]) {
             report.readable = false;
@@ -187,42 +218,70 @@ SReport Import(ICommandTarget& data, std::string_view text)
     if (!report.readable) {
         return report;
     }
+    if (!repeats.empty()) {
+        report.notes.push_back({headerLine, Join(repeats), false});
+    }
 
     std::map<int, int> lineOfChannel; // flat index -> line of the row that wrote it
-    for (++record; record != document.records.end(); ++record) {
-        if (record->IsBlank()) {
+    while (reader.Next(record)) {
+        if (options.cancelled && options.cancelled()) {
+            report.cancelled = true;
+            break;
+        }
+        if (record.IsBlank()) {
             continue;
         }
-        if (record->line == document.unclosedQuoteLine) {
+        if (record.line == reader.UnclosedQuoteLine()) {
             report.notes.push_back(
-                {record->line, "a quoted field is not closed" + std::string(kRowSkipped), true});
+                {record.line, "a quoted field is not closed" + std::string(kRowSkipped), true});
             ++report.skipped;
+            // Every later line went into that field: name each that held a row.
+            for (const int line : reader.SwallowedLines()) {
+                report.notes.push_back({line,
+                                        "inside the quoted field that line " + std::to_string(record.line) +
+                                            " leaves open" + std::string(kRowSkipped),
+                                        true});
+                ++report.skipped;
+            }
             continue;
         }
         std::optional<CChannelId> channel;
-        if (const std::optional<std::string> problem = RowProblem(*record, map, channel)) {
-            report.notes.push_back({record->line, *problem + std::string(kRowSkipped), true});
+        if (const std::optional<std::string> problem = RowProblem(record, map, channel)) {
+            report.notes.push_back({record.line, *problem + std::string(kRowSkipped), true});
             ++report.skipped;
             continue;
         }
-        std::vector<std::string> notes;
-        const auto [earlier, first] = lineOfChannel.try_emplace(channel->FlatIndex(), record->line);
-        if (!first) {
-            notes.push_back("Location " + TrimWhiteSpace(*Cell(*record, map, kLocation)) +
-                            " is also on line " + std::to_string(earlier->second) + ", this row replaces it");
-            earlier->second = record->line;
-        }
+        // A frequency the channel cannot hold (it would keep 0 MHz) is no row: the channel keeps what
+        // it held, so that whatever is stored is also exported in a form that reads back.
+        const std::string before = data.Execute(channel->Path() + std::string(keys::kAll));
         std::vector<SFieldAssignment> assignments;
         for (const SFieldColumn& column : kFieldColumns) {
-            if (std::optional<std::string> cell = Cell(*record, map, column.column)) {
+            if (std::optional<std::string> cell = Cell(record, map, column.column)) {
                 assignments.push_back({column.field, std::move(*cell)});
             }
         }
-        const std::vector<std::string> written =
+        std::vector<std::string> notes =
             WriteChannelFields(data, *channel, assignments, EChannelStart::FromDefaults);
-        notes.insert(notes.end(), written.begin(), written.end());
+        const std::optional<int32_t> stored =
+            ParseExchangeMHz(GetChannelField(data, *channel, EChannelField::Frequency));
+        if (!stored || *stored <= 0) {
+            data.Execute(channel->Path() + std::string(keys::kAll) + "=" + before);
+            report.notes.push_back({record.line,
+                                    "Frequency " + Quoted(TrimWhiteSpace(*Cell(record, map, kFrequency))) +
+                                        " cannot be stored" + std::string(kRowSkipped),
+                                    true});
+            ++report.skipped;
+            continue;
+        }
+        const auto [earlier, first] = lineOfChannel.try_emplace(channel->FlatIndex(), record.line);
+        if (!first) {
+            notes.insert(notes.begin(), "Location " + TrimWhiteSpace(*Cell(record, map, kLocation)) +
+                                            " is also on line " + std::to_string(earlier->second) +
+                                            ", this row replaces it");
+            earlier->second = record.line;
+        }
         if (!notes.empty()) {
-            report.notes.push_back({record->line, Join(notes), false});
+            report.notes.push_back({record.line, Join(notes), false});
         }
         ++report.stored;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,16 +57,30 @@ struct SReport
     std::vector<SNote> notes;
     int stored = 0;
     int skipped = 0;
+    // The import stopped part way, when its options asked it to.
+    bool cancelled = false;
 
     // Every row went in exactly as written.
     bool Exact() const { return readable && notes.empty(); }
 };
 
-// "line 7: Duplex 'split' cannot be stored, row skipped"
+// "line 7: Duplex 'split' cannot be stored, row skipped". Control bytes of the file (and backslashes)
+// are written as \xNN, so a note is always one line of plain text.
 std::string FormatNote(const SNote& note);
+
+// The largest text taken as a channel list: lists as published are a few hundred kilobytes.
+inline constexpr size_t kLargestList = 8U << 20U;
+
+struct SImportOptions
+{
+    // Asked between rows; true stops the import, keeping the rows stored so far ("cancelled" in the
+    // report).
+    std::function<bool()> cancelled;
+};
 
 // Writes every row onto its channel through the channel commands, healed as the Edit Memory dialog
 // heals; the channels of other Locations stay as they were. A Location given twice takes its last row.
-SReport Import(ICommandTarget& data, std::string_view text);
+// Memory stays within a small multiple of the text; a text over kLargestList is refused unread.
+SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions& options = {});
 
 } // namespace channel_csv

@@ -19,32 +19,40 @@ bool SRecord::IsBlank() const
     });
 }
 
-SDocument Read(std::string_view text)
+CReader::CReader(std::string_view text) : m_text(text)
 {
-    if (text.starts_with(kByteOrderMark)) {
-        text.remove_prefix(kByteOrderMark.size());
+    if (m_text.starts_with(kByteOrderMark)) {
+        m_text.remove_prefix(kByteOrderMark.size());
     }
-    SDocument document;
-    int line = 1;
-    SRecord record{line, {}};
+}
+
+bool CReader::Next(SRecord& record)
+{
+    record.line = m_line;
+    record.fields.clear();
+    m_dropped = 0;
+    if (m_at >= m_text.size()) {
+        return false;
+    }
     std::string field;
     bool inQuotes = false;
-    bool quoted = false;  // the current field began with a quote
-    bool pending = false; // the record holds something, if only an empty field before a comma
+    bool quoted = false; // the current field began with a quote
+    size_t quoteStart = 0;
+    int quoteLine = 0;
 
     const auto endField = [&] {
-        record.fields.push_back(std::move(field));
+        if (record.fields.size() < kMostFields) {
+            record.fields.push_back(std::move(field));
+        } else {
+            ++m_dropped;
+        }
         field.clear();
         quoted = false;
     };
-    const auto endRecord = [&] {
-        endField();
-        document.records.push_back(std::move(record));
-        record = SRecord{line, {}};
-        pending = false;
-    };
 
-    for (size_t i = 0; i < text.size(); ++i) {
+    const std::string_view text = m_text;
+    size_t i = m_at;
+    for (; i < text.size(); ++i) {
         const char c = text[i];
         if (inQuotes) {
             if (c == kQuote) {
@@ -56,47 +64,64 @@ SDocument Read(std::string_view text)
                 }
             } else {
                 if (c == '\n' || (c == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
-                    ++line;
+                    ++m_line;
                 }
                 field += c;
             }
             continue;
         }
-        switch (c) {
-        case kSeparator:
+        if (c == kSeparator) {
             endField();
-            pending = true;
-            break;
-        case '\r':
-            if (i + 1 < text.size() && text[i + 1] == '\n') {
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
-            [[fallthrough]];
-        case '\n':
-            ++line;
-            endRecord();
-            break;
-        case kQuote:
-            if (field.empty() && !quoted) {
-                inQuotes = true;
-                quoted = true;
-                pending = true;
-                break;
-            }
+            ++m_line;
+            endField();
+            m_at = i + 1;
+            return true;
+        } else if (c == kQuote && field.empty() && !quoted) {
+            inQuotes = true;
+            quoted = true;
+            quoteStart = i + 1;
+            quoteLine = m_line;
+        } else {
             field += c;
-            break;
-        default:
-            field += c;
-            pending = true;
-            break;
         }
     }
+    m_at = text.size();
     if (inQuotes) {
-        document.unclosedQuoteLine = record.line;
+        m_unclosedQuoteLine = record.line;
+        // Name the lines the open field took in, that the report may say each was lost.
+        int line = quoteLine;
+        bool content = false;
+        for (size_t j = quoteStart; j < text.size(); ++j) {
+            const char c = text[j];
+            if (c == '\n' || c == '\r') {
+                if (c == '\r' && j + 1 < text.size() && text[j + 1] == '\n') {
+                    ++j;
+                }
+                ++line;
+                content = false;
+            } else if (!content && c != ' ' && c != '\t' && line > quoteLine) {
+                content = true;
+                m_swallowedLines.push_back(line);
+            }
+        }
     }
-    if (pending || !field.empty() || quoted) {
-        endRecord();
+    endField();
+    return true;
+}
+
+SDocument Read(std::string_view text)
+{
+    SDocument document;
+    CReader reader(text);
+    SRecord record;
+    while (reader.Next(record)) {
+        document.records.push_back(record);
     }
+    document.unclosedQuoteLine = reader.UnclosedQuoteLine();
     return document;
 }
 

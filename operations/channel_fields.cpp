@@ -50,12 +50,10 @@ std::string Write(ICommandTarget& data, const CChannelId& channel, std::string_v
     return data.Execute(command);
 }
 
+// A value as a note echoes it: between single quotes, and cut short where it is long.
 std::string Quoted(std::string_view text)
 {
-    std::string quoted = "'";
-    quoted += text;
-    quoted += '\'';
-    return quoted;
+    return QuotedValue(text);
 }
 
 bool IsDigit(char c)
@@ -353,6 +351,19 @@ std::string FormatExchangeMHz(int32_t hertz)
     std::snprintf(text, sizeof text, "%ld.%06ld", static_cast<long>(hertz / kHertzPerMegahertz),
                   static_cast<long>(hertz % kHertzPerMegahertz));
     return text;
+}
+
+std::string QuotedValue(std::string_view text)
+{
+    constexpr size_t kLongestEcho = 40;
+    constexpr std::string_view kCut = "...";
+    std::string quoted = "'";
+    quoted += text.substr(0, kLongestEcho);
+    if (text.size() > kLongestEcho) {
+        quoted += kCut;
+    }
+    quoted += '\'';
+    return quoted;
 }
 
 std::optional<int32_t> ParseExchangeMHz(std::string_view text)

@@ -87,6 +87,9 @@ std::string FormatExchangeMHz(int32_t hertz);
 // or a value from 2000 MHz on.
 std::optional<int32_t> ParseExchangeMHz(std::string_view text);
 
+// A value of the user's as a note shows it: between single quotes, cut after 40 characters ("...").
+std::string QuotedValue(std::string_view text);
+
 bool IsChannelBlank(ICommandTarget& data, const CChannelId& channel);
 
 // The field of a channel in its exchange form. A blank channel has an empty Frequency; its other

@@ -190,7 +190,9 @@ TEST_F(ChannelRecordTest, KeysAnswerAndSetTheirFieldsWithoutRepairing)
     auto record = Make(CChannelId::kMch, 1);
     EXPECT_EQ(Send(*record, "NAME=ab,c"), "AB C  ");
     EXPECT_EQ(Send(*record, "name=abcdefghi"), "ABCDEF");
-    EXPECT_EQ(Send(*record, "NAME=AB=CD"), "AB    "); // the value ends at a second "="
+    // The value is everything after the first "=", itself a name character; so in ALL's pieces.
+    EXPECT_EQ(Send(*record, "NAME=AB=CD"), "AB=CD ");
+    EXPECT_NE(Send(*record, "ALL=NAME=X=Y\tMODE=FM").find("NAME=X=Y   "), std::string::npos);
     EXPECT_EQ(Send(*record, "MODE=am"), "AM");
     EXPECT_EQ(Send(*record, "MODE=USB"), "AM");
     EXPECT_EQ(Send(*record, "Mode.ByNumber"), "1");

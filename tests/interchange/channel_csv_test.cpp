@@ -1,6 +1,7 @@
 #include "../operations/test_document.h"
 #include "core/rig/default_images.h"
 #include "interchange/channel_csv.h"
+#include "interchange/csv.h"
 #include "operations/channel_fields.h"
 
 #include <gtest/gtest.h>
@@ -248,6 +249,98 @@ TEST(ChannelCsvImport, ColumnsByNameAndDefaultsForTheMissingOnes)
                                     }));
     EXPECT_EQ(rows.skipped, 4);
     EXPECT_EQ(rows.stored, 1);
+}
+
+TEST(ChannelCsvImport, HostileTextsAreReportedLineByLineAndEchoedSafely)
+{
+    struct SCase
+    {
+        const char* name;
+        std::string text;
+        std::vector<std::string> notes;
+        int stored;
+    };
+    const SCase cases[] = {
+        {"an unclosed quote names every row it swallowed",
+         "Location,Frequency\n1,145\n2,146\n3,\"147\n4,148\n\n 5,149\n",
+         {"line 4: a quoted field is not closed, row skipped",
+          "line 5: inside the quoted field that line 4 leaves open, row skipped",
+          "line 7: inside the quoted field that line 4 leaves open, row skipped"},
+         2},
+        {"a column given twice",
+         "Location,Frequency,Name,Name,frequency\n1,145,A,B,146\n",
+         {"line 1: column Name is given again as column 4, only column 3 is read; column Frequency is given "
+          "again as column 5, only column 2 is read"},
+         1},
+        {"a frequency the channel keeps as 0 MHz",
+         "Location,Frequency\nCALL_50M,0.000008\n",
+         {"line 2: Frequency '0.000008' cannot be stored, row skipped"},
+         0},
+        {"control bytes and backslashes",
+         "Location,Frequency\n\x1B]0;x\x07\\,145\n",
+         {"line 2: Location '\\x1B]0;x\\x07\\x5C' is not a channel (0-99, P0A-P9B, CALL_...), row skipped"},
+         0},
+        {"a long value is cut",
+         "Location,Frequency\n" + std::string(100, '9') + ",145\n",
+         {"line 2: Location '" + std::string(40, '9') +
+          "...' is not a channel (0-99, P0A-P9B, CALL_...), row "
+          "skipped"},
+         0},
+        {"a NUL does not cut the note",
+         std::string("Location,Frequency\n1\0x,145\n", 26),
+         {"line 2: Location '1\\x00x' is not a channel (0-99, P0A-P9B, CALL_...), row skipped"},
+         0},
+    };
+    for (const SCase& c : cases) {
+        CTestDocument document;
+        const std::string before = document.Data().Execute("CH.CALL.0.ALL");
+        const channel_csv::SReport report = channel_csv::Import(document.Data(), c.text);
+        EXPECT_EQ(FormattedNotes(report), c.notes) << c.name;
+        EXPECT_EQ(report.stored, c.stored) << c.name;
+        EXPECT_EQ(document.Data().Execute("CH.CALL.0.ALL"), before) << c.name;
+    }
+}
+
+TEST(ChannelCsvImport, NamesKeepTheirEqualsSignsThroughARoundTrip)
+{
+    CTestDocument document;
+    const channel_csv::SReport report =
+        channel_csv::Import(document.Data(), "Location,Frequency,Name\n1,145,A=B\n");
+    EXPECT_TRUE(report.Exact()) << FormattedNotes(report).front();
+    EXPECT_EQ(Field(document.Data(), "1", EChannelField::Name), "A=B");
+    CTestDocument again;
+    channel_csv::Import(again.Data(), channel_csv::Export(document.Data(), true));
+    EXPECT_EQ(again.Image(), document.Image());
+}
+
+TEST(ChannelCsvImport, LargeTextsAreBoundedAndTheImportCanBeCancelled)
+{
+    CTestDocument document;
+    const std::string before = document.Image();
+    const channel_csv::SReport huge =
+        channel_csv::Import(document.Data(), std::string(channel_csv::kLargestList + 1, '\n'));
+    EXPECT_FALSE(huge.readable);
+    EXPECT_EQ(document.Image(), before);
+
+    // One record keeps a bounded number of fields, whatever the width of the row.
+    const std::string wide = std::string(5000, ',') + "\nnext\n";
+    csv::CReader reader(wide);
+    csv::SRecord record;
+    ASSERT_TRUE(reader.Next(record));
+    EXPECT_EQ(record.fields.size(), csv::CReader::kMostFields);
+    EXPECT_EQ(reader.DroppedFields(), 5001 - csv::CReader::kMostFields);
+    ASSERT_TRUE(reader.Next(record));
+    EXPECT_EQ(record.fields, std::vector<std::string>{"next"});
+
+    std::string list = "Location,Frequency\n";
+    for (int channel = 0; channel < 10; ++channel) {
+        list += std::to_string(channel) + ",145." + std::to_string(channel) + "\n";
+    }
+    int asked = 0;
+    const channel_csv::SReport cancelled =
+        channel_csv::Import(document.Data(), list, {.cancelled = [&asked] { return ++asked > 3; }});
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_EQ(cancelled.stored, 3);
 }
 
 } // namespace
