@@ -3,10 +3,15 @@
 #include "app/zql52_doc.h"
 #include "ui/channel_commands.h"
 #include "ui/channel_list_view.h"
+#include "ui/channel_operations_commands.h"
 #include "ui/main_frame.h"
-#include "ui/print_commands.h"
 
 #include <QItemSelectionModel>
+
+SFileCommands::SFileCommands(CZQL52Doc& document, CZQL52View& view, CMainFrame& frame)
+    : interchange(view, document), print(document, frame)
+{
+}
 
 void ConnectDocumentView(CZQL52Doc& document, CZQL52View& view)
 {
@@ -14,14 +19,15 @@ void ConnectDocumentView(CZQL52Doc& document, CZQL52View& view)
     QObject::connect(&document, &CZQL52Doc::DocumentChanged, &view, &CZQL52View::OnUpdate);
 }
 
-void ConnectDocumentFrame(CZQL52Doc& document, CZQL52View& view, CMainFrame& frame)
+std::unique_ptr<SFileCommands> ConnectDocumentFrame(CZQL52Doc& document, CZQL52View& view, CMainFrame& frame)
 {
     document.SetWindow(&frame);
+    auto files = std::make_unique<SFileCommands>(document, view, frame);
     frame.SetCommandHandlers(document.Bindings());
-    frame.SetCommandHandlers(view.Bindings());
-    // The print commands live as long as the frame, their parent.
-    auto* print = new CPrintCommands(document, frame);
-    frame.SetCommandHandlers(print->Bindings());
+    frame.SetCommandHandlers(view.Commands().Bindings());
+    frame.SetCommandHandlers(view.Operations().Bindings());
+    frame.SetCommandHandlers(files->interchange.Bindings());
+    frame.SetCommandHandlers(files->print.Bindings());
     frame.SetRecentFileHandler([&document](const QString& path) { document.OpenRecentFile(path); });
     frame.SetCloseGuard([&document] { return document.MayClose(); });
     frame.SetDocumentName(document.GetTitle());
@@ -38,6 +44,8 @@ void ConnectDocumentFrame(CZQL52Doc& document, CZQL52View& view, CMainFrame& fra
         QObject::connect(selection, &QItemSelectionModel::selectionChanged, &frame,
                          [&frame] { frame.UpdateCommandUi(); });
     }
+    QObject::connect(&view, &CZQL52View::CommandRequested, &frame, &CMainFrame::RunCommand);
     QObject::connect(&view, &CZQL52View::ContextMenuRequested, &frame, &CMainFrame::ShowContextMenu);
     frame.UpdateCommandUi();
+    return files;
 }

@@ -139,7 +139,7 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
         m_view = new CZQL52View(*m_document, m_frame.get());
         m_frame->setCentralWidget(m_view);
         ConnectDocumentView(*m_document, *m_view);
-        ConnectDocumentFrame(*m_document, *m_view, *m_frame);
+        m_fileCommands = ConnectDocumentFrame(*m_document, *m_view, *m_frame);
 
         const bool opened = commandLine.fileName.isEmpty() ? m_document->OnNewDocument()
                                                            : m_document->OnOpenDocument(commandLine.fileName);
@@ -206,6 +206,7 @@ int CZQL52App::ExitInstance()
     m_terminationNotifier.reset();
     // The list stores its column widths and the document its port, so both go before the settings.
     m_view = nullptr;
+    m_fileCommands.reset();
     m_frame.reset();
     m_document.reset();
     m_ownTones.reset();

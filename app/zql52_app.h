@@ -11,6 +11,7 @@ class CMainFrame;
 class CSingleInstance;
 class CZQL52Doc;
 class CZQL52View;
+struct SFileCommands;
 class ISettingsStore;
 class ITonePlayer;
 class QSocketNotifier;
@@ -82,6 +83,8 @@ private:
     std::unique_ptr<CZQL52Doc> m_document;
     std::unique_ptr<CMainFrame> m_frame;
     CZQL52View* m_view = nullptr;
+    // The File menu's interchange and print commands, run by the frame.
+    std::unique_ptr<SFileCommands> m_fileCommands;
     std::unique_ptr<QSocketNotifier> m_terminationNotifier;
     bool m_terminationRequested = false;
     int m_exitCode = 0;

@@ -15,8 +15,8 @@
 #include "res/load_string.h"
 #include "ui/archive_dialog.h"
 #include "ui/differences_dialog.h"
+#include "ui/file_comparison.h"
 #include "ui/file_failure_text.h"
-#include "ui/interchange_commands.h"
 #include "ui/widgets/file_dialogs.h"
 #include "ui/widgets/message_box.h"
 #include "ui/widgets/wait_cursor.h"
@@ -25,6 +25,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <algorithm>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -103,44 +105,65 @@ void CZQL52Doc::SetWindow(QWidget* window)
 
 CommandBindings CZQL52Doc::Bindings()
 {
-    CommandBindings bindings = {
-        {cmd::kFileNew, [this] { FileNew(); }, {}},
-        {cmd::kFileOpen, [this] { FileOpen(); }, {}},
-        {cmd::kFileSave, [this] { FileSave(); }, {}},
-        {cmd::kFileSaveAs, [this] { FileSaveAs(); }, {}},
-        {cmd::kEditUndo, [this] { Undo(); },
-         [this](QAction& action) {
-             action.setEnabled(CanUndo());
-             SetItemText(action, StepItemText(ids::kItemUndo, ids::kUndoFormat, m_history->UndoNameId()));
-         }},
-        {cmd::kEditRedo, [this] { Redo(); },
-         [this](QAction& action) {
-             action.setEnabled(CanRedo());
-             SetItemText(action, StepItemText(ids::kItemRedo, ids::kRedoFormat, m_history->RedoNameId()));
-         }},
-        {cmd::kPortDevices, [this] { EditPortDevices(); }, {}},
-        {cmd::kCloneRead, [this] { CloneRead(); }, {}},
-        {cmd::kCloneWrite, [this] { CloneWrite(); }, {}},
-        {cmd::kCloneInformation, [this] { CloneInformation(); }, {}},
-        {cmd::kFileOpenArchive, [this] { OpenFromArchive(); }, {}},
-        {cmd::kCloneCompare, [this] { CloneCompare(); }, {}},
+    static constexpr SMemberCommand<CZQL52Doc> kCommands[] = {
+        {cmd::kFileNew, &CZQL52Doc::FileNew},
+        {cmd::kFileOpen, &CZQL52Doc::FileOpen},
+        {cmd::kFileSave, &CZQL52Doc::SaveCommand},
+        {cmd::kFileSaveAs, &CZQL52Doc::SaveAsCommand},
+        {cmd::kEditUndo, &CZQL52Doc::Undo},
+        {cmd::kEditRedo, &CZQL52Doc::Redo},
+        {cmd::kPortDevices, &CZQL52Doc::EditPortDevices},
+        {cmd::kCloneRead, &CZQL52Doc::CloneRead},
+        {cmd::kCloneWrite, &CZQL52Doc::CloneWrite},
+        {cmd::kCloneInformation, &CZQL52Doc::CloneInformation},
+        {cmd::kFileOpenArchive, &CZQL52Doc::OpenFromArchive},
+        {cmd::kCloneCompare, &CZQL52Doc::CloneCompare},
+        {cmd::kComPort1, &CZQL52Doc::UsePort<1>},
+        {cmd::kComPort2, &CZQL52Doc::UsePort<2>},
+        {cmd::kComPort3, &CZQL52Doc::UsePort<3>},
+        {cmd::kComPort4, &CZQL52Doc::UsePort<4>},
     };
-    for (unsigned port = kFirstPortSlot; port <= kLastPortSlot; ++port) {
-        bindings.push_back({kPortCommands[port - kFirstPortSlot], [this, port] { SetPort(port); },
-                            [this, port](QAction& action) {
-                                action.setEnabled(true);
-                                action.setChecked(m_session->GetPort() == port);
-                                // The device each slot stands for; another program (the command-line
-                                // tool) may change the mapping meanwhile.
-                                const QString text = PortItemText(port, m_settings);
-                                SetItemText(action,
-                                            QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
-                                if (action.toolTip() != text) {
-                                    action.setToolTip(text);
-                                }
-                            }});
+    return MemberBindings<CZQL52Doc>(*this, kCommands);
+}
+
+void CZQL52Doc::UpdateCommand(int commandId, QAction& action)
+{
+    switch (commandId) {
+    case cmd::kEditUndo:
+        action.setEnabled(CanUndo());
+        SetItemText(action, StepItemText(ids::kItemUndo, ids::kUndoFormat, m_history->UndoNameId()));
+        return;
+    case cmd::kEditRedo:
+        action.setEnabled(CanRedo());
+        SetItemText(action, StepItemText(ids::kItemRedo, ids::kRedoFormat, m_history->RedoNameId()));
+        return;
+    default:
+        break;
     }
-    return bindings;
+    action.setEnabled(true);
+    const auto* const port = std::find(std::begin(kPortCommands), std::end(kPortCommands), commandId);
+    if (port == std::end(kPortCommands)) {
+        return;
+    }
+    const unsigned slot = kFirstPortSlot + static_cast<unsigned>(port - std::begin(kPortCommands));
+    action.setChecked(m_session->GetPort() == slot);
+    // The device each slot stands for; another program (the command-line tool) may change the mapping
+    // meanwhile.
+    const QString text = PortItemText(slot, m_settings);
+    SetItemText(action, QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    if (action.toolTip() != text) {
+        action.setToolTip(text);
+    }
+}
+
+void CZQL52Doc::SaveCommand()
+{
+    FileSave();
+}
+
+void CZQL52Doc::SaveAsCommand()
+{
+    FileSaveAs();
 }
 
 QString CZQL52Doc::GetTitle() const

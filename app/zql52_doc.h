@@ -49,6 +49,9 @@ public:
 
     // The File, COM Port, Cloning, Undo and Redo commands for the frame.
     CommandBindings Bindings();
+    // Undo and Redo name the step they take back or make again; each COM Port item shows its device and
+    // is checked while its port is used.
+    void UpdateCommand(int commandId, QAction& action);
     // The window the document's dialogs, message boxes and clone progress belong to.
     void SetWindow(QWidget* window);
     // Where the Port Devices dialog learns of the serial devices; the system's list by default.
@@ -136,6 +139,10 @@ Q_SIGNALS:
     void CommandStateChanged();
 
 private:
+    // Save and Save As as the menu runs them, whatever they answer.
+    void SaveCommand();
+    void SaveAsCommand();
+    template <unsigned TPort> void UsePort() { SetPort(TPort); }
     void RefreshCommandUi();
     void RememberSavedImage();
     void SyncModifiedWithSavedImage();

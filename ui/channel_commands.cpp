@@ -22,19 +22,6 @@ using keys::kDelete;
 using keys::kInsert;
 using keys::kPaste;
 
-using SCommand = SMemberCommand<CChannelCommands>;
-
-constexpr SCommand kCommands[] = {
-    {cmd::kEditMemory, &CChannelCommands::EditMemory},
-    {cmd::kEditCopy, &CChannelCommands::Copy},
-    {cmd::kEditPaste, &CChannelCommands::Paste},
-    {cmd::kEditClear, &CChannelCommands::Clear},
-    {cmd::kEditDelete, &CChannelCommands::Delete},
-    {cmd::kEditInsert, &CChannelCommands::Insert},
-    {cmd::kDtmfAutoDial, &CChannelCommands::DtmfAutoDial},
-    {cmd::kCommonSetting, &CChannelCommands::CommonSetting},
-};
-
 } // namespace
 
 CChannelCommands::CChannelCommands(IChannelSelection& selection, IChannelDocument& document)
@@ -44,7 +31,23 @@ CChannelCommands::CChannelCommands(IChannelSelection& selection, IChannelDocumen
 
 CommandBindings CChannelCommands::Bindings()
 {
+    static constexpr SMemberCommand<CChannelCommands> kCommands[] = {
+        {cmd::kEditMemory, &CChannelCommands::EditMemory},
+        {cmd::kEditCopy, &CChannelCommands::Copy},
+        {cmd::kEditPaste, &CChannelCommands::Paste},
+        {cmd::kEditClear, &CChannelCommands::Clear},
+        {cmd::kEditClearKey, &CChannelCommands::Clear},
+        {cmd::kEditDelete, &CChannelCommands::Delete},
+        {cmd::kEditInsert, &CChannelCommands::Insert},
+        {cmd::kDtmfAutoDial, &CChannelCommands::DtmfAutoDial},
+        {cmd::kCommonSetting, &CChannelCommands::CommonSetting},
+    };
     return MemberBindings<CChannelCommands>(*this, kCommands);
+}
+
+void CChannelCommands::UpdateCommand(int commandId, QAction& action)
+{
+    action.setEnabled(IsEnabled(commandId));
 }
 
 std::string CChannelCommands::Answer(std::string_view operation, bool check)
@@ -61,6 +64,8 @@ bool CChannelCommands::IsEnabled(int commandId)
 {
     switch (commandId) {
     case cmd::kEditMemory:
+    // The Delete key clears at once: the channel table refuses what it cannot clear.
+    case cmd::kEditClearKey:
     case cmd::kDtmfAutoDial:
     case cmd::kCommonSetting:
         return true;

@@ -1,13 +1,13 @@
 #include "ui/channel_list_view.h"
 
 #include "channels/dialogs/edit_memory_dlg.h"
+#include "core/command_ids.h"
 #include "core/rig/radio_data.h"
 #include "core/settings_store.h"
 #include "res/load_string.h"
 #include "ui/channel_commands.h"
 #include "ui/channel_document.h"
 #include "ui/channel_operations_commands.h"
-#include "ui/interchange_commands.h"
 #include "ui/widgets/wait_cursor.h"
 
 #include <QAbstractTableModel>
@@ -113,8 +113,7 @@ private:
 CZQL52View::CZQL52View(IChannelDocument& document, QWidget* parent)
     : CListViewEx(parent), m_document(document), m_data(document.GetRadioData()),
       m_model(new CChannelListModel(this)), m_commands(std::make_unique<CChannelCommands>(*this, document)),
-      m_operations(std::make_unique<CChannelOperationsCommands>(*this, document)),
-      m_interchange(std::make_unique<CInterchangeCommands>(*this, document))
+      m_operations(std::make_unique<CChannelOperationsCommands>(*this, document))
 {
     setObjectName(QStringLiteral("channelListView"));
     header()->setMinimumSectionSize(channel_rows::kMinColumnWidth);
@@ -141,16 +140,6 @@ CZQL52View::CZQL52View(IChannelDocument& document, QWidget* parent)
 CZQL52View::~CZQL52View()
 {
     StoreColumnWidths();
-}
-
-CommandBindings CZQL52View::Bindings()
-{
-    CommandBindings bindings = m_commands->Bindings();
-    const CommandBindings operations = m_operations->Bindings();
-    const CommandBindings interchange = m_interchange->Bindings();
-    bindings.insert(bindings.end(), operations.begin(), operations.end());
-    bindings.insert(bindings.end(), interchange.begin(), interchange.end());
-    return bindings;
 }
 
 void CZQL52View::CreateColumns()
@@ -246,11 +235,6 @@ void CZQL52View::EditSelected()
     }
 }
 
-void CZQL52View::ClearSelected()
-{
-    m_commands->Clear();
-}
-
 void CZQL52View::OnInitialUpdate()
 {
     SelectRow(0);
@@ -276,14 +260,14 @@ void CZQL52View::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            EditSelected();
+            Q_EMIT CommandRequested(cmd::kEditMemory);
             event->accept();
             return;
         }
         break;
     case Qt::Key_Delete:
         if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            ClearSelected();
+            Q_EMIT CommandRequested(cmd::kEditClearKey);
         }
         break;
     default:
@@ -299,7 +283,7 @@ void CZQL52View::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     // Anywhere in the list, on a row or below the last one; the list's own handling is skipped.
-    EditSelected();
+    Q_EMIT CommandRequested(cmd::kEditMemory);
     event->accept();
 }
 

@@ -2,7 +2,6 @@
 
 #include "channels/channel_rows.h"
 #include "ui/channel_selection.h"
-#include "ui/command_binding.h"
 #include "ui/widgets/list_view_ex.h"
 
 #include <QString>
@@ -13,18 +12,18 @@
 class CChannelCommands;
 class CChannelListModel;
 class CChannelOperationsCommands;
-class CInterchangeCommands;
 class CRadioData;
 class IChannelDocument;
 
 // The channel list: the document's only view. 124 rows (memory channels 00 to 99, program-scan edges
 // P0A to P9B, call channels) with one column per channel field; every cell is an answer of the radio data
 // to a channel command, kept in a cache of texts from which the list's items are set. Enter and a
-// double-click edit the selected row, Delete clears it. The column widths are kept in the settings
-// ("Column"/"Width0" to "Width10"). The view carries the channel editing commands (its menu, toolbar and
-// context-menu commands) and runs each change as one undo step of the document. Whoever puts the program
-// together calls OnInitialUpdate and OnUpdate when the document's data are replaced or changed, and shows
-// the pop-up menu the list asks for.
+// double-click ask for Edit Memory on the selected row, Delete for its Clear, through CommandRequested.
+// The column widths are kept in the settings ("Column"/"Width0" to "Width10"). The view owns the channel
+// commands and the operations on many channels, which run each change as one undo step of the document.
+// Whoever puts the program together hands their bindings to the frame, runs the commands the list asks
+// for, calls OnInitialUpdate and OnUpdate when the document's data are replaced or changed, and shows the
+// pop-up menu the list asks for.
 class CZQL52View : public CListViewEx, public IChannelSelection
 {
     Q_OBJECT
@@ -39,9 +38,7 @@ public:
 
     IChannelDocument& GetDocument() { return m_document; }
     CChannelCommands& Commands() { return *m_commands; }
-    // The commands the list carries (channel editing, operations on many channels, the channel interchange
-    // of the File menu), for the frame's menus, toolbar, accelerators and the list's pop-up menu.
-    CommandBindings Bindings();
+    CChannelOperationsCommands& Operations() { return *m_operations; }
 
     // Computes the row's 11 cell texts into the cache.
     void BuildRow(int row);
@@ -59,9 +56,6 @@ public:
     int GetCurrentChannel() const { return m_currentChannel; }
     void EditSelected() override;
     QWidget* DialogParent() const override { return window(); }
-    // The Clear action on the selected row, without asking whether Clear is enabled: the channel table
-    // refuses what it cannot clear.
-    void ClearSelected();
 
     void SetEditHandler(EditHandler handler) { m_editHandler = std::move(handler); }
 
@@ -76,6 +70,8 @@ public:
 Q_SIGNALS:
     // A row's item texts were set again.
     void RowShown(int row);
+    // A key or a double-click of the list asks for a command (Edit Memory, or Clear from the Delete key).
+    void CommandRequested(int commandId);
     // The list's pop-up menu is wanted at a screen position; its row is selected already.
     void ContextMenuRequested(const QPoint& globalPos);
 
@@ -96,5 +92,4 @@ private:
     EditHandler m_editHandler;
     std::unique_ptr<CChannelCommands> m_commands;
     std::unique_ptr<CChannelOperationsCommands> m_operations;
-    std::unique_ptr<CInterchangeCommands> m_interchange;
 };

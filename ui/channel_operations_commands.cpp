@@ -20,18 +20,6 @@
 
 namespace {
 
-using SCommand = SMemberCommand<CChannelOperationsCommands>;
-
-constexpr SCommand kCommands[] = {
-    {cmd::kEditFind, &CChannelOperationsCommands::Find},
-    {cmd::kEditFindNext, &CChannelOperationsCommands::FindNext},
-    {cmd::kEditMoveUp, &CChannelOperationsCommands::MoveUp},
-    {cmd::kEditMoveDown, &CChannelOperationsCommands::MoveDown},
-    {cmd::kEditSortChannels, &CChannelOperationsCommands::SortChannels},
-    {cmd::kEditCompactChannels, &CChannelOperationsCommands::CompactChannels},
-    {cmd::kEditFillRange, &CChannelOperationsCommands::FillRange},
-};
-
 bool IsMemoryRow(int row)
 {
     return row >= CChannelOperations::kFirstMemory && row <= CChannelOperations::kLastMemory;
@@ -60,7 +48,21 @@ CChannelOperationsCommands::CChannelOperationsCommands(IChannelSelection& select
 
 CommandBindings CChannelOperationsCommands::Bindings()
 {
+    static constexpr SMemberCommand<CChannelOperationsCommands> kCommands[] = {
+        {cmd::kEditFind, &CChannelOperationsCommands::Find},
+        {cmd::kEditFindNext, &CChannelOperationsCommands::FindNext},
+        {cmd::kEditMoveUp, &CChannelOperationsCommands::MoveUp},
+        {cmd::kEditMoveDown, &CChannelOperationsCommands::MoveDown},
+        {cmd::kEditSortChannels, &CChannelOperationsCommands::SortChannels},
+        {cmd::kEditCompactChannels, &CChannelOperationsCommands::CompactChannels},
+        {cmd::kEditFillRange, &CChannelOperationsCommands::FillRange},
+    };
     return MemberBindings<CChannelOperationsCommands>(*this, kCommands);
+}
+
+void CChannelOperationsCommands::UpdateCommand(int commandId, QAction& action)
+{
+    action.setEnabled(IsEnabled(commandId));
 }
 
 bool CChannelOperationsCommands::IsEnabled(int commandId)

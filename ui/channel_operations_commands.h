@@ -24,6 +24,7 @@ public:
     CommandBindings Bindings();
     // False for a command that is not one of these.
     bool IsEnabled(int commandId);
+    void UpdateCommand(int commandId, QAction& action);
 
     void Find();
     // Without a text found before, the same as Find.

@@ -7,7 +7,7 @@
 
 // One command of the window as whoever carries it out hands it to the frame: what it does, and how it
 // sets the enabled, checked state and text of its action before a menu opens, while the program is idle
-// and just before it runs. Without an update the command is enabled while it has a handler.
+// and just before it runs.
 struct SCommandBinding
 {
     int id = 0;
@@ -17,15 +17,16 @@ struct SCommandBinding
 
 using CommandBindings = std::vector<SCommandBinding>;
 
-// A command carried out by a member function of TOwner.
+// A row of a command owner's table: the command and the member function of TOwner that carries it out.
 template <class TOwner> struct SMemberCommand
 {
     int id;
     void (TOwner::*run)();
 };
 
-// Bindings for commands that are member functions of `owner`, each enabled while owner.IsEnabled(id)
-// says so. The owner must outlive the bindings.
+// The one way a command owner hands its commands to the frame: each row of its table runs its member
+// function, and owner.UpdateCommand(id, action) sets the row's action state. The owner must outlive the
+// bindings.
 template <class TOwner>
 CommandBindings MemberBindings(TOwner& owner, std::span<const SMemberCommand<TOwner>> commands)
 {
@@ -34,7 +35,7 @@ CommandBindings MemberBindings(TOwner& owner, std::span<const SMemberCommand<TOw
         const int id = command.id;
         const auto run = command.run;
         bindings.push_back({id, [&owner, run] { (owner.*run)(); },
-                            [&owner, id](QAction& action) { action.setEnabled(owner.IsEnabled(id)); }});
+                            [&owner, id](QAction& action) { owner.UpdateCommand(id, action); }});
     }
     return bindings;
 }

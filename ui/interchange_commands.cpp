@@ -1,15 +1,12 @@
 #include "ui/interchange_commands.h"
 
 #include "core/command_ids.h"
-#include "core/command_text.h"
 #include "core/rig/radio_data.h"
 #include "interchange/channel_csv.h"
-#include "interchange/image_compare.h"
 #include "res/load_string.h"
 #include "ui/channel_document.h"
 #include "ui/channel_selection.h"
-#include "ui/differences_dialog.h"
-#include "ui/file_failure_text.h"
+#include "ui/file_comparison.h"
 #include "ui/report_dialog.h"
 #include "ui/widgets/file_dialogs.h"
 #include "ui/widgets/message_box.h"
@@ -43,11 +40,17 @@ CInterchangeCommands::CInterchangeCommands(IChannelSelection& selection, IChanne
 
 CommandBindings CInterchangeCommands::Bindings()
 {
-    return {
-        {cmd::kFileImportCsv, [this] { ImportCsv(); }, {}},
-        {cmd::kFileExportCsv, [this] { ExportCsv(); }, {}},
-        {cmd::kFileCompare, [this] { CompareWithFile(); }, {}},
+    static constexpr SMemberCommand<CInterchangeCommands> kCommands[] = {
+        {cmd::kFileImportCsv, &CInterchangeCommands::ImportCsv},
+        {cmd::kFileExportCsv, &CInterchangeCommands::ExportCsv},
+        {cmd::kFileCompare, &CInterchangeCommands::CompareWithFile},
     };
+    return MemberBindings<CInterchangeCommands>(*this, kCommands);
+}
+
+void CInterchangeCommands::UpdateCommand(int /*commandId*/, QAction& action)
+{
+    action.setEnabled(true);
 }
 
 QString CInterchangeCommands::StartFolder() const
@@ -162,26 +165,4 @@ void CInterchangeCommands::CompareWithFile()
     if (!path.isEmpty()) {
         ShowFileComparison(m_document.GetRadioData(), path, m_selection.DialogParent());
     }
-}
-
-void ShowFileComparison(CRadioData& data, const QString& path, QWidget* parent)
-{
-    std::vector<SImageDifference> differences;
-    std::string result;
-    {
-        CWaitCursor wait;
-        result = CompareWithFile(data, QFile::encodeName(path).toStdString(), differences);
-    }
-    if (result != answer::kOk) {
-        MessageBox::Show(
-            parent,
-            LoadString(ids::kOpenFailedFormat).arg(NativePath(path), FileFailureText(FromStd(result), false)),
-            MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
-        return;
-    }
-    const QString name = QFileInfo(path).fileName();
-    CDifferencesDlg dialog(LoadString(ids::kCompareTitleFormat).arg(name),
-                           LoadString(ids::kCompareIntroFormat).arg(name),
-                           CDifferencesDlg::Lines(differences), parent);
-    dialog.exec();
 }

@@ -4,14 +4,8 @@
 
 #include <QString>
 
-class CRadioData;
 class IChannelDocument;
 class IChannelSelection;
-class QWidget;
-
-// The differences between the document's data and the clone data file at `path`, in a dialog; a file that
-// cannot be read is reported in a message box instead. Compare with File and the archive's Compare use it.
-void ShowFileComparison(CRadioData& data, const QString& path, QWidget* parent);
 
 // The File menu's channel interchange: Import CSV... (one undo step, then a report of the rows not
 // stored exactly), Export CSV... (the memory channels in use, and on request the program-scan edges and
@@ -20,11 +14,13 @@ void ShowFileComparison(CRadioData& data, const QString& path, QWidget* parent);
 class CInterchangeCommands
 {
 public:
-    // The list owns the commands; the document outlives both.
+    // The selection and the document outlive the commands.
     CInterchangeCommands(IChannelSelection& selection, IChannelDocument& document);
 
     // The commands with their enabled states, for the frame's menus and accelerators.
     CommandBindings Bindings();
+    // Always enabled.
+    void UpdateCommand(int commandId, QAction& action);
 
     void ImportCsv();
     void ExportCsv();

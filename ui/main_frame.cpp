@@ -4,8 +4,11 @@
 #include "res/icons.h"
 #include "res/load_string.h"
 #include "ui/about_dialog.h"
+#include "ui/command_router.h"
+#include "ui/command_table.h"
 #include "ui/help_window.h"
 #include "ui/recent_file_list.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,198 +21,28 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 #include <array>
-#include <optional>
 
 namespace {
 
-constexpr std::string_view kWindowPosition = "Window Position";
-constexpr std::string_view kZoom = "Zoom";
-constexpr std::string_view kIcon = "Icon";
-constexpr std::string_view kLeft = "Left";
-constexpr std::string_view kTop = "Top";
-constexpr std::string_view kWidth = "Width";
-constexpr std::string_view kHeight = "Height";
+using command_table::kNoText;
+using command_table::kSeparator;
+
 constexpr std::string_view kToolBarState = "ToolBarState";
 constexpr std::string_view kToolBarStateValue = "State";
 
 constexpr const char* kCommandIdProperty = "commandId";
-constexpr int kNoText = 0;
-constexpr int kSeparator = 0;
 constexpr QSize kToolIconSize{16, 16};
 // Blank pixels left and right of a status-bar pane's text.
 constexpr int kPanePadding = 3;
-// A stored placement counts as on a screen when this much of its top edge is on one.
-constexpr int kMinVisibleWidth = 64;
-constexpr int kTitleStripHeight = 24;
 constexpr int kRecentFileNameLength = 48;
 // X11 key-event state bits of the lock keys.
 constexpr quint32 kX11LockMask = 1U << 1;
 constexpr quint32 kX11NumLockMask = 1U << 4;
-
-struct SCommandDef
-{
-    int id;
-    const char* objectName;
-    int textId;
-    std::optional<EToolIcon> icon;
-    bool checkable;
-};
-
-const SCommandDef kCommands[] = {
-    {cmd::kFileNew, "actionFileNew", ids::kItemNew, EToolIcon::New, false},
-    {cmd::kFileOpen, "actionFileOpen", ids::kItemOpen, EToolIcon::Open, false},
-    {cmd::kFileSave, "actionFileSave", ids::kItemSave, EToolIcon::Save, false},
-    {cmd::kFileSaveAs, "actionFileSaveAs", ids::kItemSaveAs, std::nullopt, false},
-    {cmd::kFilePrint, "actionFilePrint", ids::kItemPrint, EToolIcon::Print, false},
-    {cmd::kFilePrintPreview, "actionFilePrintPreview", ids::kItemPrintPreview, std::nullopt, false},
-    {cmd::kFileExportPdf, "actionFileExportPdf", ids::kItemExportPdf, std::nullopt, false},
-    {cmd::kFileImportCsv, "actionFileImportCsv", ids::kItemImportCsv, std::nullopt, false},
-    {cmd::kFileExportCsv, "actionFileExportCsv", ids::kItemExportCsv, std::nullopt, false},
-    {cmd::kFileCompare, "actionFileCompare", ids::kItemCompareFile, std::nullopt, false},
-    {cmd::kFileOpenArchive, "actionFileOpenArchive", ids::kItemOpenArchive, std::nullopt, false},
-    {cmd::kFileMruFirst, "actionFileMru1", ids::kItemRecentFile, std::nullopt, false},
-    {cmd::kFileMruFirst + 1, "actionFileMru2", kNoText, std::nullopt, false},
-    {cmd::kFileMruFirst + 2, "actionFileMru3", kNoText, std::nullopt, false},
-    {cmd::kFileMruFirst + 3, "actionFileMru4", kNoText, std::nullopt, false},
-    {cmd::kAppExit, "actionAppExit", ids::kItemExit, std::nullopt, false},
-
-    {cmd::kEditUndo, "actionEditUndo", ids::kItemUndo, std::nullopt, false},
-    {cmd::kEditRedo, "actionEditRedo", ids::kItemRedo, std::nullopt, false},
-    {cmd::kEditCut, "actionEditCut", kNoText, std::nullopt, false},
-    {cmd::kEditMemory, "actionEditMemory", ids::kItemEditMemory, EToolIcon::EditMemory, false},
-    {cmd::kEditCopy, "actionEditCopy", ids::kItemCopy, EToolIcon::Copy, false},
-    {cmd::kEditPaste, "actionEditPaste", ids::kItemPaste, EToolIcon::Paste, false},
-    {cmd::kEditClear, "actionEditClear", ids::kItemClear, EToolIcon::Clear, false},
-    {cmd::kEditDelete, "actionEditDelete", ids::kItemDelete, std::nullopt, false},
-    {cmd::kEditInsert, "actionEditInsert", ids::kItemInsert, std::nullopt, false},
-    {cmd::kEditMoveUp, "actionEditMoveUp", ids::kItemMoveUp, std::nullopt, false},
-    {cmd::kEditMoveDown, "actionEditMoveDown", ids::kItemMoveDown, std::nullopt, false},
-    {cmd::kEditFind, "actionEditFind", ids::kItemFind, std::nullopt, false},
-    {cmd::kEditFindNext, "actionEditFindNext", ids::kItemFindNext, std::nullopt, false},
-    {cmd::kEditSortChannels, "actionEditSortChannels", ids::kItemSortChannels, std::nullopt, false},
-    {cmd::kEditCompactChannels, "actionEditCompactChannels", ids::kItemCompactChannels, std::nullopt, false},
-    {cmd::kEditFillRange, "actionEditFillRange", ids::kItemFillRange, std::nullopt, false},
-    {cmd::kNextPane, "actionNextPane", kNoText, std::nullopt, false},
-    {cmd::kPrevPane, "actionPrevPane", kNoText, std::nullopt, false},
-
-    {cmd::kDtmfAutoDial, "actionViewDtmfAutoDial", ids::kItemDtmfAutoDial, EToolIcon::DtmfAutoDial, false},
-    {cmd::kCommonSetting, "actionViewCommonSetting", ids::kItemCommonSetting, EToolIcon::CommonSetting,
-     false},
-    {cmd::kViewToolbar, "actionViewToolbar", ids::kItemToolbar, std::nullopt, true},
-    {cmd::kViewStatusBar, "actionViewStatusBar", ids::kItemStatusBar, std::nullopt, true},
-
-    {cmd::kComPort1, "actionComPort1", ids::kItemCom1, EToolIcon::Com1, true},
-    {cmd::kComPort2, "actionComPort2", ids::kItemCom2, EToolIcon::Com2, true},
-    {cmd::kComPort3, "actionComPort3", ids::kItemCom3, EToolIcon::Com3, true},
-    {cmd::kComPort4, "actionComPort4", ids::kItemCom4, EToolIcon::Com4, true},
-    {cmd::kPortDevices, "actionPortDevices", ids::kItemPortDevices, std::nullopt, false},
-
-    {cmd::kCloneRead, "actionCloneRead", ids::kItemCloneRead, EToolIcon::Read, false},
-    {cmd::kCloneWrite, "actionCloneWrite", ids::kItemCloneWrite, EToolIcon::Write, false},
-    {cmd::kCloneInformation, "actionCloneInformation", ids::kItemCloneInformation, EToolIcon::Information,
-     false},
-    {cmd::kCloneCompare, "actionCloneCompare", ids::kItemCloneCompare, std::nullopt, false},
-
-    {cmd::kHelpContents, "actionHelpContents", ids::kItemHelpContents, EToolIcon::HelpContents, false},
-    {cmd::kHelpTopics, "actionHelpTopics", ids::kItemHelpTopics, std::nullopt, false},
-    {cmd::kAppAbout, "actionAppAbout", ids::kItemAbout, std::nullopt, false},
-};
-
-// The accelerator table. Enter and Delete are not here: the channel list handles them itself.
-struct SAccelerator
-{
-    int id;
-    QKeyCombination key;
-};
-
-constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
-constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
-constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier;
-
-const SAccelerator kAccelerators[] = {
-    {cmd::kFileNew, QKeyCombination(kCtrl, Qt::Key_N)},
-    {cmd::kFileOpen, QKeyCombination(kCtrl, Qt::Key_O)},
-    {cmd::kFileSave, QKeyCombination(kCtrl, Qt::Key_S)},
-    {cmd::kFilePrint, QKeyCombination(kCtrl, Qt::Key_P)},
-    {cmd::kEditUndo, QKeyCombination(kCtrl, Qt::Key_Z)},
-    {cmd::kEditUndo, QKeyCombination(kAlt, Qt::Key_Backspace)},
-    {cmd::kEditRedo, QKeyCombination(kCtrl, Qt::Key_Y)},
-    {cmd::kEditRedo, QKeyCombination(kCtrl | kShift, Qt::Key_Z)},
-    {cmd::kEditCut, QKeyCombination(kCtrl, Qt::Key_X)},
-    {cmd::kEditCut, QKeyCombination(kShift, Qt::Key_Delete)},
-    {cmd::kEditCopy, QKeyCombination(kCtrl, Qt::Key_C)},
-    {cmd::kEditCopy, QKeyCombination(kCtrl, Qt::Key_Insert)},
-    {cmd::kEditPaste, QKeyCombination(kCtrl, Qt::Key_V)},
-    {cmd::kEditPaste, QKeyCombination(kShift, Qt::Key_Insert)},
-    {cmd::kEditFind, QKeyCombination(kCtrl, Qt::Key_F)},
-    {cmd::kEditFindNext, QKeyCombination(Qt::Key_F3)},
-    {cmd::kEditMoveUp, QKeyCombination(kCtrl, Qt::Key_Up)},
-    {cmd::kEditMoveDown, QKeyCombination(kCtrl, Qt::Key_Down)},
-    {cmd::kNextPane, QKeyCombination(Qt::Key_F6)},
-    {cmd::kPrevPane, QKeyCombination(kShift, Qt::Key_F6)},
-};
-
-struct SMenuDef
-{
-    const char* objectName;
-    int titleId;
-    std::initializer_list<int> items;
-};
-
-const SMenuDef kMenus[] = {
-    // One line per group of the menu rather than one per item.
-    // clang-format off
-    {"menuFile",
-     ids::kMenuFile,
-     {cmd::kFileNew, cmd::kFileOpen, cmd::kFileOpenArchive, cmd::kFileSave, cmd::kFileSaveAs, kSeparator,
-      cmd::kFilePrint, cmd::kFilePrintPreview, cmd::kFileExportPdf, kSeparator,
-      cmd::kFileImportCsv, cmd::kFileExportCsv, kSeparator,
-      cmd::kFileCompare, kSeparator,
-      cmd::kFileMruFirst, cmd::kFileMruFirst + 1, cmd::kFileMruFirst + 2, cmd::kFileMruFirst + 3, kSeparator,
-      cmd::kAppExit}},
-    {"menuEdit",
-     ids::kMenuEdit,
-     {cmd::kEditUndo, cmd::kEditRedo, kSeparator,
-      cmd::kEditMemory, kSeparator,
-      cmd::kEditCopy, cmd::kEditPaste, kSeparator,
-      cmd::kEditClear, cmd::kEditDelete, cmd::kEditInsert, kSeparator,
-      cmd::kEditMoveUp, cmd::kEditMoveDown, kSeparator,
-      cmd::kEditFind, cmd::kEditFindNext, kSeparator,
-      cmd::kEditSortChannels, cmd::kEditCompactChannels, cmd::kEditFillRange}},
-    // clang-format on
-    {"menuView",
-     ids::kMenuView,
-     {cmd::kDtmfAutoDial, cmd::kCommonSetting, kSeparator, cmd::kViewToolbar, cmd::kViewStatusBar}},
-    {"menuComPort",
-     ids::kMenuComPort,
-     {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4, kSeparator, cmd::kPortDevices}},
-    {"menuCloning",
-     ids::kMenuCloning,
-     {cmd::kCloneRead, cmd::kCloneWrite, kSeparator, cmd::kCloneInformation, cmd::kCloneCompare}},
-    {"menuHelp", ids::kMenuHelp, {cmd::kHelpContents, cmd::kHelpTopics, kSeparator, cmd::kAppAbout}},
-};
-
-constexpr std::array kToolBarItems = {
-    cmd::kFileNew,          cmd::kFileOpen,      cmd::kFileSave,     cmd::kFilePrint, kSeparator,
-    cmd::kEditMemory,       cmd::kEditCopy,      cmd::kEditPaste,    cmd::kEditClear, kSeparator,
-    cmd::kDtmfAutoDial,     cmd::kCommonSetting, kSeparator,         cmd::kComPort1,  cmd::kComPort2,
-    cmd::kComPort3,         cmd::kComPort4,      kSeparator,         cmd::kCloneRead, cmd::kCloneWrite,
-    cmd::kCloneInformation, kSeparator,          cmd::kHelpContents,
-};
-
-// The channel list's pop-up: the channel items of the Edit menu.
-constexpr std::array kContextMenuItems = {cmd::kEditMemory, kSeparator,      cmd::kEditCopy,
-                                          cmd::kEditPaste,  kSeparator,      cmd::kEditClear,
-                                          cmd::kEditDelete, cmd::kEditInsert};
-
-// Accelerators that are reserved but do nothing: enabled, so that they take their keys away from the list.
-constexpr std::array kSilentCommands = {cmd::kEditCut, cmd::kNextPane, cmd::kPrevPane};
 
 QString RecentFileText(int index, const QString& path)
 {
@@ -254,7 +87,7 @@ QLabel* MakePane(QWidget* parent, const char* objectName)
 
 CMainFrame::CMainFrame(ISettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_recentFiles(std::make_unique<CRecentFileList>(settings)),
-      m_idleTimer(new QTimer(this))
+      m_router(std::make_unique<CCommandRouter>()), m_idleTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(AppIcon());
@@ -266,7 +99,7 @@ CMainFrame::CMainFrame(ISettingsStore& settings, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    InstallFrameCommands();
+    SetCommandHandlers(Bindings());
     RefreshRecentFileMenu();
 
     auto* placeholder = new QFrame(this);
@@ -276,9 +109,11 @@ CMainFrame::CMainFrame(ISettingsStore& settings, QWidget* parent)
     placeholder->setAutoFillBackground(true);
     setCentralWidget(placeholder);
 
-    const SPlacement placement = ReadPlacement();
+    const SWindowPlacement placement = ReadWindowPlacement(m_settings, kDefaultPlacement);
     m_startMaximised = placement.maximised;
-    ApplyPlacement(placement);
+    const QRect rect = PlacementOnScreen(placement.rect, kMinimumSize, kMaximumSize);
+    move(rect.topLeft());
+    resize(rect.size());
 
     m_idleTimer->setInterval(kIdleUpdateMs);
     connect(m_idleTimer, &QTimer::timeout, this, [this] {
@@ -298,7 +133,7 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::CreateActions()
 {
-    for (const SCommandDef& def : kCommands) {
+    for (const command_table::SCommandDef& def : command_table::Commands()) {
         auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(def.objectName));
         action->setProperty(kCommandIdProperty, def.id);
@@ -312,7 +147,7 @@ void CMainFrame::CreateActions()
         // In a menu the style draws an item's icon in place of its check mark.
         action->setIconVisibleInMenu(!def.checkable);
         QList<QKeySequence> shortcuts;
-        for (const SAccelerator& accelerator : kAccelerators) {
+        for (const command_table::SAccelerator& accelerator : command_table::Accelerators()) {
             if (accelerator.id == def.id) {
                 shortcuts.append(QKeySequence(accelerator.key));
             }
@@ -327,13 +162,13 @@ void CMainFrame::CreateActions()
         addAction(action);
         const int id = def.id;
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-        m_actions.emplace(def.id, action);
+        m_router->AddAction(def.id, *action);
     }
 }
 
 void CMainFrame::CreateMenus()
 {
-    for (const SMenuDef& def : kMenus) {
+    for (const command_table::SMenuDef& def : command_table::Menus()) {
         QMenu* menu = menuBar()->addMenu(LoadString(def.titleId));
         menu->setObjectName(QString::fromLatin1(def.objectName));
         for (const int id : def.items) {
@@ -356,7 +191,7 @@ void CMainFrame::CreateToolBar()
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolBar->setMovable(true);
     m_toolBar->setFloatable(true);
-    for (const int id : kToolBarItems) {
+    for (const int id : command_table::ToolBarItems()) {
         if (id == kSeparator) {
             m_toolBar->addSeparator();
         } else {
@@ -396,38 +231,81 @@ void CMainFrame::CreateStatusBar()
     connect(bar, &QStatusBar::messageChanged, this, &CMainFrame::OnStatusTipChanged);
 }
 
-void CMainFrame::InstallFrameCommands()
+CommandBindings CMainFrame::Bindings()
 {
-    SetCommandHandler(cmd::kAppExit, [this] { close(); });
-    SetCommandHandler(
-        cmd::kViewToolbar, [this] { m_toolBar->setVisible(m_toolBar->isHidden()); },
-        [this](QAction& action) { action.setChecked(!m_toolBar->isHidden()); });
-    SetCommandHandler(
-        cmd::kViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
-        [this](QAction& action) { action.setChecked(!statusBar()->isHidden()); });
-    SetCommandHandler(cmd::kHelpContents, [this] { CHelpWindow::ShowHelp(this); });
-    SetCommandHandler(cmd::kHelpTopics, [this] {
-        CHelpWindow::ShowHelp(this, QString::fromLatin1(CHelpWindow::kTopicsAnchor));
-    });
-    SetCommandHandler(cmd::kAppAbout, [this] {
-        CAboutDlg about(this);
-        about.exec();
-    });
-    for (const int id : kSilentCommands) {
-        SetCommandHandler(id, [] {});
+    static constexpr SMemberCommand<CMainFrame> kCommands[] = {
+        {cmd::kAppExit, &CMainFrame::Exit},
+        {cmd::kViewToolbar, &CMainFrame::ToggleToolBar},
+        {cmd::kViewStatusBar, &CMainFrame::ToggleStatusBar},
+        {cmd::kHelpContents, &CMainFrame::HelpContents},
+        {cmd::kHelpTopics, &CMainFrame::HelpTopics},
+        {cmd::kAppAbout, &CMainFrame::About},
+        // Reserved accelerators that do nothing: enabled, so that they take their keys away from the list.
+        {cmd::kEditCut, &CMainFrame::IgnoreReservedKey},
+        {cmd::kNextPane, &CMainFrame::IgnoreReservedKey},
+        {cmd::kPrevPane, &CMainFrame::IgnoreReservedKey},
+        {cmd::kFileMruFirst, &CMainFrame::OpenRecentFile<0>},
+        {cmd::kFileMruFirst + 1, &CMainFrame::OpenRecentFile<1>},
+        {cmd::kFileMruFirst + 2, &CMainFrame::OpenRecentFile<2>},
+        {cmd::kFileMruFirst + 3, &CMainFrame::OpenRecentFile<3>},
+    };
+    static_assert(cmd::kFileMruCount == 4);
+    return MemberBindings<CMainFrame>(*this, kCommands);
+}
+
+void CMainFrame::UpdateCommand(int commandId, QAction& action)
+{
+    const int recent = commandId - cmd::kFileMruFirst;
+    if (recent >= 0 && recent < cmd::kFileMruCount) {
+        action.setEnabled(recent < m_recentFiles->Files().size() && bool(m_recentFileHandler));
+        return;
     }
-    for (int index = 0; index < cmd::kFileMruCount; ++index) {
-        SetCommandHandler(
-            cmd::kFileMruFirst + index,
-            [this, index] {
-                const QStringList files = m_recentFiles->Files();
-                if (index < files.size() && m_recentFileHandler) {
-                    m_recentFileHandler(files.at(index));
-                }
-            },
-            [this, index](QAction& action) {
-                action.setEnabled(index < m_recentFiles->Files().size() && bool(m_recentFileHandler));
-            });
+    action.setEnabled(true);
+    if (commandId == cmd::kViewToolbar) {
+        action.setChecked(!m_toolBar->isHidden());
+    } else if (commandId == cmd::kViewStatusBar) {
+        action.setChecked(!statusBar()->isHidden());
+    }
+}
+
+void CMainFrame::Exit()
+{
+    close();
+}
+
+void CMainFrame::ToggleToolBar()
+{
+    m_toolBar->setVisible(m_toolBar->isHidden());
+}
+
+void CMainFrame::ToggleStatusBar()
+{
+    statusBar()->setVisible(statusBar()->isHidden());
+}
+
+void CMainFrame::HelpContents()
+{
+    CHelpWindow::ShowHelp(this);
+}
+
+void CMainFrame::HelpTopics()
+{
+    CHelpWindow::ShowHelp(this, QString::fromLatin1(CHelpWindow::kTopicsAnchor));
+}
+
+void CMainFrame::About()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::IgnoreReservedKey() {}
+
+void CMainFrame::OpenRecentFileAt(int index)
+{
+    const QStringList files = m_recentFiles->Files();
+    if (index < files.size() && m_recentFileHandler) {
+        m_recentFileHandler(files.at(index));
     }
 }
 
@@ -474,69 +352,36 @@ void CMainFrame::SetDocumentName(const QString& name)
 
 QAction* CMainFrame::Action(int commandId) const
 {
-    const auto it = m_actions.find(commandId);
-    return it != m_actions.end() ? it->second : nullptr;
+    return m_router->Action(commandId);
 }
 
 void CMainFrame::SetCommandHandler(int commandId, CommandHandler handler, UpdateHandler update)
 {
-    m_handlers[commandId] = std::move(handler);
-    if (update) {
-        m_updaters[commandId] = std::move(update);
-    } else {
-        m_updaters.erase(commandId);
-    }
-    if (QAction* action = Action(commandId)) {
-        if (const auto it = m_updaters.find(commandId); it != m_updaters.end()) {
-            it->second(*action);
-        } else {
-            action->setEnabled(true);
-        }
-    }
+    m_router->SetHandler(commandId, std::move(handler), std::move(update));
 }
 
 void CMainFrame::SetCommandHandlers(const CommandBindings& bindings)
 {
-    for (const SCommandBinding& binding : bindings) {
-        SetCommandHandler(binding.id, binding.run, binding.update);
-    }
+    m_router->SetHandlers(bindings);
 }
 
 void CMainFrame::ClearCommandHandler(int commandId)
 {
-    m_handlers.erase(commandId);
-    m_updaters.erase(commandId);
-    if (QAction* action = Action(commandId)) {
-        action->setEnabled(false);
-    }
+    m_router->ClearHandler(commandId);
 }
 
 void CMainFrame::UpdateCommandUi()
 {
-    for (const auto& [id, action] : m_actions) {
-        if (const auto it = m_updaters.find(id); it != m_updaters.end()) {
-            it->second(*action);
-        } else {
-            action->setEnabled(m_handlers.count(id) != 0);
-        }
-    }
+    m_router->UpdateAll();
 }
 
 bool CMainFrame::RunCommand(int commandId)
 {
-    QAction* action = Action(commandId);
-    if (action == nullptr) {
+    // A copy: the handler may replace itself or close the frame while it runs.
+    const CommandHandler run = m_router->EnabledHandler(commandId);
+    if (!run) {
         return false;
     }
-    if (const auto it = m_updaters.find(commandId); it != m_updaters.end()) {
-        it->second(*action);
-    }
-    const auto handler = m_handlers.find(commandId);
-    if (!action->isEnabled() || handler == m_handlers.end() || !handler->second) {
-        return false;
-    }
-    // The handler may replace itself or close the frame while it runs.
-    const CommandHandler run = handler->second;
     const QPointer<CMainFrame> alive(this);
     run();
     if (!alive.isNull()) {
@@ -563,7 +408,7 @@ void CMainFrame::ShowContextMenu(const QPoint& globalPos)
     UpdateCommandUi();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("channelContextMenu"));
-    for (const int id : kContextMenuItems) {
+    for (const int id : command_table::ContextMenuItems()) {
         if (id == kSeparator) {
             menu.addSeparator();
         } else {
@@ -641,73 +486,9 @@ void CMainFrame::UpdateLockIndicators(quint32 nativeModifiers)
     m_numPane->setText((nativeModifiers & kX11NumLockMask) != 0 ? LoadString(ids::kIndicatorNum) : QString());
 }
 
-CMainFrame::SPlacement CMainFrame::ReadPlacement() const
-{
-    SPlacement placement;
-    placement.maximised = m_settings.GetInt(kWindowPosition, kZoom, 0) != 0;
-    // "Icon" is stored but never used: the frame does not start minimised.
-    const QRect start = kDefaultPlacement;
-    placement.rect = QRect(m_settings.GetInt(kWindowPosition, kLeft, start.left()),
-                           m_settings.GetInt(kWindowPosition, kTop, start.top()),
-                           m_settings.GetInt(kWindowPosition, kWidth, start.width()),
-                           m_settings.GetInt(kWindowPosition, kHeight, start.height()));
-    return placement;
-}
-
-void CMainFrame::ApplyPlacement(const SPlacement& placement)
-{
-    const QSize size = placement.rect.size().expandedTo(kMinimumSize).boundedTo(kMaximumSize);
-    const QRect rect = MovedOntoScreen(QRect(placement.rect.topLeft(), size));
-    // Left and Top are the outer corner of the frame, Width and Height the size inside it: that is what
-    // Qt sets before the window manager has framed the window, so a stored placement comes back unchanged.
-    move(rect.topLeft());
-    resize(rect.size());
-}
-
-QRect CMainFrame::MovedOntoScreen(const QRect& rect)
-{
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.isEmpty()) {
-        return rect;
-    }
-    const QRect titleStrip(rect.left(), rect.top(), rect.width(), kTitleStripHeight);
-    for (const QScreen* screen : screens) {
-        if (screen->availableGeometry().intersected(titleStrip).width() >= kMinVisibleWidth) {
-            return rect;
-        }
-    }
-    const QScreen* target = QGuiApplication::screenAt(rect.center());
-    if (target == nullptr) {
-        target = QGuiApplication::primaryScreen();
-    }
-    const QRect area = target->availableGeometry();
-    const QSize size = rect.size().boundedTo(area.size());
-    const int left = std::clamp(rect.left(), area.left(), area.left() + area.width() - size.width());
-    const int top = std::clamp(rect.top(), area.top(), area.top() + area.height() - size.height());
-    return QRect(QPoint(left, top), size);
-}
-
 void CMainFrame::SaveBarState()
 {
     m_settings.SetString(kToolBarState, kToolBarStateValue, saveState().toBase64().toStdString());
-}
-
-void CMainFrame::SavePlacement()
-{
-    // The first write that fails ends the placement: later entries keep their old values.
-    const auto write = [this](std::string_view name, int value) {
-        return m_settings.SetInt(kWindowPosition, name, value);
-    };
-    if (!write(kZoom, 0) || !write(kIcon, 0)) {
-        return;
-    }
-    if ((isMaximized() && !write(kZoom, 1)) || (isMinimized() && !write(kIcon, 1))) {
-        return;
-    }
-    const QRect rect(pos(), size());
-    if (write(kLeft, rect.left()) && write(kTop, rect.top()) && write(kWidth, rect.width())) {
-        write(kHeight, rect.height());
-    }
 }
 
 void CMainFrame::ApplySizeLimits()
@@ -722,7 +503,7 @@ void CMainFrame::ApplySizeLimits()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     SaveBarState();
-    SavePlacement();
+    StoreWindowPlacement(m_settings, *this);
     if (m_closeGuard && !m_closeGuard()) {
         event->ignore();
         return;

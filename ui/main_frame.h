@@ -8,10 +8,10 @@
 #include <QSize>
 #include <QStringList>
 #include <functional>
-#include <map>
 #include <memory>
 
 class ISettingsStore;
+class CCommandRouter;
 class CRecentFileList;
 class QAction;
 class QLabel;
@@ -69,6 +69,9 @@ public:
     void UpdateCommandUi();
     // Runs a command as a menu item would: only when it is enabled after its update handler ran.
     bool RunCommand(int commandId);
+    // The state of the frame's own commands (Toolbar and Status Bar checked while shown, a recent file
+    // enabled while it is listed).
+    void UpdateCommand(int commandId, QAction& action);
 
     // The channel list's pop-up menu (the channel items of the Edit menu) at a screen position, with the
     // enabled states of this moment. The frame comes to the top first; the chosen item runs as the menu
@@ -94,34 +97,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct SPlacement
-    {
-        QRect rect = kDefaultPlacement;
-        bool maximised = false;
-    };
+    // The frame's own commands: Exit, the Toolbar and Status Bar switches, Help, About, the recent files and
+    // the reserved accelerators.
+    CommandBindings Bindings();
+    void Exit();
+    void ToggleToolBar();
+    void ToggleStatusBar();
+    void HelpContents();
+    void HelpTopics();
+    void About();
+    void IgnoreReservedKey();
+    template <int TIndex> void OpenRecentFile() { OpenRecentFileAt(TIndex); }
+    void OpenRecentFileAt(int index);
 
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    void InstallFrameCommands();
     void BringToTop();
     void RefreshRecentFileMenu();
     void OnStatusTipChanged(const QString& tip);
     void UpdateLockIndicators(quint32 nativeModifiers);
 
-    SPlacement ReadPlacement() const;
-    void ApplyPlacement(const SPlacement& placement);
-    static QRect MovedOntoScreen(const QRect& rect);
     void SaveBarState();
-    void SavePlacement();
     void ApplySizeLimits();
 
     ISettingsStore& m_settings;
     std::unique_ptr<CRecentFileList> m_recentFiles;
-    std::map<int, QAction*> m_actions;
-    std::map<int, CommandHandler> m_handlers;
-    std::map<int, UpdateHandler> m_updaters;
+    std::unique_ptr<CCommandRouter> m_router;
     std::function<bool()> m_closeGuard;
     std::function<void(const QString&)> m_recentFileHandler;
 

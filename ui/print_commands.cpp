@@ -37,17 +37,23 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent)
 } // namespace
 
 CPrintCommands::CPrintCommands(IChannelDocument& document, QWidget& window)
-    : QObject(&window), m_document(document), m_window(&window)
+    : m_document(document), m_window(&window)
 {
 }
 
 CommandBindings CPrintCommands::Bindings()
 {
-    return {
-        {cmd::kFilePrint, [this] { Print(); }, {}},
-        {cmd::kFilePrintPreview, [this] { PrintPreview(); }, {}},
-        {cmd::kFileExportPdf, [this] { ExportPdf(); }, {}},
+    static constexpr SMemberCommand<CPrintCommands> kCommands[] = {
+        {cmd::kFilePrint, &CPrintCommands::Print},
+        {cmd::kFilePrintPreview, &CPrintCommands::PrintPreview},
+        {cmd::kFileExportPdf, &CPrintCommands::ExportPdf},
     };
+    return MemberBindings<CPrintCommands>(*this, kCommands);
+}
+
+void CPrintCommands::UpdateCommand(int /*commandId*/, QAction& action)
+{
+    action.setEnabled(true);
 }
 
 void CPrintCommands::SetPrintDialogRunner(PrintDialogRunner runner)
@@ -67,6 +73,12 @@ std::optional<channel_sheet::SSheet> CPrintCommands::AskForSheet()
                                      options.Options());
 }
 
+void CPrintCommands::SetUpPrinter(QPrinter& printer, const channel_sheet::SSheet& sheet)
+{
+    printer.setPageSize(sheet_print::DefaultPageSize());
+    printer.setDocName(QString::fromStdString(sheet.heading.title));
+}
+
 void CPrintCommands::Print()
 {
     const std::optional<channel_sheet::SSheet> sheet = AskForSheet();
@@ -74,8 +86,7 @@ void CPrintCommands::Print()
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(sheet_print::DefaultPageSize());
-    printer.setDocName(QString::fromStdString(sheet->heading.title));
+    SetUpPrinter(printer, *sheet);
     if (RunPrintDialog(printer, m_window)) {
         CWaitCursor wait;
         sheet_print::PaintChannelSheet(*sheet, printer);
@@ -89,13 +100,12 @@ void CPrintCommands::PrintPreview()
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(sheet_print::DefaultPageSize());
-    printer.setDocName(QString::fromStdString(sheet->heading.title));
+    SetUpPrinter(printer, *sheet);
     QPrintPreviewDialog preview(&printer, m_window);
     preview.setObjectName(QStringLiteral("printPreviewDialog"));
     preview.setWindowTitle(LoadString(ids::kPrintPreviewCaption));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&sheet](QPrinter* device) { sheet_print::PaintChannelSheet(*sheet, *device); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&sheet](QPrinter* device) { sheet_print::PaintChannelSheet(*sheet, *device); });
     preview.exec();
 }
 

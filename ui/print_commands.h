@@ -3,7 +3,6 @@
 #include "interchange/channel_sheet.h"
 #include "ui/command_binding.h"
 
-#include <QObject>
 #include <QPointer>
 #include <functional>
 #include <optional>
@@ -14,21 +13,21 @@ class QWidget;
 
 // File > Print..., Print Preview... and Export PDF...: each asks for the print options, builds the
 // channel sheet of the document as it is now and hands it to the print dialog, the print preview or a
-// PDF file chosen in a save dialog. Lives as long as the window it is a child of, which its dialogs belong
-// to; the frame runs the commands (see Bindings()).
-class CPrintCommands : public QObject
+// PDF file chosen in a save dialog. Its dialogs belong to the window; the frame runs the commands (see
+// Bindings()).
+class CPrintCommands
 {
-    Q_OBJECT
-
 public:
     // Shows the platform's print dialog for the printer; true when the user chose to print.
     using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
 
-    // The document must outlive the window.
+    // The document must outlive the commands.
     CPrintCommands(IChannelDocument& document, QWidget& window);
 
     // The three commands for the frame's menus, toolbar and accelerators.
     CommandBindings Bindings();
+    // Always enabled.
+    void UpdateCommand(int commandId, QAction& action);
 
     void Print();
     void PrintPreview();
@@ -40,6 +39,8 @@ public:
 private:
     // The sheet with the options the user confirmed; nothing when the user cancelled.
     std::optional<channel_sheet::SSheet> AskForSheet();
+    // The page size every sheet starts with, and the sheet's title as the printed document's name.
+    static void SetUpPrinter(QPrinter& printer, const channel_sheet::SSheet& sheet);
 
     IChannelDocument& m_document;
     QPointer<QWidget> m_window;

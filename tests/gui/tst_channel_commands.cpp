@@ -481,7 +481,7 @@ void TestChannelCommands::frameRunsTheListCommandsWithoutTheApplication()
     auto* view = new CZQL52View(document, &frame);
     frame.setCentralWidget(view);
     ConnectDocumentView(document, *view);
-    ConnectDocumentFrame(document, *view, frame);
+    const auto files = ConnectDocumentFrame(document, *view, frame);
     document.OnNewDocument();
 
     view->SelectRow(1);

@@ -6,6 +6,7 @@
 #include "support/gui_test_main.h"
 #include "support/gui_test_support.h"
 #include "ui/channel_list_view.h"
+#include "ui/main_frame.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -19,7 +20,8 @@ namespace {
 
 constexpr std::string_view kColumn = "Column";
 
-// A document on its own settings with its list, the way the program puts them together.
+// A document on its own settings with its list and a frame that runs the list's commands, the way the
+// program puts them together; the list is a window of its own.
 struct SListFixture
 {
     explicit SListFixture(bool band50 = true)
@@ -30,7 +32,9 @@ struct SListFixture
         }
         document = std::make_unique<CZQL52Doc>(settings.Store(), tones);
         view = std::make_unique<CZQL52View>(*document);
+        frame = std::make_unique<CMainFrame>(settings.Store());
         ConnectDocumentView(*document, *view);
+        files = ConnectDocumentFrame(*document, *view, *frame);
         document->OnNewDocument();
     }
 
@@ -43,6 +47,8 @@ struct SListFixture
     CNullTonePlayer tones;
     std::unique_ptr<CZQL52Doc> document;
     std::unique_ptr<CZQL52View> view;
+    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<SFileCommands> files;
 };
 
 QStringList RowTexts(const CZQL52View& view, int row)
