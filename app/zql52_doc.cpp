@@ -1,52 +1,24 @@
 #include "app/zql52_doc.h"
 
-#include "app/clone_compare.h"
 #include "app/edit_history.h"
 #include "app/gui_clone_host.h"
-#include "app/information_dialog.h"
-#include "channels/channel_rows.h"
-#include "clone/clone_archive.h"
 #include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "clone/port_map.h"
-#include "core/command_text.h"
 #include "core/settings_store.h"
 #include "core/temporary_file.h"
 #include "res/load_string.h"
-#include "ui/archive_dialog.h"
-#include "ui/differences_dialog.h"
-#include "ui/file_comparison.h"
-#include "ui/file_failure_text.h"
-#include "ui/widgets/file_dialogs.h"
-#include "ui/widgets/message_box.h"
 #include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
-#include <QMenu>
 #include <algorithm>
 #include <iterator>
 #include <unistd.h>
 
 namespace {
 
-// Parts of the document template string, separated by line feeds.
-constexpr int kTemplateFilter = 3;
-constexpr int kTemplateExtension = 4;
-
 constexpr int kPortCommands[] = {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4};
-
-QString TemplatePart(int index)
-{
-    return LoadString(ids::kDocTemplate).section(QLatin1Char('\n'), index, index);
-}
-
-QString Paragraph(const QString& first, const QString& second)
-{
-    return first + QStringLiteral("\n\n") + second;
-}
-
 // "&Undo Paste\tCtrl+Z" while there is a step to name, the plain item otherwise.
 QString StepItemText(int plainId, int formatId, int stepNameId)
 {
@@ -156,16 +128,6 @@ void CZQL52Doc::UpdateCommand(int commandId, QAction& action)
     }
 }
 
-void CZQL52Doc::SaveCommand()
-{
-    FileSave();
-}
-
-void CZQL52Doc::SaveAsCommand()
-{
-    FileSaveAs();
-}
-
 QString CZQL52Doc::GetTitle() const
 {
     return m_path.isEmpty() ? LoadString(ids::kUntitled) : QFileInfo(m_path).fileName();
@@ -251,348 +213,12 @@ void CZQL52Doc::SyncModifiedWithSavedImage()
     }
 }
 
-void CZQL52Doc::SetPathName(const QString& path)
-{
-    m_path = path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    Q_EMIT TitleChanged(GetTitle());
-    if (!m_path.isEmpty()) {
-        Q_EMIT FileUsed(m_path);
-    }
-}
-
 QWidget* CZQL52Doc::DialogParent() const
 {
     return m_window.data();
 }
 
-QString CZQL52Doc::DefaultSuffix() const
-{
-    QString extension = TemplatePart(kTemplateExtension);
-    if (extension.startsWith(QLatin1Char('.'))) {
-        extension.remove(0, 1);
-    }
-    return extension;
-}
-
-QString CZQL52Doc::FileFilter() const
-{
-    // File names are case sensitive here: offer the lower-case extension as well as the upper-case one.
-    QString filter = TemplatePart(kTemplateFilter);
-    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
-    if (close > 0) {
-        filter.insert(close, QStringLiteral(" *.") + DefaultSuffix());
-    }
-    return filter + QStringLiteral(";;") + LoadString(ids::kAllFilesFilter);
-}
-
-bool CZQL52Doc::OnNewDocument()
-{
-    {
-        CWaitCursor wait;
-        m_data->Initialize();
-    }
-    m_modified = false;
-    m_history->Clear();
-    RememberSavedImage();
-    RefreshCommandUi();
-    SetPathName(QString());
-    Q_EMIT DocumentReplaced();
-    return true;
-}
-
-bool CZQL52Doc::OnOpenDocument(const QString& path)
-{
-    return LoadDocument(path, false);
-}
-
-bool CZQL52Doc::OpenUntitledCopy(const QString& path)
-{
-    return LoadDocument(path, true);
-}
-
-bool CZQL52Doc::LoadDocument(const QString& path, bool untitled)
-{
-    std::string result;
-    {
-        CWaitCursor wait;
-        result = m_data->OpenDocument(QFile::encodeName(path).toStdString());
-    }
-    if (result != answer::kOk) {
-        const QString word = QString::fromStdString(result);
-        MessageBox::Show(DialogParent(),
-                         LoadString(ids::kOpenFailedFormat)
-                             .arg(QDir::toNativeSeparators(path), FileFailureText(word, false)),
-                         MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
-        if (!untitled && !QFileInfo::exists(path)) {
-            Q_EMIT FileMissing(path);
-        }
-        return false;
-    }
-    m_modified = false;
-    m_history->Clear();
-    RememberSavedImage();
-    RefreshCommandUi();
-    SetPathName(untitled ? QString() : path);
-    Q_EMIT DocumentReplaced();
-    return true;
-}
-
-bool CZQL52Doc::OnSaveDocument(const QString& path)
-{
-    std::string result;
-    {
-        CWaitCursor wait;
-        result = m_data->SaveDocument(QFile::encodeName(path).toStdString());
-    }
-    if (result != answer::kOk) {
-        const QString word = QString::fromStdString(result);
-        MessageBox::Show(DialogParent(),
-                         LoadString(ids::kSaveFailedFormat)
-                             .arg(QDir::toNativeSeparators(path), FileFailureText(word, true)),
-                         MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
-        return false;
-    }
-    m_modified = false;
-    RememberSavedImage();
-    SetPathName(path);
-    return true;
-}
-
-bool CZQL52Doc::SaveModified()
-{
-    if (!IsModified()) {
-        return true;
-    }
-    switch (MessageBox::YesNoCancel(DialogParent(), LoadString(ids::kSaveChangesFormat).arg(GetTitle()))) {
-    case MessageBox::Answer::Yes:
-        return FileSave();
-    case MessageBox::Answer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CZQL52Doc::MayClose()
-{
-    // A save prompt on top of the transfer would stop its polling half-way, and a closed window would
-    // leave the transfer running without one.
-    if (m_transferRunning) {
-        m_closeHeld = true;
-        return false;
-    }
-    return SaveModified();
-}
-
-int CZQL52Doc::RunTransfer(const std::function<int()>& transfer)
-{
-    m_transferRunning = true;
-    const int outcome = transfer();
-    m_transferRunning = false;
-    return outcome;
-}
-
-void CZQL52Doc::CloseIfHeld()
-{
-    if (m_closeHeld) {
-        m_closeHeld = false;
-        Q_EMIT CloseRequested();
-    }
-}
-
-void CZQL52Doc::FileNew()
-{
-    if (SaveModified()) {
-        OnNewDocument();
-    }
-}
-
-void CZQL52Doc::FileOpen()
-{
-    const QString start = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
-    const QString path =
-        FileDialogs::GetOpenFileName(DialogParent(), LoadString(ids::kOpenCaption), start, FileFilter());
-    if (!path.isEmpty() && SaveModified()) {
-        OnOpenDocument(path);
-    }
-}
-
-bool CZQL52Doc::FileSave()
-{
-    return m_path.isEmpty() ? FileSaveAs() : OnSaveDocument(m_path);
-}
-
-bool CZQL52Doc::FileSaveAs()
-{
-    const QString start = m_path.isEmpty() ? GetTitle() + QLatin1Char('.') + DefaultSuffix() : m_path;
-    const QString path = FileDialogs::GetSaveFileName(DialogParent(), LoadString(ids::kSaveAsCaption), start,
-                                                      FileFilter(), DefaultSuffix());
-    return !path.isEmpty() && OnSaveDocument(path);
-}
-
-void CZQL52Doc::OpenRecentFile(const QString& path)
-{
-    if (SaveModified()) {
-        OnOpenDocument(path);
-    }
-}
-
-void CZQL52Doc::OpenFromArchive()
-{
-    const CCloneArchive archive(DefaultArchiveFolder());
-    CArchiveDlg dialog(archive, m_settings, DialogParent());
-    dialog.SetCompareHandler(
-        [this, &dialog](const QString& path) { ShowFileComparison(*m_data, path, &dialog); });
-    if (dialog.exec() == QDialog::Accepted && SaveModified()) {
-        OpenUntitledCopy(dialog.SelectedPath());
-    }
-}
-
-void CZQL52Doc::SetPort(unsigned port)
-{
-    m_session->SetPort(port);
-}
-
-unsigned CZQL52Doc::GetPort() const
-{
-    return m_session->GetPort();
-}
-
-void CZQL52Doc::EditPortDevices()
-{
-    CPortDevicesDlg dialog(m_settings, DialogParent(), m_serialDevices);
-    if (dialog.exec() == QDialog::Accepted) {
-        RefreshCommandUi();
-    }
-}
-
 void CZQL52Doc::ShowStatus(const QString& text)
 {
     Q_EMIT StatusText(text);
-}
-
-void CZQL52Doc::ReportOutcome(ECloneCommand command, int outcome)
-{
-    const SCloneOutcomeTexts texts = CloneOutcomeTexts(command, outcome);
-    if (texts.statusId != 0) {
-        ShowStatus(LoadString(texts.statusId));
-    }
-    if (texts.messageId == 0) {
-        return;
-    }
-    QString message = LoadString(texts.messageId);
-    if (outcome == clone_outcome::kPortFailure) {
-        if (const QString hint = PortAccessHint(*m_session); !hint.isEmpty()) {
-            message = Paragraph(message, hint);
-        }
-    }
-    MessageBox::Show(DialogParent(), message, MessageBox::Buttons::Ok,
-                     texts.warningIcon ? MessageBox::Icon::Warning : MessageBox::Icon::None);
-}
-
-void CZQL52Doc::CloneRead()
-{
-    if (IsModified()) {
-        const QString question =
-            LoadString(ids::kReadFromTransceiver) + QLatin1Char(',') + LoadString(ids::kDataEdited);
-        if (MessageBox::OkCancel(DialogParent(), question, MessageBox::Icon::None) !=
-            MessageBox::Answer::Ok) {
-            return;
-        }
-    }
-    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
-    UseArchiveSetting(commands);
-    int outcome = clone_outcome::kSuccess;
-    RecordEdit(ids::kStepCloneRead, [this, &commands, &outcome] {
-        CWaitCursor wait;
-        outcome = RunTransfer([&commands] { return commands.Read(); });
-    });
-    if (outcome == clone_outcome::kSuccess) {
-        m_modified = true;
-        Q_EMIT DocumentChanged();
-    }
-    ReportOutcome(ECloneCommand::Read, outcome);
-    ShowArchiveFailure(commands);
-    CloseIfHeld();
-}
-
-void CZQL52Doc::CloneWrite()
-{
-    if (MessageBox::OkCancel(DialogParent(), LoadString(ids::kWriteToTransceiver), MessageBox::Icon::None) !=
-        MessageBox::Answer::Ok) {
-        return;
-    }
-    // Saving for the write puts empty channels where the transceiver cannot use a channel: say which.
-    if (const std::vector<std::string> illegal = channel_rows::IllegalRowLabels(*m_data); !illegal.empty()) {
-        const QString text = LoadString(ids::kIllegalChannelsWritten)
-                                 .arg(QString::fromStdString(channel_rows::JoinRowLabels(illegal)));
-        if (MessageBox::OkCancel(DialogParent(), text, MessageBox::Icon::Warning) != MessageBox::Answer::Ok) {
-            return;
-        }
-    }
-    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
-    UseArchiveSetting(commands);
-    int outcome = clone_outcome::kSuccess;
-    {
-        CWaitCursor wait;
-        outcome = RunTransfer([&commands] { return commands.Write(); });
-    }
-    ReportOutcome(ECloneCommand::Write, outcome);
-    ShowArchiveFailure(commands);
-    CloseIfHeld();
-}
-
-void CZQL52Doc::UseArchiveSetting(CCloneCommands& commands) const
-{
-    if (!ArchiveEnabled(m_settings)) {
-        commands.SetArchive(nullptr);
-    }
-}
-
-void CZQL52Doc::ShowArchiveFailure(const CCloneCommands& commands)
-{
-    // After the outcome's own text, which would otherwise replace it at once.
-    if (!commands.ArchiveFailure().empty()) {
-        ShowStatus(QString::fromStdString(commands.ArchiveFailure()));
-    }
-}
-
-void CZQL52Doc::CloneCompare()
-{
-    STransceiverComparison comparison;
-    {
-        CWaitCursor wait;
-        RunTransfer([this, &comparison] {
-            comparison = CompareWithTransceiver(*m_data, *m_session, m_cloneFile);
-            return comparison.outcome;
-        });
-    }
-    ReportOutcome(ECloneCommand::Read, comparison.outcome);
-    // A close asked for during the transfer goes first: the list would only hold it up.
-    if (comparison.outcome == clone_outcome::kSuccess && !m_closeHeld) {
-        CDifferencesDlg dialog(
-            LoadString(ids::kCompareTransceiverTitle),
-            LoadString(ids::kCompareIntroFormat).arg(LoadString(ids::kCompareTransceiverSide)),
-            CDifferencesDlg::Lines(comparison.differences), DialogParent());
-        dialog.exec();
-    }
-    CloseIfHeld();
-}
-
-void CZQL52Doc::CloneInformation()
-{
-    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
-    int outcome = clone_outcome::kSuccess;
-    {
-        CWaitCursor wait;
-        outcome = commands.Information();
-    }
-    if (outcome != clone_outcome::kSuccess) {
-        ReportOutcome(ECloneCommand::Information, outcome);
-        return;
-    }
-    CInformationDlg dialog(DialogParent());
-    dialog.SetModel(LoadString(ids::kMachineName));
-    dialog.SetComment(QString::fromLatin1(m_session->GetInformation().Comment()));
-    dialog.exec();
 }

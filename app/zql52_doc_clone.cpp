@@ -1,0 +1,193 @@
+#include "app/clone_compare.h"
+#include "app/gui_clone_host.h"
+#include "app/information_dialog.h"
+#include "app/zql52_doc.h"
+#include "channels/channel_rows.h"
+#include "clone/clone_archive.h"
+#include "clone/clone_session.h"
+#include "res/load_string.h"
+#include "ui/differences_dialog.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/wait_cursor.h"
+
+// The document's COM Port and Cloning commands, with the close held back while a transfer runs.
+
+namespace {
+
+QString Paragraph(const QString& first, const QString& second)
+{
+    return first + QStringLiteral("\n\n") + second;
+}
+
+} // namespace
+
+bool CZQL52Doc::MayClose()
+{
+    // A save prompt on top of the transfer would stop its polling half-way, and a closed window would
+    // leave the transfer running without one.
+    if (m_transferRunning) {
+        m_closeHeld = true;
+        return false;
+    }
+    return SaveModified();
+}
+
+int CZQL52Doc::RunTransfer(const std::function<int()>& transfer)
+{
+    m_transferRunning = true;
+    const int outcome = transfer();
+    m_transferRunning = false;
+    return outcome;
+}
+
+void CZQL52Doc::CloseIfHeld()
+{
+    if (m_closeHeld) {
+        m_closeHeld = false;
+        Q_EMIT CloseRequested();
+    }
+}
+
+void CZQL52Doc::SetPort(unsigned port)
+{
+    m_session->SetPort(port);
+}
+
+unsigned CZQL52Doc::GetPort() const
+{
+    return m_session->GetPort();
+}
+
+void CZQL52Doc::EditPortDevices()
+{
+    CPortDevicesDlg dialog(m_settings, DialogParent(), m_serialDevices);
+    if (dialog.exec() == QDialog::Accepted) {
+        RefreshCommandUi();
+    }
+}
+
+void CZQL52Doc::ReportOutcome(ECloneCommand command, int outcome)
+{
+    const SCloneOutcomeTexts texts = CloneOutcomeTexts(command, outcome);
+    if (texts.statusId != 0) {
+        ShowStatus(LoadString(texts.statusId));
+    }
+    if (texts.messageId == 0) {
+        return;
+    }
+    QString message = LoadString(texts.messageId);
+    if (outcome == clone_outcome::kPortFailure) {
+        if (const QString hint = PortAccessHint(*m_session); !hint.isEmpty()) {
+            message = Paragraph(message, hint);
+        }
+    }
+    MessageBox::Show(DialogParent(), message, MessageBox::Buttons::Ok,
+                     texts.warningIcon ? MessageBox::Icon::Warning : MessageBox::Icon::None);
+}
+
+void CZQL52Doc::CloneRead()
+{
+    if (IsModified()) {
+        const QString question =
+            LoadString(ids::kReadFromTransceiver) + QLatin1Char(',') + LoadString(ids::kDataEdited);
+        if (MessageBox::OkCancel(DialogParent(), question, MessageBox::Icon::None) !=
+            MessageBox::Answer::Ok) {
+            return;
+        }
+    }
+    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
+    UseArchiveSetting(commands);
+    int outcome = clone_outcome::kSuccess;
+    RecordEdit(ids::kStepCloneRead, [this, &commands, &outcome] {
+        CWaitCursor wait;
+        outcome = RunTransfer([&commands] { return commands.Read(); });
+    });
+    if (outcome == clone_outcome::kSuccess) {
+        m_modified = true;
+        Q_EMIT DocumentChanged();
+    }
+    ReportOutcome(ECloneCommand::Read, outcome);
+    ShowArchiveFailure(commands);
+    CloseIfHeld();
+}
+
+void CZQL52Doc::CloneWrite()
+{
+    if (MessageBox::OkCancel(DialogParent(), LoadString(ids::kWriteToTransceiver), MessageBox::Icon::None) !=
+        MessageBox::Answer::Ok) {
+        return;
+    }
+    // Saving for the write puts empty channels where the transceiver cannot use a channel: say which.
+    if (const std::vector<std::string> illegal = channel_rows::IllegalRowLabels(*m_data); !illegal.empty()) {
+        const QString text = LoadString(ids::kIllegalChannelsWritten)
+                                 .arg(QString::fromStdString(channel_rows::JoinRowLabels(illegal)));
+        if (MessageBox::OkCancel(DialogParent(), text, MessageBox::Icon::Warning) != MessageBox::Answer::Ok) {
+            return;
+        }
+    }
+    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
+    UseArchiveSetting(commands);
+    int outcome = clone_outcome::kSuccess;
+    {
+        CWaitCursor wait;
+        outcome = RunTransfer([&commands] { return commands.Write(); });
+    }
+    ReportOutcome(ECloneCommand::Write, outcome);
+    ShowArchiveFailure(commands);
+    CloseIfHeld();
+}
+
+void CZQL52Doc::UseArchiveSetting(CCloneCommands& commands) const
+{
+    if (!ArchiveEnabled(m_settings)) {
+        commands.SetArchive(nullptr);
+    }
+}
+
+void CZQL52Doc::ShowArchiveFailure(const CCloneCommands& commands)
+{
+    // After the outcome's own text, which would otherwise replace it at once.
+    if (!commands.ArchiveFailure().empty()) {
+        ShowStatus(QString::fromStdString(commands.ArchiveFailure()));
+    }
+}
+
+void CZQL52Doc::CloneCompare()
+{
+    STransceiverComparison comparison;
+    {
+        CWaitCursor wait;
+        RunTransfer([this, &comparison] {
+            comparison = CompareWithTransceiver(*m_data, *m_session, m_cloneFile);
+            return comparison.outcome;
+        });
+    }
+    ReportOutcome(ECloneCommand::Read, comparison.outcome);
+    // A close asked for during the transfer goes first: the list would only hold it up.
+    if (comparison.outcome == clone_outcome::kSuccess && !m_closeHeld) {
+        CDifferencesDlg dialog(
+            LoadString(ids::kCompareTransceiverTitle),
+            LoadString(ids::kCompareIntroFormat).arg(LoadString(ids::kCompareTransceiverSide)),
+            CDifferencesDlg::Lines(comparison.differences), DialogParent());
+        dialog.exec();
+    }
+    CloseIfHeld();
+}
+
+void CZQL52Doc::CloneInformation()
+{
+    CCloneCommands commands(*m_data, *m_session, m_cloneFile);
+    int outcome = clone_outcome::kSuccess;
+    {
+        CWaitCursor wait;
+        outcome = commands.Information();
+    }
+    if (outcome != clone_outcome::kSuccess) {
+        ReportOutcome(ECloneCommand::Information, outcome);
+        return;
+    }
+    CInformationDlg dialog(DialogParent());
+    dialog.SetModel(LoadString(ids::kMachineName));
+    dialog.SetComment(QString::fromLatin1(m_session->GetInformation().Comment()));
+    dialog.exec();
+}
