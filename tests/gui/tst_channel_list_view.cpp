@@ -1,6 +1,7 @@
 #include "app/document_wiring.h"
 #include "app/tone_player.h"
 #include "app/zql52_doc.h"
+#include "core/command_ids.h"
 #include "core/rig/radio_data.h"
 #include "res/load_string.h"
 #include "support/gui_test_main.h"
@@ -96,6 +97,8 @@ private Q_SLOTS:
     void shorteningEndsInThreeDots();
     void cutCellsShowTheirWholeTextAsToolTip();
     void enterAndDoubleClickEditTheSelectedRow();
+    void listKeysRunTheirCommandsThroughTheFrame_data();
+    void listKeysRunTheirCommandsThroughTheFrame();
     void deleteKeyClearsTheSelectedChannel();
     void headerClickDoesNotSort();
     void highlightFollowsTheKeyboardFocus();
@@ -373,6 +376,56 @@ void TestChannelListView::enterAndDoubleClickEditTheSelectedRow()
     f.view->EditSelected();
     QCOMPARE(edited.last(), 0);
     QCOMPARE(f.view->GetCurrentChannel(), 0);
+}
+
+void TestChannelListView::listKeysRunTheirCommandsThroughTheFrame_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("command");
+    // No key: a double-click.
+    QTest::newRow("Return") << int(Qt::Key_Return) << cmd::kEditMemory;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << cmd::kEditMemory;
+    QTest::newRow("double-click") << 0 << cmd::kEditMemory;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << cmd::kEditClearKey;
+}
+
+void TestChannelListView::listKeysRunTheirCommandsThroughTheFrame()
+{
+    QFETCH(int, key);
+    QFETCH(int, command);
+    SListFixture f;
+    f.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+    f.view->SelectRow(3);
+    int edits = 0;
+    f.view->SetEditHandler([&edits](int) {
+        ++edits;
+        return false;
+    });
+    const std::string image = f.document->GetRadioData().Execute("IMAGE");
+    bool enabled = false;
+    int runs = 0;
+    f.frame->SetCommandHandler(
+        command, [&runs] { ++runs; }, [&enabled](QAction& action) { action.setEnabled(enabled); });
+    const auto press = [&] {
+        if (key == 0) {
+            const QRect row = f.view->visualRect(f.view->model()->index(3, 0));
+            QTest::mouseDClick(f.view->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        } else {
+            QTest::keyClick(f.view.get(), Qt::Key(key),
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+    };
+
+    // Disabled in the frame: nothing runs.
+    press();
+    QCOMPARE(runs, 0);
+    enabled = true;
+    press();
+    QCOMPARE(runs, 1);
+    // Only the frame's handler ran: the list neither edited nor cleared the row itself.
+    QCOMPARE(edits, 0);
+    QCOMPARE(f.document->GetRadioData().Execute("IMAGE"), image);
 }
 
 void TestChannelListView::deleteKeyClearsTheSelectedChannel()

@@ -42,15 +42,6 @@ QList<SItem> VisibleItems(const QMenu* menu)
     return items;
 }
 
-void CompareItems(const QList<SItem>& actual, const QList<SItem>& expected)
-{
-    QCOMPARE(actual.size(), expected.size());
-    for (qsizetype i = 0; i < actual.size(); ++i) {
-        QCOMPARE(actual.at(i).text, expected.at(i).text);
-        QCOMPARE(actual.at(i).id, expected.at(i).id);
-    }
-}
-
 QLabel* Pane(const CMainFrame& frame, const QString& name)
 {
     return frame.findChild<QLabel*>(name);
@@ -83,8 +74,12 @@ class TestMainFrame : public QObject
 private Q_SLOTS:
     void init() { AnswerDialogsAutomatically(); }
 
-    void menuBarHasEveryItemWithItsTextAndCommand();
+    void menuBarHasTheMenusInOrder();
+    void menuHasEveryItemWithItsTextAndCommand_data();
+    void menuHasEveryItemWithItsTextAndCommand();
+    void acceleratorsAreAttachedToTheirCommands_data();
     void acceleratorsAreAttachedToTheirCommands();
+    void reservedCommandsAreEnabledWithoutAHandler();
     void acceleratorKeysRunEnabledCommandsOnly();
     void toolBarHasTheButtonsInOrderWithPrompts();
     void commandsWithoutHandlerAreDisabled();
@@ -107,7 +102,7 @@ private Q_SLOTS:
     void aboutBoxShowsNameAndVersion();
 };
 
-void TestMainFrame::menuBarHasEveryItemWithItsTextAndCommand()
+void TestMainFrame::menuBarHasTheMenusInOrder()
 {
     CTestSettings settings;
     CMainFrame frame(settings.Store());
@@ -119,103 +114,124 @@ void TestMainFrame::menuBarHasEveryItemWithItsTextAndCommand()
     QCOMPARE(titles,
              QStringList({u"&File"_s, u"&Edit"_s, u"&View"_s, u"&COM Port"_s, u"&Cloning"_s, u"&Help"_s}));
 
-    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuFile"_s)), {{57600, u"&New\tCtrl+N"_s},
-                                                                        {57601, u"&Open...\tCtrl+O"_s},
-                                                                        {32831, u"Open from A&rchive..."_s},
-                                                                        {57603, u"&Save\tCtrl+S"_s},
-                                                                        {57604, u"Save &As..."_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {57607, u"&Print...\tCtrl+P"_s},
-                                                                        {57609, u"Print Pre&view..."_s},
-                                                                        {32830, u"&Export PDF..."_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {32820, u"&Import CSV..."_s},
-                                                                        {32821, u"Expor&t CSV..."_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {32822, u"Co&mpare with File..."_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {57616, u"Recent File"_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {57665, u"E&xit"_s}});
-    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuEdit"_s)), {{57643, u"&Undo\tCtrl+Z"_s},
-                                                                        {57644, u"&Redo\tCtrl+Y"_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {32771, u"&Edit Memory...\tEnter"_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {57634, u"&Copy\tCtrl+C"_s},
-                                                                        {57637, u"&Paste\tCtrl+V"_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {57632, u"Clear\tDel"_s},
-                                                                        {32801, u"Delete"_s},
-                                                                        {32802, u"Insert\t"_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {32825, u"Mo&ve Up\tCtrl+Up"_s},
-                                                                        {32826, u"Move Do&wn\tCtrl+Down"_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {32823, u"&Find...\tCtrl+F"_s},
-                                                                        {32824, u"Find &Next\tF3"_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {32827, u"&Sort Channels..."_s},
-                                                                        {32828, u"Co&mpact Channels..."_s},
-                                                                        {32829, u"F&ill Range..."_s}});
-    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuView"_s)), {{32780, u"&DTMF AutoDial..."_s},
-                                                                        {32779, u"&Common Setting..."_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {59392, u"&Toolbar"_s},
-                                                                        {59393, u"&Status Bar"_s}});
-    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuComPort"_s)), {{32790, u"COM1"_s},
-                                                                           {32791, u"COM2"_s},
-                                                                           {32792, u"COM3"_s},
-                                                                           {32793, u"COM4"_s},
-                                                                           {kSeparator, u"-"_s},
-                                                                           {32794, u"Port &Devices..."_s}});
-    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuCloning"_s)),
-                 {{32774, u"&Read <- TR"_s},
-                  {32775, u"&Write -> TR"_s},
-                  {kSeparator, u"-"_s},
-                  {32776, u"&Information..."_s},
-                  {32832, u"&Compare with Transceiver..."_s}});
-    CompareItems(VisibleItems(frame.findChild<QMenu*>(u"menuHelp"_s)), {{57666, u"&Contents"_s},
-                                                                        {57667, u"&Help Topics"_s},
-                                                                        {kSeparator, u"-"_s},
-                                                                        {57664, u"&About ZQ-L52..."_s}});
-
     QCOMPARE(frame.Action(cmd::kCloneRead)->objectName(), u"actionCloneRead"_s);
     QCOMPARE(frame.findChild<QAction*>(u"actionFileNew"_s), frame.Action(cmd::kFileNew));
     QVERIFY(frame.Action(12345) == nullptr);
 }
 
+void TestMainFrame::menuHasEveryItemWithItsTextAndCommand_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("items");
+    const QString separator = u"-"_s;
+    QTest::newRow("File") << u"menuFile"_s
+                          << QStringList({u"57600 &New\tCtrl+N"_s, u"57601 &Open...\tCtrl+O"_s,
+                                          u"32831 Open from A&rchive..."_s, u"57603 &Save\tCtrl+S"_s,
+                                          u"57604 Save &As..."_s, separator, u"57607 &Print...\tCtrl+P"_s,
+                                          u"57609 Print Pre&view..."_s, u"32830 &Export PDF..."_s, separator,
+                                          u"32820 &Import CSV..."_s, u"32821 Expor&t CSV..."_s, separator,
+                                          u"32822 Co&mpare with File..."_s, separator, u"57616 Recent File"_s,
+                                          separator, u"57665 E&xit"_s});
+    QTest::newRow("Edit") << u"menuEdit"_s
+                          << QStringList({u"57643 &Undo\tCtrl+Z"_s,
+                                          u"57644 &Redo\tCtrl+Y"_s,
+                                          separator,
+                                          u"32771 &Edit Memory...\tEnter"_s,
+                                          separator,
+                                          u"57634 &Copy\tCtrl+C"_s,
+                                          u"57637 &Paste\tCtrl+V"_s,
+                                          separator,
+                                          u"57632 Clear\tDel"_s,
+                                          u"32801 Delete"_s,
+                                          u"32802 Insert\t"_s,
+                                          separator,
+                                          u"32825 Mo&ve Up\tCtrl+Up"_s,
+                                          u"32826 Move Do&wn\tCtrl+Down"_s,
+                                          separator,
+                                          u"32823 &Find...\tCtrl+F"_s,
+                                          u"32824 Find &Next\tF3"_s,
+                                          separator,
+                                          u"32827 &Sort Channels..."_s,
+                                          u"32828 Co&mpact Channels..."_s,
+                                          u"32829 F&ill Range..."_s});
+    QTest::newRow("View") << u"menuView"_s
+                          << QStringList({u"32780 &DTMF AutoDial..."_s, u"32779 &Common Setting..."_s,
+                                          separator, u"59392 &Toolbar"_s, u"59393 &Status Bar"_s});
+    QTest::newRow("COM Port") << u"menuComPort"_s
+                              << QStringList({u"32790 COM1"_s, u"32791 COM2"_s, u"32792 COM3"_s,
+                                              u"32793 COM4"_s, separator, u"32794 Port &Devices..."_s});
+    QTest::newRow("Cloning") << u"menuCloning"_s
+                             << QStringList({u"32774 &Read <- TR"_s, u"32775 &Write -> TR"_s, separator,
+                                             u"32776 &Information..."_s,
+                                             u"32832 &Compare with Transceiver..."_s});
+    QTest::newRow("Help") << u"menuHelp"_s
+                          << QStringList({u"57666 &Contents"_s, u"57667 &Help Topics"_s, separator,
+                                          u"57664 &About ZQ-L52..."_s});
+}
+
+void TestMainFrame::menuHasEveryItemWithItsTextAndCommand()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    QStringList actual;
+    for (const SItem& item : VisibleItems(frame.findChild<QMenu*>(menu))) {
+        actual.append(item.id == kSeparator ? item.text : u"%1 %2"_s.arg(item.id).arg(item.text));
+    }
+    QCOMPARE(actual, items);
+}
+
+void TestMainFrame::acceleratorsAreAttachedToTheirCommands_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("New") << cmd::kFileNew << QStringList({u"Ctrl+N"_s});
+    QTest::newRow("Open") << cmd::kFileOpen << QStringList({u"Ctrl+O"_s});
+    QTest::newRow("Save") << cmd::kFileSave << QStringList({u"Ctrl+S"_s});
+    QTest::newRow("Print") << cmd::kFilePrint << QStringList({u"Ctrl+P"_s});
+    QTest::newRow("Copy") << cmd::kEditCopy << QStringList({u"Ctrl+C"_s, u"Ctrl+Ins"_s});
+    QTest::newRow("Paste") << cmd::kEditPaste << QStringList({u"Ctrl+V"_s, u"Shift+Ins"_s});
+    QTest::newRow("Undo") << cmd::kEditUndo << QStringList({u"Ctrl+Z"_s, u"Alt+Backspace"_s});
+    QTest::newRow("Redo") << cmd::kEditRedo << QStringList({u"Ctrl+Y"_s, u"Ctrl+Shift+Z"_s});
+    QTest::newRow("Cut") << cmd::kEditCut << QStringList({u"Ctrl+X"_s, u"Shift+Del"_s});
+    QTest::newRow("Next Pane") << cmd::kNextPane << QStringList({u"F6"_s});
+    QTest::newRow("Previous Pane") << cmd::kPrevPane << QStringList({u"Shift+F6"_s});
+    QTest::newRow("Find") << cmd::kEditFind << QStringList({u"Ctrl+F"_s});
+    QTest::newRow("Find Next") << cmd::kEditFindNext << QStringList({u"F3"_s});
+    QTest::newRow("Move Up") << cmd::kEditMoveUp << QStringList({u"Ctrl+Up"_s});
+    QTest::newRow("Move Down") << cmd::kEditMoveDown << QStringList({u"Ctrl+Down"_s});
+    // Enter and Delete belong to the channel list, not to the frame.
+    QTest::newRow("Edit Memory") << cmd::kEditMemory << QStringList();
+    QTest::newRow("Clear") << cmd::kEditClear << QStringList();
+    QTest::newRow("Clear from the list") << cmd::kEditClearKey << QStringList();
+}
+
 void TestMainFrame::acceleratorsAreAttachedToTheirCommands()
+{
+    QFETCH(int, command);
+    QFETCH(QStringList, keys);
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    QList<QKeySequence> expected;
+    for (const QString& key : keys) {
+        expected.append(QKeySequence(key));
+    }
+    QCOMPARE(frame.Action(command)->shortcuts(), expected);
+}
+
+void TestMainFrame::reservedCommandsAreEnabledWithoutAHandler()
 {
     CTestSettings settings;
     CMainFrame frame(settings.Store());
-    const auto keys = [&frame](int id) { return frame.Action(id)->shortcuts(); };
-    using Keys = QList<QKeySequence>;
-
-    QCOMPARE(keys(cmd::kFileNew), Keys({QKeySequence(u"Ctrl+N"_s)}));
-    QCOMPARE(keys(cmd::kFileOpen), Keys({QKeySequence(u"Ctrl+O"_s)}));
-    QCOMPARE(keys(cmd::kFileSave), Keys({QKeySequence(u"Ctrl+S"_s)}));
-    QCOMPARE(keys(cmd::kFilePrint), Keys({QKeySequence(u"Ctrl+P"_s)}));
-    QCOMPARE(keys(cmd::kEditCopy), Keys({QKeySequence(u"Ctrl+C"_s), QKeySequence(u"Ctrl+Ins"_s)}));
-    QCOMPARE(keys(cmd::kEditPaste), Keys({QKeySequence(u"Ctrl+V"_s), QKeySequence(u"Shift+Ins"_s)}));
-    QCOMPARE(keys(cmd::kEditUndo), Keys({QKeySequence(u"Ctrl+Z"_s), QKeySequence(u"Alt+Backspace"_s)}));
-    QCOMPARE(keys(cmd::kEditRedo), Keys({QKeySequence(u"Ctrl+Y"_s), QKeySequence(u"Ctrl+Shift+Z"_s)}));
-    QCOMPARE(keys(cmd::kEditCut), Keys({QKeySequence(u"Ctrl+X"_s), QKeySequence(u"Shift+Del"_s)}));
-    QCOMPARE(keys(cmd::kNextPane), Keys({QKeySequence(u"F6"_s)}));
-    QCOMPARE(keys(cmd::kPrevPane), Keys({QKeySequence(u"Shift+F6"_s)}));
-    QCOMPARE(keys(cmd::kEditFind), Keys({QKeySequence(u"Ctrl+F"_s)}));
-    QCOMPARE(keys(cmd::kEditFindNext), Keys({QKeySequence(u"F3"_s)}));
-    QCOMPARE(keys(cmd::kEditMoveUp), Keys({QKeySequence(u"Ctrl+Up"_s)}));
-    QCOMPARE(keys(cmd::kEditMoveDown), Keys({QKeySequence(u"Ctrl+Down"_s)}));
-    // Enter and Delete belong to the channel list, not to the frame.
-    QVERIFY(keys(cmd::kEditMemory).isEmpty());
-    QVERIFY(keys(cmd::kEditClear).isEmpty());
-
     // Undo and Redo are reserved and stay disabled until something handles them; Cut and the pane keys
     // are reserved accelerators that do nothing.
     QVERIFY(!frame.Action(cmd::kEditUndo)->isEnabled());
     QVERIFY(!frame.Action(cmd::kEditRedo)->isEnabled());
     QVERIFY(frame.Action(cmd::kEditCut)->isEnabled());
+    QVERIFY(frame.Action(cmd::kNextPane)->isEnabled());
+    QVERIFY(frame.Action(cmd::kPrevPane)->isEnabled());
+    QVERIFY(frame.RunCommand(cmd::kEditCut));
 }
 
 void TestMainFrame::acceleratorKeysRunEnabledCommandsOnly()
