@@ -160,12 +160,12 @@ TEST(CliDiffAndSet, ADiffShowsExactlyTheChangeASetMade)
                                         home);
     EXPECT_EQ(blank.status, 65);
     EXPECT_EQ(blank.errors,
-              "40: Name 'a=b' stored as 'A'\n40: Mode AM is not allowed at 145.500000, stored FM\n");
+              "40: Name 'a=b' stored as 'A=B'\n40: Mode AM is not allowed at 145.500000, stored FM\n");
     EXPECT_EQ(
         RunCli("diff " + std::string(kProfile) + ShellQuote(b) + " " + ShellQuote(c), home.Path().string())
             .output,
         "MCH 40  Frequency (blank) -> 145.5000\nMCH 40  Offset freq. (blank) -> 0.0000\n"
-        "MCH 40  Name (blank) -> A\nMCH 40  Repeater Tone (blank) -> 88.5\n"
+        "MCH 40  Name (blank) -> A=B\nMCH 40  Repeater Tone (blank) -> 88.5\n"
         "MCH 40  CTCSS freq. (blank) -> 88.5\nMCH 40  Mode (blank) -> FM\n");
 
     const SSplitResult missing =
