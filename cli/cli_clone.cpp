@@ -70,6 +70,7 @@ public:
     {
         return std::make_unique<CTerminalProgress>();
     }
+    bool CheckCancel() override { return TakeInterrupt(); }
     void ShowStatus(std::string_view text) override
     {
         std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());

@@ -245,6 +245,9 @@ int CCloneSession::RunOperation(EOperation operation)
         }
         if (operation != EOperation::Information) {
             UpdateProgress();
+        } else if (m_host != nullptr && m_host->CheckCancel()) {
+            // A transceiver that keeps sending never falls silent: the request is the only way out.
+            Finish(ECloneReason::Cancelled);
         }
         if (Running() && Clock().Now() - m_lastFrame > kSilenceLimit) {
             Finish(m_timeoutResult);

@@ -52,4 +52,7 @@ public:
     virtual std::unique_ptr<ICloneProgress> CreateProgress() = 0;
     virtual void ShowStatus(std::string_view text) = 0;
     virtual ITonePlayer& Tones() = 0;
+    // A cancel request made while no progress window is up (the information read), forgotten once
+    // reported; a host without a way to ask never has one.
+    virtual bool CheckCancel() { return false; }
 };

@@ -17,6 +17,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -78,6 +79,7 @@ public:
     void ShowStatus(std::string_view text) override { statuses.emplace_back(text); }
     ITonePlayer& Tones() override { return *this; }
     void Play(const std::vector<STone>& tones) override { played.push_back(tones); }
+    bool CheckCancel() override { return std::exchange(cancelWithoutProgress, false); }
 
     int progressOpened = 0;
     int progressClosed = 0;
@@ -85,6 +87,8 @@ public:
     std::vector<int> positions;
     // A cancel request is made once the bar has reached this position.
     int cancelAt = -1;
+    // A cancel request made while no progress window is up.
+    bool cancelWithoutProgress = false;
     std::vector<std::string> statuses;
     std::vector<std::vector<STone>> played;
 };
@@ -300,6 +304,16 @@ TEST_F(CloneSessionTest, CancelEndsWithOutcome1AndTheLineRecovers)
     EXPECT_LT(CloneFileLines().size(), 178U);
 
     EXPECT_EQ(m_session.ReadInformation(), clone_outcome::kSuccess);
+}
+
+TEST_F(CloneSessionTest, InformationReadEndsOnACancelRequestWithoutWaitingForSilence)
+{
+    StartSim(ESimFault::Silent);
+    m_host.cancelWithoutProgress = true;
+    const auto start = m_clock.Now();
+    EXPECT_EQ(m_session.ReadInformation(), clone_outcome::kCancelled);
+    EXPECT_EQ(m_session.GetReason(), ECloneReason::Cancelled);
+    EXPECT_LT(m_clock.Now() - start, std::chrono::milliseconds(2000)) << "not the silence limit";
 }
 
 TEST_F(CloneSessionTest, SilentLineFailsWithinTheSilenceLimit)
