@@ -5,6 +5,7 @@
 #include "clone/clone_session.h"
 #include "clone/clone_ui.h"
 #include "clone/port_map.h"
+#include "core/byte_string.h"
 #include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/rig/default_images.h"
@@ -128,7 +129,6 @@ bool Prepare(const SArguments& arguments, SCloneSetup& setup)
 // other byte as \xNN, and the backslash as \x5C so that the text reads back unambiguously.
 std::string PrintableComment(std::string_view bytes)
 {
-    static constexpr std::string_view kHex = "0123456789ABCDEF";
     std::string text;
     for (char c : bytes) {
         const auto byte = static_cast<uint8_t>(c);
@@ -136,8 +136,7 @@ std::string PrintableComment(std::string_view bytes)
             text += c;
         } else {
             text += "\\x";
-            text += kHex[byte >> 4];
-            text += kHex[byte & 0x0F];
+            AppendHex(text, byte);
         }
     }
     return text;

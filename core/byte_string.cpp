@@ -1,18 +1,54 @@
 #include "core/byte_string.h"
 
+#include <algorithm>
+
+void AppendHex(std::string& out, uint32_t value, int digits)
+{
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
+        out += kHexDigits[(value >> shift) & 0x0F];
+    }
+}
+
+std::string HexText(std::span<const uint8_t> bytes)
+{
+    std::string text;
+    text.reserve(2 * bytes.size());
+    for (uint8_t byte : bytes) {
+        AppendHex(text, byte);
+    }
+    return text;
+}
+
+int HexDigitValue(char c)
+{
+    const size_t at = kHexDigits.find(c);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
+bool DecodeHex(std::string_view text, std::vector<uint8_t>& bytes)
+{
+    if (text.size() % 2 != 0) {
+        return false;
+    }
+    bytes.clear();
+    bytes.reserve(text.size() / 2);
+    for (size_t i = 0; i < text.size(); i += 2) {
+        const int high = HexDigitValue(text[i]);
+        const int low = HexDigitValue(text[i + 1]);
+        if (high < 0 || low < 0) {
+            return false;
+        }
+        bytes.push_back(static_cast<uint8_t>((high << 4) | low));
+    }
+    return true;
+}
+
 namespace {
 
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
+// Anything but a digit counts 0.
 uint8_t NibbleOf(uint8_t c)
 {
-    if (c >= '0' && c <= '9') {
-        return static_cast<uint8_t>(c - '0');
-    }
-    if (c >= 'A' && c <= 'F') {
-        return static_cast<uint8_t>(c - 'A' + 10);
-    }
-    return 0;
+    return static_cast<uint8_t>(std::max(0, HexDigitValue(static_cast<char>(c))));
 }
 
 } // namespace
@@ -82,19 +118,14 @@ void CByteString::Mid(uint16_t start, uint16_t count)
 
 void CByteString::ToHex()
 {
-    CByteString result;
-    for (uint16_t i = 0; i < m_length; ++i) {
-        result.Append(static_cast<uint8_t>(kHexDigits[m_bytes[i] >> 4]));
-        result.Append(static_cast<uint8_t>(kHexDigits[m_bytes[i] & 0x0F]));
-    }
-    *this = result;
+    Assign(HexText(std::span(m_bytes.data(), m_length)));
 }
 
 void CByteString::ByteToHex(uint8_t byte)
 {
-    Clear();
-    Append(static_cast<uint8_t>(kHexDigits[byte >> 4]));
-    Append(static_cast<uint8_t>(kHexDigits[byte & 0x0F]));
+    std::string text;
+    AppendHex(text, byte);
+    Assign(text);
 }
 
 void CByteString::FromHex()

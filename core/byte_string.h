@@ -2,7 +2,22 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
+
+// Hexadecimal text as the program writes it everywhere (clone records, the image command, the wire,
+// printable escapes): upper-case digits, the highest first.
+inline constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+// Appends the `digits` lowest hexadecimal digits of `value` to `out`.
+void AppendHex(std::string& out, uint32_t value, int digits = 2);
+// Two digits a byte.
+std::string HexText(std::span<const uint8_t> bytes);
+// The value of a digit 0-9 or A-F; -1 for any other character, a lower-case digit too.
+int HexDigitValue(char c);
+// Pairs of digits to bytes; false for an odd count or any other character.
+bool DecodeHex(std::string_view text, std::vector<uint8_t>& bytes);
 
 // A bounded byte string (at most 255 bytes) with hexadecimal conversion. Bytes beyond the capacity
 // are dropped without notice; every conversion result is cut at 255 bytes.

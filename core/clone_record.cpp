@@ -1,23 +1,16 @@
 #include "core/clone_record.h"
 
+#include "core/byte_string.h"
 #include "core/command_text.h"
 
 #include <algorithm>
 
 namespace {
 
+// Records read lower-case digits too.
 int HexValue(char c)
 {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
+    return HexDigitValue(UpperAscii(c));
 }
 
 uint32_t HexNumber(std::string_view digits)
@@ -27,15 +20,6 @@ uint32_t HexNumber(std::string_view digits)
         value = value * 16 + static_cast<uint32_t>(HexValue(c));
     }
     return value;
-}
-
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-void AppendHex(std::string& out, uint32_t value, int digits)
-{
-    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
-        out += kHexDigits[(value >> shift) & 0x0F];
-    }
 }
 
 } // namespace

@@ -62,42 +62,6 @@ constexpr std::array kFaultNames = {
     SFaultName{ESimFault::ShortInformation, "info-short"},
 };
 
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-void AppendHex(std::vector<uint8_t>& text, uint8_t byte)
-{
-    text.push_back(static_cast<uint8_t>(kHexDigits[byte >> 4]));
-    text.push_back(static_cast<uint8_t>(kHexDigits[byte & 0x0F]));
-}
-
-bool DigitValue(uint8_t c, uint8_t& value)
-{
-    const size_t at = kHexDigits.find(static_cast<char>(c));
-    if (at == std::string_view::npos) {
-        return false;
-    }
-    value = static_cast<uint8_t>(at);
-    return true;
-}
-
-// Pairs of upper-case hex digits to bytes; false on any other character or an odd count.
-bool DecodeHex(const uint8_t* text, size_t length, std::vector<uint8_t>& bytes)
-{
-    if (length % 2 != 0) {
-        return false;
-    }
-    bytes.clear();
-    for (size_t i = 0; i < length; i += 2) {
-        uint8_t high = 0;
-        uint8_t low = 0;
-        if (!DigitValue(text[i], high) || !DigitValue(text[i + 1], low)) {
-            return false;
-        }
-        bytes.push_back(static_cast<uint8_t>((high << 4) | low));
-    }
-    return true;
-}
-
 void WriteAll(int fd, const void* data, size_t length)
 {
     // Best effort: used to wake the serving loop, where a full pipe already means "awake".
@@ -436,7 +400,7 @@ void CVirtualTransceiver::SendMemory()
             bytes.push_back(image.GetByte(address + k));
         }
         uint8_t sum = 0;
-        std::vector<uint8_t> text;
+        std::string text;
         for (uint8_t byte : bytes) {
             sum = static_cast<uint8_t>(sum + byte);
             AppendHex(text, byte);
@@ -446,7 +410,7 @@ void CVirtualTransceiver::SendMemory()
             ++checksum;
         }
         AppendHex(text, checksum);
-        QueueFrame(kDataFrame, text);
+        QueueFrame(kDataFrame, std::vector<uint8_t>(text.begin(), text.end()));
     }
     if (!m_hangUpWhenSent) {
         QueueFrame(kEndFrame, std::vector<uint8_t>(kEndText.begin(), kEndText.end()));
@@ -459,7 +423,8 @@ void CVirtualTransceiver::TakeRecord()
     const uint8_t* text = m_receive.data() + kFrameHeadLength;
     const size_t length = m_receive.size() - kFrameHeadLength;
     uint8_t sum = 0;
-    bool good = DecodeHex(text, length, bytes) && bytes.size() > kRecordOverhead;
+    bool good = DecodeHex(std::string_view(reinterpret_cast<const char*>(text), length), bytes) &&
+                bytes.size() > kRecordOverhead;
     if (good) {
         for (uint8_t byte : bytes) {
             sum = static_cast<uint8_t>(sum + byte);

@@ -123,25 +123,16 @@ std::string CRigCore::ExecuteEditFlag(std::string_view value)
 // image by such a text and decodes every object afresh. Undo and redo use this pair.
 std::string CRigCore::ExecuteImage(std::string_view value)
 {
-    static constexpr std::string_view kHex = "0123456789ABCDEF";
     if (value.empty()) {
         Heal(false);
-        std::string text;
-        text.reserve(2 * static_cast<size_t>(m_working.GetSize()));
-        for (uint8_t byte : m_working.Bytes()) {
-            text += kHex[byte >> 4];
-            text += kHex[byte & 0x0F];
-        }
-        return text;
+        return HexText(m_working.Bytes());
     }
-    if (value.size() != 2 * static_cast<size_t>(m_working.GetSize()) ||
-        value.find_first_not_of(kHex) != std::string_view::npos) {
+    std::vector<uint8_t> bytes;
+    if (value.size() != 2 * static_cast<size_t>(m_working.GetSize()) || !DecodeHex(value, bytes)) {
         return std::string(answer::kFormatError);
     }
     for (uint32_t a = 0; a < m_working.GetSize(); ++a) {
-        const auto high = static_cast<uint8_t>(kHex.find(value[2 * size_t{a}]));
-        const auto low = static_cast<uint8_t>(kHex.find(value[2 * size_t{a} + 1]));
-        m_working.SetByte(a, static_cast<uint8_t>(high << 4 | low));
+        m_working.SetByte(a, bytes[a]);
     }
     MarkAllUnloaded();
     Heal(false);

@@ -2,6 +2,8 @@
 #include "core/range_set.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -41,6 +43,49 @@ TEST(ByteString, HexConversions)
     EXPECT_EQ(s.At(1), 0x0C);
     s.ByteToHex(0x5E);
     EXPECT_EQ(s.AsText(), "5E");
+}
+
+TEST(Hex, WritesUpperCaseDigitsHighestFirst)
+{
+    struct SCase
+    {
+        uint32_t value;
+        int digits;
+        std::string_view text;
+    };
+    for (const SCase& c : {SCase{0x0A, 2, "0A"}, SCase{0xFF, 2, "FF"}, SCase{0x07FE, 4, "07FE"},
+                           SCase{0x1234, 2, "34"}, SCase{0x5, 1, "5"}}) {
+        std::string text = "x";
+        AppendHex(text, c.value, c.digits);
+        EXPECT_EQ(text, "x" + std::string(c.text)) << c.value;
+    }
+    const std::vector<uint8_t> bytes = {0x00, 0x5C, 0xAB, 0xFF};
+    EXPECT_EQ(HexText(bytes), "005CABFF");
+}
+
+TEST(Hex, ReadsOnlyPairsOfUpperCaseDigits)
+{
+    struct SCase
+    {
+        std::string_view text;
+        bool read;
+        std::vector<uint8_t> bytes;
+    };
+    const SCase cases[] = {
+        {"", true, {}},     {"005CABFF", true, {0x00, 0x5C, 0xAB, 0xFF}},
+        {"ABC", false, {}}, {"0a", false, {}},
+        {"0G", false, {}},  {"-1", false, {}},
+    };
+    for (const SCase& c : cases) {
+        std::vector<uint8_t> bytes;
+        EXPECT_EQ(DecodeHex(c.text, bytes), c.read) << c.text;
+        if (c.read) {
+            EXPECT_EQ(bytes, c.bytes) << c.text;
+        }
+    }
+    EXPECT_EQ(HexDigitValue('F'), 15);
+    EXPECT_EQ(HexDigitValue('f'), -1);
+    EXPECT_EQ(HexDigitValue('\0'), -1);
 }
 
 TEST(ByteString, MidAndDiffers)
