@@ -84,23 +84,19 @@ int RunVerify(int argc, char** argv)
         arguments.Option("--help") || arguments.positional.size() != 1) {
         return PrintUsage(kVerifyUsage, arguments.Option("--help").has_value());
     }
-    const std::unique_ptr<ISettingsStore> settings = OpenSettings(arguments);
-    if (!settings) {
+    // The file first: a file that does not load is known before the minute at the radio.
+    SDocument file;
+    if (!NewDocument(arguments, file)) {
         return Usage();
     }
-    // The file first: a file that does not load is known before the minute at the radio.
     const std::string& path = arguments.positional.front();
-    CatchInterrupts();
-    CL52RadioData file(settings.get());
-    file.Initialize();
-    if (const std::string result = file.OpenDocument(path); result != answer::kOk) {
-        std::fprintf(stderr, "zql52-cli: %s: %s\n", path.c_str(), result.c_str());
+    if (!OpenFile(*file.data, path, "zql52-cli: " + path + ": ")) {
         return kExitFileError;
     }
 
     bool differs = false;
     const int outcome = ReadTransceiver(arguments, [&file, &differs](CRadioData& received) {
-        for (const SImageDifference& difference : CompareDocuments(file, received)) {
+        for (const SImageDifference& difference : CompareDocuments(*file.data, received)) {
             std::printf("%s\n", FormatDifference(difference).c_str());
             differs = true;
         }

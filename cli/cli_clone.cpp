@@ -85,9 +85,8 @@ private:
 // Everything a clone subcommand needs, built from its arguments.
 struct SCloneSetup
 {
-    std::unique_ptr<ISettingsStore> settings;
+    SDocument document;
     std::unique_ptr<ISettingsStore> portMap;
-    std::unique_ptr<CL52RadioData> data;
     CTerminalHost host;
     std::unique_ptr<CCloneSession> session;
     std::string exchangeFile;
@@ -109,12 +108,9 @@ bool Prepare(const SArguments& arguments, SCloneSetup& setup)
         std::fputs("zql52-cli: --port is required\n", stderr);
         return false;
     }
-    setup.settings = OpenSettings(arguments);
-    if (!setup.settings) {
+    if (!NewDocument(arguments, setup.document)) {
         return false;
     }
-    setup.data = std::make_unique<CL52RadioData>(setup.settings.get());
-    setup.data->Initialize();
     setup.session = std::make_unique<CCloneSession>(&setup.host);
     // Slot names resolve through the stored mapping even with --profile's in-memory store.
     setup.portMap = OpenSettings(SArguments{});
@@ -179,11 +175,12 @@ int RunInfo(int argc, char** argv)
         !arguments.positional.empty() || !Prepare(arguments, setup)) {
         return Usage();
     }
-    CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
+    CCloneCommands commands(*setup.document.data, *setup.session, setup.exchangeFile);
     const int outcome = commands.Information();
     if (outcome == 0) {
         const STransceiverInformation& information = setup.session->GetInformation();
-        std::printf("Model:   %s\nComment: %s\nVersion: %u,%u,%u\n", setup.data->GetMachineName().c_str(),
+        std::printf("Model:   %s\nComment: %s\nVersion: %u,%u,%u\n",
+                    setup.document.data->GetMachineName().c_str(),
                     PrintableComment(information.Comment()).c_str(), information.bytes[0],
                     information.bytes[1], information.bytes[2]);
     }
@@ -198,15 +195,13 @@ int RunRead(int argc, char** argv)
         !arguments.positional.empty() || !arguments.Option("--output") || !Prepare(arguments, setup)) {
         return Usage();
     }
-    CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
+    CCloneCommands commands(*setup.document.data, *setup.session, setup.exchangeFile);
     if (arguments.Option(kNoArchive)) {
         commands.SetArchive(nullptr);
     }
     const int outcome = commands.Read();
     if (outcome == 0) {
-        const std::string result = setup.data->SaveDocument(*arguments.Option("--output"));
-        if (result != answer::kOk) {
-            std::fprintf(stderr, "%s\n", result.c_str());
+        if (!SaveFile(*setup.document.data, *arguments.Option("--output"))) {
             return kExitFileError;
         }
     }
@@ -221,16 +216,14 @@ int RunWrite(int argc, char** argv)
         arguments.positional.size() != 1 || !Prepare(arguments, setup)) {
         return Usage();
     }
-    const std::string result = setup.data->OpenDocument(arguments.positional.front());
-    if (result != answer::kOk) {
-        std::fprintf(stderr, "%s\n", result.c_str());
+    if (!OpenFile(*setup.document.data, arguments.positional.front())) {
         return kExitFileError;
     }
-    if (!WarnOfIllegalChannels(*setup.data) && arguments.Option("--strict")) {
+    if (!WarnOfIllegalChannels(*setup.document.data) && arguments.Option("--strict")) {
         std::fputs("zql52-cli: --strict: nothing was written\n", stderr);
         return kExitDataChanged;
     }
-    CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
+    CCloneCommands commands(*setup.document.data, *setup.session, setup.exchangeFile);
     if (arguments.Option(kNoArchive)) {
         commands.SetArchive(nullptr);
     }
@@ -243,11 +236,11 @@ int ReadTransceiver(const SArguments& arguments, const std::function<void(CRadio
     if (!Prepare(arguments, setup)) {
         return Usage();
     }
-    CCloneCommands commands(*setup.data, *setup.session, setup.exchangeFile);
+    CCloneCommands commands(*setup.document.data, *setup.session, setup.exchangeFile);
     commands.SetArchive(nullptr);
     const int outcome = Report(ECloneCommand::Read, commands.Read());
     if (outcome == clone_outcome::kSuccess) {
-        received(*setup.data);
+        received(*setup.document.data);
     }
     return outcome;
 }

@@ -1,6 +1,7 @@
 #include "cli/cli_common.h"
 
 #include "core/command_text.h"
+#include "core/rig/radio_data.h"
 #include "settings/qt_settings_store.h"
 
 #include <algorithm>
@@ -215,6 +216,47 @@ std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments)
     store->SetInt(settings::kSetupInfo, settings::kExpandLevel, static_cast<int>(values[1]));
     store->SetInt(settings::kSetupInfo, settings::kOptionFlags, static_cast<int>(values[2]));
     return store;
+}
+
+SDocument::SDocument() = default;
+SDocument::~SDocument() = default;
+
+bool NewDocument(const SArguments& arguments, SDocument& document)
+{
+    document.settings = OpenSettings(arguments);
+    if (!document.settings) {
+        return false;
+    }
+    document.data = NewDocument(*document.settings);
+    return true;
+}
+
+std::unique_ptr<CL52RadioData> NewDocument(ISettingsStore& settings)
+{
+    CatchInterrupts();
+    auto data = std::make_unique<CL52RadioData>(&settings);
+    data->Initialize();
+    return data;
+}
+
+bool OpenFile(CRadioData& data, const std::string& path, const std::string& prefix)
+{
+    const std::string result = data.OpenDocument(path);
+    if (result != answer::kOk) {
+        std::fprintf(stderr, "%s%s\n", prefix.c_str(), result.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool SaveFile(CRadioData& data, const std::string& path, const std::string& prefix)
+{
+    const std::string result = data.SaveDocument(path);
+    if (result != answer::kOk) {
+        std::fprintf(stderr, "%s%s\n", prefix.c_str(), result.c_str());
+        return false;
+    }
+    return true;
 }
 
 int Usage()

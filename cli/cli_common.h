@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+class CL52RadioData;
 class CRadioData;
 class ICommandTarget;
 
@@ -37,6 +38,30 @@ bool ParseArguments(int argc, char** argv, int first, const std::vector<std::str
 // The stored settings, or an in-memory store holding the transceiver version of "--profile D,L,F".
 // Returns null (with a message) when the profile text is malformed.
 std::unique_ptr<ISettingsStore> OpenSettings(const SArguments& arguments);
+
+// What a subcommand works on: the settings its arguments choose and a new document on them.
+struct SDocument
+{
+    std::unique_ptr<ISettingsStore> settings;
+    std::unique_ptr<CL52RadioData> data;
+
+    SDocument();
+    SDocument(const SDocument&) = delete;
+    SDocument& operator=(const SDocument&) = delete;
+    ~SDocument();
+};
+
+// The first steps of every subcommand that works on a document: the settings (OpenSettings), then a
+// new, initialized document on them. False when the settings do not open; OpenSettings said why.
+bool NewDocument(const SArguments& arguments, SDocument& document);
+// A new, initialized document on `settings`. The interrupts are caught first: the document keeps a
+// temporary file.
+std::unique_ptr<CL52RadioData> NewDocument(ISettingsStore& settings);
+// Opens the clone data file at `path` into `data`. False when it does not open, with its answer on
+// standard error after `prefix`.
+bool OpenFile(CRadioData& data, const std::string& path, const std::string& prefix = {});
+// Saves `data` as `path`. False when it cannot, with the answer on standard error after `prefix`.
+bool SaveFile(CRadioData& data, const std::string& path, const std::string& prefix = {});
 
 // The usage on standard error; exits 64.
 int Usage();

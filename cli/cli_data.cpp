@@ -25,19 +25,13 @@ int RunExec(int argc, char** argv)
     if (!ParseArguments(argc, argv, 2, {"--profile", "--open", "--save"}, {}, arguments)) {
         return Usage();
     }
-    const auto settings = OpenSettings(arguments);
-    if (!settings) {
+    SDocument document;
+    if (!NewDocument(arguments, document)) {
         return Usage();
     }
-    CatchInterrupts();
-    CL52RadioData data(settings.get());
-    data.Initialize();
-    if (const auto open = arguments.Option("--open")) {
-        const std::string result = data.OpenDocument(*open);
-        if (result != answer::kOk) {
-            std::fprintf(stderr, "%s\n", result.c_str());
-            return kExitFileError;
-        }
+    CRadioData& data = *document.data;
+    if (const auto open = arguments.Option("--open"); open && !OpenFile(data, *open)) {
+        return kExitFileError;
     }
     if (!arguments.positional.empty()) {
         for (const std::string& command : arguments.positional) {
@@ -59,12 +53,8 @@ int RunExec(int argc, char** argv)
     if (InterruptSignal() != 0) {
         return InterruptedExit();
     }
-    if (const auto save = arguments.Option("--save")) {
-        const std::string result = data.SaveDocument(*save);
-        if (result != answer::kOk) {
-            std::fprintf(stderr, "%s\n", result.c_str());
-            return kExitFileError;
-        }
+    if (const auto save = arguments.Option("--save"); save && !SaveFile(data, *save)) {
+        return kExitFileError;
     }
     return 0;
 }
@@ -75,16 +65,12 @@ int RunShow(int argc, char** argv)
     if (!ParseArguments(argc, argv, 2, {"--profile"}, {}, arguments) || arguments.positional.size() != 1) {
         return Usage();
     }
-    const auto settings = OpenSettings(arguments);
-    if (!settings) {
+    SDocument document;
+    if (!NewDocument(arguments, document)) {
         return Usage();
     }
-    CatchInterrupts();
-    CL52RadioData data(settings.get());
-    data.Initialize();
-    const std::string result = data.OpenDocument(arguments.positional.front());
-    if (result != answer::kOk) {
-        std::fprintf(stderr, "%s\n", result.c_str());
+    CRadioData& data = *document.data;
+    if (!OpenFile(data, arguments.positional.front())) {
         return kExitFileError;
     }
     std::string text;

@@ -97,40 +97,10 @@ bool WriteFile(const std::string& path, const std::string& text)
     return static_cast<bool>(out);
 }
 
-// A new document with the chosen profile, with the file at `path` opened when there is one. On failure the
-// answer word goes to standard error (after the path when `withLabel`) and the result is null.
-std::unique_ptr<CL52RadioData> LoadDocument(ISettingsStore& settings, const std::string* path,
-                                            bool withLabel = false)
+// Saves OUT; an interrupted run writes nothing, and the signal's status follows.
+bool SaveOutput(CRadioData& data, const SArguments& arguments)
 {
-    CatchInterrupts();
-    auto data = std::make_unique<CL52RadioData>(&settings);
-    data->Initialize();
-    if (path != nullptr) {
-        const std::string result = data->OpenDocument(*path);
-        if (result != answer::kOk) {
-            if (withLabel) {
-                std::fprintf(stderr, "%s: %s\n", path->c_str(), result.c_str());
-            } else {
-                std::fprintf(stderr, "%s\n", result.c_str());
-            }
-            return nullptr;
-        }
-    }
-    return data;
-}
-
-bool SaveDocument(CL52RadioData& data, const std::string& path)
-{
-    // An interrupted run writes nothing; the signal's status follows.
-    if (InterruptSignal() != 0) {
-        return false;
-    }
-    const std::string result = data.SaveDocument(path);
-    if (result != answer::kOk) {
-        std::fprintf(stderr, "%s\n", result.c_str());
-        return false;
-    }
-    return true;
+    return InterruptSignal() == 0 && SaveFile(data, *arguments.Option("--output"));
 }
 
 const SExportFormat* ChooseFormat(const SArguments& arguments)
@@ -171,8 +141,8 @@ int RunExport(int argc, char** argv)
         return SubcommandUsage(kExportUsage, false);
     }
     const std::string& file = arguments.positional.front();
-    const auto data = LoadDocument(*settings, &file);
-    if (!data) {
+    const auto data = NewDocument(*settings);
+    if (!OpenFile(*data, file)) {
         return kExitFileError;
     }
     std::string text;
@@ -210,9 +180,8 @@ int RunImport(int argc, char** argv)
         std::fprintf(stderr, "zql52-cli: cannot read %s: %s\n", csvPath.c_str(), std::strerror(errno));
         return kExitFileError;
     }
-    const auto base = arguments.Option("--base");
-    const auto data = LoadDocument(*settings, base ? &*base : nullptr);
-    if (!data) {
+    const auto data = NewDocument(*settings);
+    if (const auto base = arguments.Option("--base"); base && !OpenFile(*data, *base)) {
         return kExitFileError;
     }
     const channel_csv::SReport report = channel_csv::Import(*data, text);
@@ -225,7 +194,7 @@ int RunImport(int argc, char** argv)
     if (!report.Exact() && arguments.Option("--strict")) {
         return kExitDataChanged;
     }
-    if (!SaveDocument(*data, *arguments.Option("--output"))) {
+    if (!SaveOutput(*data, arguments)) {
         return kExitFileError;
     }
     return report.Exact() ? 0 : kExitDataChanged;
@@ -242,9 +211,14 @@ int RunDiff(int argc, char** argv)
     if (!settings) {
         return SubcommandUsage(kDiffUsage, false);
     }
-    const auto left = LoadDocument(*settings, &arguments.positional[0], true);
-    const auto right = left ? LoadDocument(*settings, &arguments.positional[1], true) : nullptr;
-    if (!left || !right) {
+    const std::string& leftPath = arguments.positional[0];
+    const std::string& rightPath = arguments.positional[1];
+    const auto left = NewDocument(*settings);
+    if (!OpenFile(*left, leftPath, leftPath + ": ")) {
+        return kExitFileError;
+    }
+    const auto right = NewDocument(*settings);
+    if (!OpenFile(*right, rightPath, rightPath + ": ")) {
         return kExitFileError;
     }
     const std::vector<SImageDifference> differences = CompareDocuments(*left, *right);
@@ -289,8 +263,8 @@ int RunSet(int argc, char** argv)
     if (!settings) {
         return SubcommandUsage(kSetUsage, false);
     }
-    const auto data = LoadDocument(*settings, &arguments.positional[0]);
-    if (!data) {
+    const auto data = NewDocument(*settings);
+    if (!OpenFile(*data, arguments.positional[0])) {
         return kExitFileError;
     }
     const std::vector<std::string> notes =
@@ -299,7 +273,7 @@ int RunSet(int argc, char** argv)
     for (const std::string& note : notes) {
         std::fprintf(stderr, "%s: %s\n", label.c_str(), note.c_str());
     }
-    if (!SaveDocument(*data, *arguments.Option("--output"))) {
+    if (!SaveOutput(*data, arguments)) {
         return kExitFileError;
     }
     return notes.empty() ? 0 : kExitDataChanged;

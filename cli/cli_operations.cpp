@@ -108,15 +108,9 @@ public:
     // Reads FILE; the exit code for a file that cannot be read, else -1.
     int Load()
     {
-        CatchInterrupts();
-        m_data = std::make_unique<CL52RadioData>(m_settings.get());
-        m_data->Initialize();
+        m_data = NewDocument(*m_settings);
         const std::string& file = m_arguments.positional.front();
-        if (const std::string result = m_data->OpenDocument(file); result != answer::kOk) {
-            std::fprintf(stderr, "zql52-cli: cannot read %s: %s\n", file.c_str(), result.c_str());
-            return kExitFileError;
-        }
-        return -1;
+        return OpenFile(*m_data, file, "zql52-cli: cannot read " + file + ": ") ? -1 : kExitFileError;
     }
 
     // Saves the document to --output; the exit code for a file that cannot be written, else 0.
@@ -127,11 +121,7 @@ public:
             return InterruptedExit();
         }
         const std::string output = *m_arguments.Option("--output");
-        if (const std::string result = m_data->SaveDocument(output); result != answer::kOk) {
-            std::fprintf(stderr, "zql52-cli: cannot write %s: %s\n", output.c_str(), result.c_str());
-            return kExitFileError;
-        }
-        return 0;
+        return SaveFile(*m_data, output, "zql52-cli: cannot write " + output + ": ") ? 0 : kExitFileError;
     }
 
     const SArguments& Arguments() const { return m_arguments; }
