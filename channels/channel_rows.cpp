@@ -4,6 +4,7 @@
 #include "core/channel_id.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace channel_rows {
 
@@ -179,6 +180,56 @@ std::string JoinRowLabels(const std::vector<std::string>& labels)
         text += label;
     }
     return text;
+}
+
+std::optional<CChannelId> ParseChannelLabel(std::string_view label)
+{
+    const std::string text = TrimWhiteSpace(label);
+    if (!text.empty() && text.size() <= 3 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        const int number = static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
+        if (number < kFirstEdgeRow) {
+            return CChannelId(CChannelId::kMch, number);
+        }
+        return std::nullopt;
+    }
+    for (int row = kFirstEdgeRow; row < kRowCount; ++row) {
+        if (EqualsNoCase(text, RowLabel(row, true)) || EqualsNoCase(text, RowLabel(row, false))) {
+            return ChannelOfRow(row);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string ChannelLabel(ICommandTarget& data, const CChannelId& channel)
+{
+    const int row = ChannelRow(channel);
+    return RowLabel(row, row == kFirstCallRow ? HasBand50(data) : true);
+}
+
+int ChannelRow(const CChannelId& channel)
+{
+    switch (channel.GetKind()) {
+    case CChannelId::kMch:
+        return channel.GetNumber();
+    case CChannelId::kPch:
+        return kFirstEdgeRow + channel.GetNumber();
+    case CChannelId::kCall:
+        return kFirstCallRow + channel.GetNumber();
+    default:
+        return -1;
+    }
+}
+
+CChannelId ChannelOfRow(int row)
+{
+    if (row >= kFirstCallRow) {
+        return {CChannelId::kCall, row - kFirstCallRow};
+    }
+    if (row >= kFirstEdgeRow) {
+        return {CChannelId::kPch, row - kFirstEdgeRow};
+    }
+    return {CChannelId::kMch, row};
 }
 
 } // namespace channel_rows

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/channel_id.h"
 #include "core/command_text.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,5 +75,15 @@ Cells BuildRow(ICommandTarget& data, int row);
 std::vector<std::string> IllegalRowLabels(ICommandTarget& data);
 // "08, 12, P3A".
 std::string JoinRowLabels(const std::vector<std::string>& labels);
+
+// Channels by the channel list's row labels: "10" (or "5", "05"), "P3A", "CALL_144"; the first call
+// channel answers to both "CALL_50M" and "CALL_WFM". Letter case is ignored. Memory channels, edges
+// and call channels only.
+std::optional<CChannelId> ParseChannelLabel(std::string_view label);
+// The row label as the list shows it ("05", "P3A", "CALL_WFM" on a model without the 50 MHz band).
+std::string ChannelLabel(ICommandTarget& data, const CChannelId& channel);
+// The channel list's row of a memory channel, edge or call channel; -1 for any other channel.
+int ChannelRow(const CChannelId& channel);
+CChannelId ChannelOfRow(int row);
 
 } // namespace channel_rows

@@ -1,3 +1,4 @@
+#include "channels/channel_rows.h"
 #include "cli/cli_common.h"
 #include "core/command_text.h"
 #include "core/rig/radio_data.h"
@@ -239,7 +240,7 @@ int RunSet(int argc, char** argv)
         arguments.Option("--help") || arguments.positional.size() < 3 || !arguments.Option("--output")) {
         return SubcommandUsage(kSetUsage, arguments.Option("--help").has_value());
     }
-    const std::optional<CChannelId> channel = ParseChannelLabel(arguments.positional[1]);
+    const std::optional<CChannelId> channel = channel_rows::ParseChannelLabel(arguments.positional[1]);
     if (!channel) {
         std::fprintf(stderr, "zql52-cli: set: '%s' is not a channel (00-99, P0A-P9B, CALL_...)\n",
                      arguments.positional[1].c_str());
@@ -269,7 +270,7 @@ int RunSet(int argc, char** argv)
     }
     const std::vector<std::string> notes =
         WriteChannelFields(*data, *channel, assignments, EChannelStart::FromChannel);
-    const std::string label = ChannelLabel(*data, *channel);
+    const std::string label = channel_rows::ChannelLabel(*data, *channel);
     for (const std::string& note : notes) {
         std::fprintf(stderr, "%s: %s\n", label.c_str(), note.c_str());
     }

@@ -118,7 +118,7 @@ std::optional<std::string> RowProblem(const csv::SRecord& record, const ColumnMa
     if (location.empty()) {
         return "no Location";
     }
-    channel = ParseChannelLabel(location);
+    channel = channel_rows::ParseChannelLabel(location);
     if (!channel) {
         return "Location " + Quoted(location) + " is not a channel (0-99, P0A-P9B, CALL_...)";
     }
@@ -146,13 +146,13 @@ std::string Export(ICommandTarget& data, bool all)
     std::string text = csv::Record({kColumns.begin(), kColumns.end()});
     const int rows = all ? channel_rows::kRowCount : channel_rows::kFirstEdgeRow;
     for (int row = 0; row < rows; ++row) {
-        const CChannelId channel = ChannelOfRow(row);
+        const CChannelId channel = channel_rows::ChannelOfRow(row);
         if (IsChannelBlank(data, channel)) {
             continue;
         }
         std::vector<std::string> fields(kColumns.size());
-        fields[kLocation] =
-            channel.IsMemory() ? std::to_string(channel.GetNumber()) : ChannelLabel(data, channel);
+        fields[kLocation] = channel.IsMemory() ? std::to_string(channel.GetNumber())
+                                               : channel_rows::ChannelLabel(data, channel);
         for (const SFieldColumn& column : kFieldColumns) {
             fields[column.column] = GetChannelField(data, channel, column.field);
         }

@@ -143,7 +143,7 @@ SFieldResult SetFrequency(ICommandTarget& data, const CChannelId& channel, const
     if (text.empty()) {
         if (!channel.MayBeBlank()) {
             return Refused(data, channel, EChannelField::Frequency,
-                           ChannelLabel(data, channel) + " cannot be blank");
+                           channel_rows::ChannelLabel(data, channel) + " cannot be blank");
         }
         Write(data, channel, kAppear, answer::kOff);
         return {true, {}, {}};
@@ -292,57 +292,6 @@ std::vector<std::string> ChannelFieldForms(EChannelField field)
         break;
     }
     return {};
-}
-
-std::optional<CChannelId> ParseChannelLabel(std::string_view label)
-{
-    const std::string text = TrimWhiteSpace(label);
-    if (!text.empty() && text.size() <= 3 && std::all_of(text.begin(), text.end(), IsDigit)) {
-        const int number = static_cast<int>(std::strtol(text.c_str(), nullptr, 10));
-        if (number < channel_rows::kFirstEdgeRow) {
-            return CChannelId(CChannelId::kMch, number);
-        }
-        return std::nullopt;
-    }
-    for (int row = channel_rows::kFirstEdgeRow; row < channel_rows::kRowCount; ++row) {
-        if (EqualsNoCase(text, channel_rows::RowLabel(row, true)) ||
-            EqualsNoCase(text, channel_rows::RowLabel(row, false))) {
-            return ChannelOfRow(row);
-        }
-    }
-    return std::nullopt;
-}
-
-std::string ChannelLabel(ICommandTarget& data, const CChannelId& channel)
-{
-    const int row = ChannelRow(channel);
-    return channel_rows::RowLabel(row,
-                                  row == channel_rows::kFirstCallRow ? channel_rows::HasBand50(data) : true);
-}
-
-int ChannelRow(const CChannelId& channel)
-{
-    switch (channel.GetKind()) {
-    case CChannelId::kMch:
-        return channel.GetNumber();
-    case CChannelId::kPch:
-        return channel_rows::kFirstEdgeRow + channel.GetNumber();
-    case CChannelId::kCall:
-        return channel_rows::kFirstCallRow + channel.GetNumber();
-    default:
-        return -1;
-    }
-}
-
-CChannelId ChannelOfRow(int row)
-{
-    if (row >= channel_rows::kFirstCallRow) {
-        return {CChannelId::kCall, row - channel_rows::kFirstCallRow};
-    }
-    if (row >= channel_rows::kFirstEdgeRow) {
-        return {CChannelId::kPch, row - channel_rows::kFirstEdgeRow};
-    }
-    return {CChannelId::kMch, row};
 }
 
 std::string FormatExchangeMHz(int32_t hertz)
@@ -560,7 +509,7 @@ std::vector<std::string> WriteChannelFields(ICommandTarget& data, const CChannel
         if (blankingAsked || fields.empty()) {
             return {};
         }
-        return {ChannelLabel(data, channel) + " is blank: give it a Frequency to use it"};
+        return {channel_rows::ChannelLabel(data, channel) + " is blank: give it a Frequency to use it"};
     }
     std::vector<std::string> notes;
     for (size_t i = 0; i < fields.size(); ++i) {

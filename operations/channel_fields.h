@@ -71,16 +71,6 @@ std::string_view ChannelFieldName(EChannelField field);
 // Empty for Frequency, Offset and Name, which take any text of their kind.
 std::vector<std::string> ChannelFieldForms(EChannelField field);
 
-// Channels by the channel list's row labels: "10" (or "5", "05"), "P3A", "CALL_144"; the first call
-// channel answers to both "CALL_50M" and "CALL_WFM". Letter case is ignored. Memory channels, edges
-// and call channels only.
-std::optional<CChannelId> ParseChannelLabel(std::string_view label);
-// The row label as the list shows it ("05", "P3A", "CALL_WFM" on a model without the 50 MHz band).
-std::string ChannelLabel(ICommandTarget& data, const CChannelId& channel);
-// The channel list's row of a memory channel, edge or call channel; -1 for any other channel.
-int ChannelRow(const CChannelId& channel);
-CChannelId ChannelOfRow(int row);
-
 // "146.520000": hertz as MHz with six decimals.
 std::string FormatExchangeMHz(int32_t hertz);
 // A plain decimal number of MHz ("146.52", " 0.6 ") to the nearest hertz; nothing for any other text

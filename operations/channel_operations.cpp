@@ -259,7 +259,7 @@ SOperationResult CChannelOperations::Fill(int first, int last, EChannelField fie
         return result;
     }
     for (int row : RowsInUse(first, last)) {
-        const CChannelId channel = ChannelOfRow(row);
+        const CChannelId channel = channel_rows::ChannelOfRow(row);
         const std::string before = Send(row, kAll);
         const std::string old = GetChannelField(m_data, channel, field);
         const SFieldResult set = SetChannelField(m_data, channel, field, value);

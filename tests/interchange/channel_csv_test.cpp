@@ -1,4 +1,5 @@
 #include "../operations/test_document.h"
+#include "channels/channel_rows.h"
 #include "core/rig/default_images.h"
 #include "interchange/channel_csv.h"
 #include "interchange/csv.h"
@@ -23,7 +24,7 @@ std::vector<std::string> FormattedNotes(const channel_csv::SReport& report)
 
 std::string Field(CL52RadioData& data, const char* label, EChannelField field)
 {
-    return GetChannelField(data, *ParseChannelLabel(label), field);
+    return GetChannelField(data, *channel_rows::ParseChannelLabel(label), field);
 }
 
 TEST(ChannelCsvExport, WritesTheChannelsInUseInTheExchangeLayout)
@@ -103,7 +104,7 @@ TEST(ChannelCsvRoundTrip, EveryFieldVaried)
     CTestDocument source(1, 1, 2);
     CL52RadioData& data = source.Data();
     for (int row = 0; row < 124; ++row) {
-        const CChannelId channel = ChannelOfRow(row);
+        const CChannelId channel = channel_rows::ChannelOfRow(row);
         const std::string prefix =
             "CH." + std::string(CChannelId::kKindNames[static_cast<size_t>(channel.GetKind())]) + "." +
             channel.NumberText() + ".";

@@ -1,3 +1,4 @@
+#include "channels/channel_rows.h"
 #include "operations/channel_fields.h"
 #include "test_document.h"
 
@@ -7,43 +8,13 @@ namespace {
 
 const CChannelId kMch10(CChannelId::kMch, 10);
 
-TEST(ChannelFields, NamesAndLabels)
+TEST(ChannelFields, Names)
 {
     for (EChannelField field : kChannelFields) {
         EXPECT_EQ(FindChannelField(ToUpperAscii(ChannelFieldName(field))), field);
     }
     EXPECT_EQ(ChannelFieldName(EChannelField::RepeaterTone), "rToneFreq");
     EXPECT_FALSE(FindChannelField("DtcsCode"));
-
-    struct SCase
-    {
-        const char* label;
-        std::optional<CChannelId> channel;
-    };
-    const SCase cases[] = {
-        {"10", CChannelId(CChannelId::kMch, 10)},
-        {"5", CChannelId(CChannelId::kMch, 5)},
-        {"05", CChannelId(CChannelId::kMch, 5)},
-        {"99", CChannelId(CChannelId::kMch, 99)},
-        {"P3A", CChannelId(CChannelId::kPch, 6)},
-        {"p3b", CChannelId(CChannelId::kPch, 7)},
-        {"CALL_144", CChannelId(CChannelId::kCall, 1)},
-        {"CALL_50M", CChannelId(CChannelId::kCall, 0)},
-        {"call_wfm", CChannelId(CChannelId::kCall, 0)},
-        {"CALL_1200", CChannelId(CChannelId::kCall, 3)},
-        {"100", std::nullopt},
-        {"-1", std::nullopt},
-        {"P", std::nullopt},
-        {"P10A", std::nullopt},
-        {"", std::nullopt},
-        {"VFO", std::nullopt},
-    };
-    for (const SCase& c : cases) {
-        EXPECT_EQ(ParseChannelLabel(c.label), c.channel) << c.label;
-    }
-    CTestDocument withoutBand50(5, 0, 0);
-    EXPECT_EQ(ChannelLabel(withoutBand50.Data(), CChannelId(CChannelId::kCall, 0)), "CALL_WFM");
-    EXPECT_EQ(ChannelLabel(withoutBand50.Data(), CChannelId(CChannelId::kMch, 7)), "07");
 }
 
 TEST(ChannelFields, ExchangeFrequencies)
@@ -273,7 +244,7 @@ TEST(ChannelFields, WritesLikeTheEditMemoryDialogAndTellsWhatChanged)
     for (const SCase& c : cases) {
         CTestDocument document;
         CL52RadioData& data = document.Data();
-        const CChannelId channel = *ParseChannelLabel(c.label);
+        const CChannelId channel = *channel_rows::ParseChannelLabel(c.label);
         const SFieldAssignment sound[] = {{EChannelField::Frequency, "146.52"}};
         ASSERT_TRUE(WriteChannelFields(data, channel, sound, EChannelStart::FromDefaults).empty());
         EXPECT_EQ(WriteChannelFields(data, channel, c.fields, EChannelStart::FromChannel), c.notes)

@@ -372,7 +372,7 @@ TEST_F(ChannelOperationsTest, FillSetsChannelsInUseAndLeavesThoseWhereTheValueIs
             const bool wasSkipped = std::any_of(c.skipped.begin(), c.skipped.end(),
                                                 [&](const auto& note) { return note.first == row; });
             if (!wasSkipped) {
-                EXPECT_EQ(GetChannelField(m_data, ChannelOfRow(row), c.field), c.held) << row;
+                EXPECT_EQ(GetChannelField(m_data, channel_rows::ChannelOfRow(row), c.field), c.held) << row;
             }
         }
         ExpectHealed();
