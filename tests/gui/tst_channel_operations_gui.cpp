@@ -52,6 +52,20 @@ struct SProgram : SRunningProgram
         View().RefreshRow(row);
     }
 
+    struct SChannel
+    {
+        int row;
+        std::string frequency;
+        std::string name = " ";
+    };
+    // The channels of a test's list, one a row of the table.
+    void Put(std::initializer_list<SChannel> channels)
+    {
+        for (const SChannel& channel : channels) {
+            Put(channel.row, channel.frequency, channel.name);
+        }
+    }
+
     // "145.0000 ABC" as the list shows the row, "-" when it is blank.
     QString Shown(int row)
     {
@@ -113,9 +127,7 @@ void TestChannelOperationsGui::findSelectsTheNextMatchAndF3GoesOn()
     SProgram p;
     QVERIFY(p.started);
     QVERIFY(p.ShowActive());
-    p.Put(3, "145.5", "ALPHA");
-    p.Put(20, "433.0", "HALPA");
-    p.Put(40, "145.525", "BETA");
+    p.Put({{3, "145.5", "ALPHA"}, {20, "433.0", "HALPA"}, {40, "145.525", "BETA"}});
     p.View().SelectRow(10);
 
     bool okEnabledWhenBlank = true;
@@ -159,9 +171,7 @@ void TestChannelOperationsGui::moveKeysCarryTheChannelOneStepAtATime()
     SProgram p;
     QVERIFY(p.started);
     QVERIFY(p.ShowActive());
-    p.Put(5, "145.5", "MOVER");
-    p.Put(6, "146.0", "OTHER");
-    p.Put(60, "440.0", "KEEP");
+    p.Put({{5, "145.5", "MOVER"}, {6, "146.0", "OTHER"}, {60, "440.0", "KEEP"}});
     p.View().SelectRow(60);
     QVERIFY(p.Frame().RunCommand(cmd::kEditCopy));
     p.View().SelectRow(5);
@@ -199,12 +209,12 @@ void TestChannelOperationsGui::sortDialogSortsTheChosenRange()
 {
     SProgram p;
     QVERIFY(p.started);
-    p.Put(9, "430.0", "OUT");
-    p.Put(10, "145.0", "CHARLY");
-    p.Put(12, "146.0", "ALPHA");
-    p.Put(13, "144.5", "BRAVO");
-    p.Put(15, "145.0");
-    p.Put(16, "50.0", "ZULU");
+    p.Put({{9, "430.0", "OUT"},
+           {10, "145.0", "CHARLY"},
+           {12, "146.0", "ALPHA"},
+           {13, "144.5", "BRAVO"},
+           {15, "145.0"},
+           {16, "50.0", "ZULU"}});
 
     QList<int> defaults;
     QString keyShown;
@@ -279,10 +289,7 @@ void TestChannelOperationsGui::compactDialogClosesTheGaps()
 {
     SProgram p;
     QVERIFY(p.started);
-    p.Put(2, "145.0", "A");
-    p.Put(5, "146.0", "B");
-    p.Put(9, "147.0", "C");
-    p.Put(30, "148.0", "D");
+    p.Put({{2, "145.0", "A"}, {5, "146.0", "B"}, {9, "147.0", "C"}, {30, "148.0", "D"}});
     ClickInNextModal(u"compactChannelsDialog"_s, u"okButton"_s,
                      [](QWidget* dialog) { Child<QSpinBox>(dialog, u"rangeToSpin"_s)->setValue(20); });
     QVERIFY(p.Frame().RunCommand(cmd::kEditCompactChannels));
@@ -296,10 +303,7 @@ void TestChannelOperationsGui::fillDialogFillsFromTheSelectedRowAndReportsWhatIt
 {
     SProgram p;
     QVERIFY(p.started);
-    p.Put(4, "145.0", "BEFORE");
-    p.Put(10, "50.2", "SIXM");
-    p.Put(11, "145.5", "TWOM");
-    p.Put(12, "433.0", "SEVENT");
+    p.Put({{4, "145.0", "BEFORE"}, {10, "50.2", "SIXM"}, {11, "145.5", "TWOM"}, {12, "433.0", "SEVENT"}});
     p.View().SelectRow(10);
 
     QList<int> range;
