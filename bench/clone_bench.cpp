@@ -1,3 +1,4 @@
+#include "../tests/support/child_process.h"
 #include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "core/clone_file.h"
@@ -10,17 +11,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <string>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 // Whole clone sessions against the virtual transceiver keeping to 9600 bit/s, compared with the
 // least time the line allows. The session should spend its time waiting for the line, not working:
@@ -246,40 +242,13 @@ constexpr double kCliWriteLimit = 9.5;
 // Runs the command-line tool to its end with its settings and archive in `home`; its exit code.
 int RunCli(const std::vector<std::string>& arguments, const std::string& home)
 {
-    std::vector<std::string> environment = {"XDG_CONFIG_HOME=" + home + "/config",
-                                            "XDG_DATA_HOME=" + home + "/data"};
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string variable = *entry;
-        if (variable.rfind("XDG_CONFIG_HOME=", 0) != 0 && variable.rfind("XDG_DATA_HOME=", 0) != 0) {
-            environment.push_back(variable);
-        }
-    }
-    std::vector<char*> argv = {const_cast<char*>(ZQ_CLI_PATH)};
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (std::string& variable : environment) {
-        envp.push_back(variable.data());
-    }
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    ::posix_spawn_file_actions_init(&actions);
-    ::posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    ::posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int failed = ::posix_spawn(&pid, ZQ_CLI_PATH, &actions, nullptr, argv.data(), envp.data());
-    ::posix_spawn_file_actions_destroy(&actions);
-    if (failed != 0) {
+    std::vector<std::string> command = {ZQ_CLI_PATH};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    CChildProcess cli;
+    if (!cli.Start(command, {"XDG_CONFIG_HOME=" + home + "/config", "XDG_DATA_HOME=" + home + "/data"})) {
         return -1;
     }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return cli.Finish();
 }
 
 void RunCliCommand(benchmark::State& state, EOperation operation)

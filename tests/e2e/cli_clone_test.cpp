@@ -1,9 +1,9 @@
 #include "../core/test_files.h"
+#include "../support/sim_process.h"
 #include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/memory_image.h"
 #include "core/memory_map.h"
-#include "sim_process.h"
 
 #include <chrono>
 #include <filesystem>

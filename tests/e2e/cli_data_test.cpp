@@ -1,6 +1,6 @@
 #include "../core/test_files.h"
-#include "cli_support.h"
-#include "sim_process.h"
+#include "../support/cli_runner.h"
+#include "../support/sim_process.h"
 
 #include <chrono>
 #include <filesystem>

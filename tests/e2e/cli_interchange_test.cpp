@@ -1,5 +1,5 @@
 #include "../core/test_files.h"
-#include "cli_support.h"
+#include "../support/cli_runner.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -17,21 +17,8 @@ struct SSplitResult
 SSplitResult RunSplit(const std::string& arguments, const CTempDir& home)
 {
     const std::string errors = home.File("stderr.txt");
-    const std::string command = "XDG_CONFIG_HOME=" + ShellQuote(home.Path().string()) + " " +
-                                ShellQuote(ZQ_CLI_PATH) + " " + arguments + " 2>" + ShellQuote(errors);
-    SSplitResult result;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    for (size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        result.output.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.errors = ReadFileText(errors);
-    return result;
+    const SCliResult run = RunCli(SCliRun{arguments, home.Path().string(), {}, {}, ShellQuote(errors)});
+    return {run.status, run.output, ReadFileText(errors)};
 }
 
 constexpr const char* kProfile = "--profile 5,0,2 ";

@@ -1,5 +1,5 @@
 #include "../core/test_files.h"
-#include "cli_support.h"
+#include "../support/cli_runner.h"
 
 #include <gtest/gtest.h>
 #include <string>

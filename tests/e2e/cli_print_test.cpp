@@ -1,5 +1,5 @@
 #include "../core/test_files.h"
-#include "cli_support.h"
+#include "../support/cli_runner.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -11,27 +11,11 @@ constexpr const char* kProfile = "--profile 5,0,2 ";
 // 2024-05-01 00:00 UTC: the date the sheet's heading shows.
 constexpr const char* kFixedDate = "SOURCE_DATE_EPOCH=1714521600 ";
 
-SCliResult RunShell(const std::string& command)
-{
-    SCliResult result;
-    std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    for (size_t n = 0; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        result.output.append(buffer, n);
-    }
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
 // "export" with the environment given (a locale, the date), the settings in `home`.
 SCliResult Export(const CTempDir& home, const std::string& environment, const std::string& arguments)
 {
-    return RunShell("XDG_CONFIG_HOME=" + ShellQuote(home.Path().string()) + " " + environment +
-                    ShellQuote(ZQ_CLI_PATH) + " export " + kProfile + arguments);
+    return RunCli(
+        SCliRun{"export " + std::string(kProfile) + arguments, home.Path().string(), {}, environment, "&1"});
 }
 
 // A document whose memory channels in use are exactly those the commands put in use (the default image
@@ -77,7 +61,7 @@ size_t FindLine(const std::vector<std::string>& lines, size_t from, const std::v
 
 int PageCount(const std::string& pdf)
 {
-    const SCliResult info = RunShell("pdfinfo " + ShellQuote(pdf));
+    const SCliResult info = RunShell("pdfinfo " + ShellQuote(pdf) + " 2>&1");
     const size_t pages = info.output.find("Pages:");
     return info.status == 0 && pages != std::string::npos ? std::stoi(info.output.substr(pages + 6)) : -1;
 }
@@ -99,7 +83,7 @@ TEST(CliExportPdf, SheetShowsTheHeadingThenEachChannelInOrder)
     ASSERT_EQ(exported.status, 0) << exported.output;
     EXPECT_EQ(exported.output, "") << "nothing on the terminal, not even Qt's notes";
 
-    const SCliResult text = RunShell("pdftotext -layout " + ShellQuote(pdf) + " -");
+    const SCliResult text = RunShell("pdftotext -layout " + ShellQuote(pdf) + " - 2>&1");
     ASSERT_EQ(text.status, 0) << text.output;
     const std::vector<std::string> lines = TextLines(text.output);
     const size_t heading = FindLine(lines, 0, {"club.vlk", "Printed 2024-05-01"});
@@ -117,7 +101,7 @@ TEST(CliExportPdf, SheetShowsTheHeadingThenEachChannelInOrder)
     ASSERT_EQ(Export(home, kFixedDate, "--all " + ShellQuote(file) + " --output " + ShellQuote(all)).status,
               0);
     const std::vector<std::string> allLines =
-        TextLines(RunShell("pdftotext -layout " + ShellQuote(all) + " -").output);
+        TextLines(RunShell("pdftotext -layout " + ShellQuote(all) + " - 2>&1").output);
     // A blank channel shows only its label.
     const auto blankLine = std::find_if(allLines.begin(), allLines.end(), [](const std::string& line) {
         return line.find_first_not_of(' ') != std::string::npos &&
@@ -152,7 +136,8 @@ TEST(CliExportPdf, PageCountFollowsTheChannelsInUseAndThePaper)
         ASSERT_EQ(exported.status, 0) << exported.output;
         EXPECT_EQ(PageCount(pdf), c.pages) << c.channels << " channels, " << c.locale;
         const std::string paper = c.locale == std::string("C") ? "(A4)" : "(letter)";
-        EXPECT_NE(RunShell("pdfinfo " + ShellQuote(pdf)).output.find(paper), std::string::npos) << name;
+        EXPECT_NE(RunShell("pdfinfo " + ShellQuote(pdf) + " 2>&1").output.find(paper), std::string::npos)
+            << name;
     }
 }
 

@@ -91,7 +91,7 @@ struct SArchiveFixture
     }
 
     CAppFixture app;
-    CSimProcess sim;
+    CQtSimProcess sim;
     QString intro;
 };
 

@@ -137,7 +137,7 @@ struct SCloneFixture
     }
 
     CAppFixture app;
-    CSimProcess sim;
+    CQtSimProcess sim;
 };
 
 } // namespace

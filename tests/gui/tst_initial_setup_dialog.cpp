@@ -131,7 +131,7 @@ void TestInitialSetupDialog::setupAgainstTheTransceiverStoresItsVersion()
 {
     SSetupFixture f;
     const QString link = QDir(f.files.path()).filePath(u"radio"_s);
-    CSimProcess sim;
+    CQtSimProcess sim;
     QVERIFY(sim.Start(link, {u"--version"_s, u"1,2,2"_s}));
     f.MapPort(2, link);
     auto dialog = f.Open();

@@ -421,7 +421,7 @@ void TestUndoRedo::moreThanAHundredStepsAreKept()
 void TestUndoRedo::cloneReadIsOneStep()
 {
     CAppFixture app;
-    CSimProcess sim;
+    CQtSimProcess sim;
     const QString memory = app.TempPath(u"transceiver.vlk"_s);
     QVERIFY(WriteTransceiverImage(memory));
     app.MarkSetupDone(5, 0, 2);

@@ -97,7 +97,7 @@ void TestZQL52App::firstStartShowsTheSetupAndCancelLeavesSixBlanks()
 void TestZQL52App::firstStartAgainstTheTransceiverAppliesItsVersion()
 {
     CAppFixture f;
-    CSimProcess sim;
+    CQtSimProcess sim;
     QVERIFY(sim.Start(f.TempPath(u"radio"_s), {u"--version"_s, u"1,2,2"_s}));
     f.MapPort(1, f.TempPath(u"radio"_s));
     ClickInNextModal(u"initialSetupDialog"_s, u"okButton"_s, [](QWidget* modal) {
