@@ -239,9 +239,11 @@ std::unique_ptr<CL52RadioData> NewDocument(ISettingsStore& settings)
     return data;
 }
 
-bool OpenFile(CRadioData& data, const std::string& path, const std::string& prefix)
+namespace {
+
+// True for "OK"; any other answer goes to standard error after `prefix`.
+bool Succeeded(const std::string& result, const std::string& prefix)
 {
-    const std::string result = data.OpenDocument(path);
     if (result != answer::kOk) {
         std::fprintf(stderr, "%s%s\n", prefix.c_str(), result.c_str());
         return false;
@@ -249,14 +251,16 @@ bool OpenFile(CRadioData& data, const std::string& path, const std::string& pref
     return true;
 }
 
+} // namespace
+
+bool OpenFile(CRadioData& data, const std::string& path, const std::string& prefix)
+{
+    return Succeeded(data.OpenDocument(path), prefix);
+}
+
 bool SaveFile(CRadioData& data, const std::string& path, const std::string& prefix)
 {
-    const std::string result = data.SaveDocument(path);
-    if (result != answer::kOk) {
-        std::fprintf(stderr, "%s%s\n", prefix.c_str(), result.c_str());
-        return false;
-    }
-    return true;
+    return Succeeded(data.SaveDocument(path), prefix);
 }
 
 int Usage()
