@@ -1,5 +1,6 @@
 #include "cli/cli_common.h"
 #include "clone/clone_archive.h"
+#include "core/byte_string.h"
 #include "core/command_text.h"
 #include "core/rig/radio_data.h"
 #include "interchange/image_compare.h"
@@ -42,9 +43,10 @@ int PrintUsage(const char* usage, bool asked)
 void PrintEntry(const SArchiveEntry& entry)
 {
     const std::string channels = entry.channelsInUse < 0 ? "?" : std::to_string(entry.channelsInUse);
+    // Names and comments come from the folder and the files: never raw onto the terminal.
     std::printf("%s %s  %-5s  %3s  %-16s  %s\n", entry.date.c_str(), entry.time.c_str(),
-                std::string(ArchiveKindName(entry.kind)).c_str(), channels.c_str(), entry.comment.c_str(),
-                entry.fileName.c_str());
+                std::string(ArchiveKindName(entry.kind)).c_str(), channels.c_str(),
+                EscapeControlBytes(entry.comment).c_str(), EscapeControlBytes(entry.fileName).c_str());
 }
 
 } // namespace

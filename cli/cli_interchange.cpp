@@ -1,5 +1,6 @@
 #include "channels/channel_rows.h"
 #include "cli/cli_common.h"
+#include "core/clone_file.h"
 #include "core/command_text.h"
 #include "core/rig/radio_data.h"
 #include "interchange/channel_csv.h"
@@ -15,6 +16,7 @@
 #include <iostream>
 #include <iterator>
 #include <sstream>
+#include <sys/stat.h>
 
 // Channel interchange on the command line: CSV export and import, the differences between two clone
 // data files, and channel fields set by name.
@@ -74,28 +76,49 @@ int SubcommandUsage(const char* usage, bool asked)
     return asked ? 0 : kExitUsage;
 }
 
+// Reads the whole file, or standard input for "-". A text larger than a channel list can be is not read
+// to its end: the import refuses it by its size.
 bool ReadFile(const std::string& path, std::string& text)
 {
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
+    std::ifstream file;
+    std::istream* in = &std::cin;
+    if (path != "-") {
+        file.open(path, std::ios::binary);
+        if (!file) {
+            return false;
+        }
+        in = &file;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
+    text.clear();
+    char buffer[65536];
+    while (text.size() <= channel_csv::kLargestList && in->read(buffer, sizeof buffer).gcount() > 0) {
+        text.append(buffer, static_cast<size_t>(in->gcount()));
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    text = content.str();
-    return !in.bad();
+    return !in->bad();
 }
 
+// Whether two paths name one file.
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat first
+    {
+    };
+    struct stat second
+    {
+    };
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// Replaces the file with the text as a clone file save does: a failure never leaves part of it.
 bool WriteFile(const std::string& path, const std::string& text)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    return static_cast<bool>(out);
+    const std::string answer = ReplaceFile(path, text);
+    if (answer != answer::kOk) {
+        std::fprintf(stderr, "zql52-cli: cannot write %s (%s)\n", path.c_str(), answer.c_str());
+        return false;
+    }
+    return true;
 }
 
 // Saves OUT; an interrupted run writes nothing, and the signal's status follows.
@@ -153,14 +176,16 @@ int RunExport(int argc, char** argv)
         return kExitFileError;
     }
     if (const auto output = arguments.Option("--output")) {
-        if (!WriteFile(*output, text)) {
-            std::fprintf(stderr, "zql52-cli: cannot write %s: %s\n", output->c_str(), std::strerror(errno));
+        if (SameFile(*output, file)) {
+            std::fprintf(stderr, "zql52-cli: export: %s is the clone file exported, not written over\n",
+                         output->c_str());
             return kExitFileError;
         }
-        return 0;
+        return WriteFile(*output, text) ? 0 : kExitFileError;
     }
+    // A failed write to standard output is found when the tool ends.
     std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : kExitFileError;
+    return 0;
 }
 
 int RunImport(int argc, char** argv)
@@ -176,6 +201,11 @@ int RunImport(int argc, char** argv)
         return SubcommandUsage(kImportUsage, false);
     }
     const std::string& csvPath = arguments.positional.front();
+    if (SameFile(*arguments.Option("--output"), csvPath)) {
+        std::fprintf(stderr, "zql52-cli: import: %s is the channel list imported, not written over\n",
+                     csvPath.c_str());
+        return kExitFileError;
+    }
     std::string text;
     if (!ReadFile(csvPath, text)) {
         std::fprintf(stderr, "zql52-cli: cannot read %s: %s\n", csvPath.c_str(), std::strerror(errno));
@@ -185,7 +215,12 @@ int RunImport(int argc, char** argv)
     if (const auto base = arguments.Option("--base"); base && !OpenFile(*data, *base)) {
         return kExitFileError;
     }
-    const channel_csv::SReport report = channel_csv::Import(*data, text);
+    CatchInterrupts();
+    const channel_csv::SReport report =
+        channel_csv::Import(*data, text, {.cancelled = [] { return InterruptSignal() != 0; }});
+    if (report.cancelled) {
+        return InterruptedExit();
+    }
     for (const channel_csv::SNote& note : report.notes) {
         std::fprintf(stderr, "%s\n", channel_csv::FormatNote(note).c_str());
     }

@@ -1,8 +1,10 @@
 #include "cli/cli_common.h"
 #include "zq_version.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -28,7 +30,22 @@ int RunCommand(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    const int code = RunCommand(argc, argv);
+    // A reader that goes away (`| head`) makes writes fail with EPIPE instead of ending the tool, so a
+    // transfer in progress goes on and every temporary file goes with its owner.
+    std::signal(SIGPIPE, SIG_IGN);
+    int code = 0;
+    try {
+        code = RunCommand(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("zql52-cli: out of memory\n", stderr);
+        code = cli::kExitFileError;
+    }
+    // Output that did not reach its file or pipe is a failure, whatever the subcommand made of it.
+    const bool written = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+    if (std::fclose(stdout) != 0 || !written) {
+        std::fprintf(stderr, "zql52-cli: cannot write the output: %s\n", std::strerror(errno));
+        return cli::kExitFileError;
+    }
     // A signal that no transfer took as its cancel request ends the tool with the signal's status,
     // once every temporary file has gone with its owner.
     return cli::InterruptSignal() != 0 ? cli::InterruptedExit() : code;

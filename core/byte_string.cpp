@@ -140,3 +140,19 @@ void CByteString::FromHex()
     }
     *this = result;
 }
+
+std::string EscapeControlBytes(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<uint8_t>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '\\') {
+            out += "\\x";
+            AppendHex(out, byte);
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}

@@ -14,6 +14,9 @@ inline constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 void AppendHex(std::string& out, uint32_t value, int digits = 2);
 // Two digits a byte.
 std::string HexText(std::span<const uint8_t> bytes);
+// Outside text made safe for a terminal line: control bytes, DEL and the backslash as \xNN, every
+// other byte (UTF-8 included) as it is.
+std::string EscapeControlBytes(std::string_view text);
 // The value of a digit 0-9 or A-F; -1 for any other character, a lower-case digit too.
 int HexDigitValue(char c);
 // Pairs of digits to bytes; false for an odd count or any other character.

@@ -128,6 +128,35 @@ std::string MissingLinkTarget(const std::string& path)
     return {};
 }
 
+// Whether every symbolic link on the way from `path` to what it names may be followed.
+bool LinksMayBeFollowed(const std::string& path)
+{
+    constexpr int kMaxLinks = 40;
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat info
+        {
+        };
+        if (::lstat(current.c_str(), &info) != 0) {
+            return false;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return true;
+        }
+        if (!MayFollow(current, info)) {
+            return false;
+        }
+        std::string destination(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), destination.data(), destination.size());
+        if (length <= 0 || static_cast<size_t>(length) >= destination.size()) {
+            return false;
+        }
+        destination.resize(static_cast<size_t>(length));
+        current = destination.front() == '/' ? destination : DirectoryOf(current) + "/" + destination;
+    }
+    return false;
+}
+
 // Truncates and rewrites a file whose folder takes no temporary file. A failed write leaves the
 // file damaged, and answers "ERROR".
 std::string WriteInPlace(const std::string& target, std::string_view text)
@@ -224,6 +253,14 @@ std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange
     if (path.empty()) {
         return std::string(answer::kCannotOpenFile);
     }
+    return ReplaceFile(path, BuildFileText(ranges, image, comment, modelCode, revision));
+}
+
+std::string ReplaceFile(const std::string& path, std::string_view text)
+{
+    if (path.empty()) {
+        return std::string(answer::kCannotOpenFile);
+    }
     // Write beside the target and rename over it, so the old file survives any failure. Only a
     // regular file is replaced that way, where a symbolic link to it points; anything else that
     // stands at the path (a device, a FIFO, a link to one) is left alone.
@@ -233,7 +270,7 @@ std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange
     };
     const bool exists = ::stat(path.c_str(), &targetInfo) == 0;
     if (exists) {
-        if (!S_ISREG(targetInfo.st_mode) || ::access(path.c_str(), W_OK) != 0) {
+        if (!S_ISREG(targetInfo.st_mode) || ::access(path.c_str(), W_OK) != 0 || !LinksMayBeFollowed(path)) {
             return std::string(answer::kCannotOpenFile);
         }
         char* resolved = ::realpath(path.c_str(), nullptr);
@@ -251,7 +288,6 @@ std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange
             return std::string(answer::kCannotOpenFile);
         }
     }
-    const std::string text = BuildFileText(ranges, image, comment, modelCode, revision);
     std::string temporary = TemporaryNameBeside(target);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {

@@ -37,6 +37,12 @@ std::string SaveCloneFile(const std::string& path, std::span<const SAddressRange
                           uint16_t modelCode = memory_map::kModelCode,
                           uint16_t revision = memory_map::kModelRevision);
 
+// Replaces the file at `path` with `text` as SaveCloneFile does: written beside it and renamed over
+// it once complete on disk, keeping an existing file's mode and owner, following symbolic links but
+// never one in a shared sticky folder (such as /tmp) that belongs to another user. Answers "OK",
+// "CANNOT_OPEN_FILE" or "ERROR".
+std::string ReplaceFile(const std::string& path, std::string_view text);
+
 // Loads every record into the image and checks that all of its bytes were covered. Answers "OK" or
 // the first failure word; on failure the image is left exactly as it was.
 std::string LoadCloneFile(const std::string& path, CMemoryImage& image,

@@ -2,6 +2,7 @@
 
 #include "channels/channel_rows.h"
 #include "channels/command_keys.h"
+#include "core/byte_string.h"
 #include "core/command_text.h"
 #include "interchange/csv.h"
 #include "operations/channel_fields.h"
@@ -168,19 +169,7 @@ std::string Export(ICommandTarget& data, bool all)
 
 std::string FormatNote(const SNote& note)
 {
-    static constexpr std::string_view kHex = "0123456789ABCDEF";
-    std::string text = "line " + std::to_string(note.line) + ": ";
-    for (const char c : note.text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || c == '\\') {
-            text += "\\x";
-            text += kHex[byte >> 4U];
-            text += kHex[byte & 0x0FU];
-        } else {
-            text += c;
-        }
-    }
-    return text;
+    return "line " + std::to_string(note.line) + ": " + EscapeControlBytes(note.text);
 }
 
 SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions& options)
