@@ -3,6 +3,7 @@
 #include "app/port_devices_dialog.h"
 #include "clone/clone_commands.h"
 #include "core/clock.h"
+#include "core/file_fingerprint.h"
 #include "core/rig/radio_data.h"
 #include "ui/channel_document.h"
 #include "ui/command_binding.h"
@@ -79,6 +80,7 @@ public:
     // copy) stays as it was.
     bool OpenUntitledCopy(const QString& path);
     bool OnSaveDocument(const QString& path);
+    // Save asks before it writes over a file another program changed since it was opened or saved here.
     // Asks whether to save a modified document: Yes saves (Save As without a file), No discards, Cancel
     // gives false. True at once when nothing is modified.
     bool SaveModified();
@@ -100,6 +102,7 @@ public:
 
     // Runs a change made through the program as one undo step, named by the string-table identifier.
     void RecordEdit(int nameId, const std::function<void()>& change) override;
+    void RecordRowEdit(int nameId, int rowBefore, int rowAfter, const std::function<void()>& change) override;
     // Goes to the window's message pane through StatusText.
     void ShowStatus(const QString& text) override;
     bool CanUndo() const;
@@ -124,6 +127,8 @@ public:
 Q_SIGNALS:
     void DocumentReplaced();
     void DocumentChanged();
+    // After an undo or redo of a step that carried a channel to another row: the row to select.
+    void RowSelected(int row);
     // The file name, or "Untitled", after the document got or lost its file.
     void TitleChanged(const QString& title);
     // A file was opened or saved: it goes to the top of the recent-file list.
@@ -144,10 +149,15 @@ private:
     void SaveAsCommand();
     template <unsigned TPort> void UsePort() { SetPort(TPort); }
     void RefreshCommandUi();
+    void AfterUndoOrRedo();
     void RememberSavedImage();
     void SyncModifiedWithSavedImage();
     void SetPathName(const QString& path);
     bool LoadDocument(const QString& path, bool untitled);
+    void RememberFile();
+    // False when the document's file was changed by another program since it was opened or saved here
+    // and the user chose not to save over it.
+    bool MaySaveOverFile();
     void UseArchiveSetting(CCloneCommands& commands) const;
     void ShowArchiveFailure(const CCloneCommands& commands);
     void ReportOutcome(ECloneCommand command, int outcome);
@@ -168,6 +178,8 @@ private:
     // The image as last created, opened or saved.
     std::string m_savedImage;
     QString m_path;
+    // The document's file as it was opened or saved here.
+    SFileFingerprint m_fileFingerprint;
     bool m_modified = false;
     bool m_transferRunning = false;
     bool m_closeHeld = false;

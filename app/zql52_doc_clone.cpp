@@ -2,9 +2,9 @@
 #include "app/gui_clone_host.h"
 #include "app/information_dialog.h"
 #include "app/zql52_doc.h"
-#include "channels/channel_rows.h"
 #include "clone/clone_archive.h"
 #include "clone/clone_session.h"
+#include "operations/written_channels.h"
 #include "res/load_string.h"
 #include "ui/differences_dialog.h"
 #include "ui/widgets/message_box.h"
@@ -117,11 +117,10 @@ void CZQL52Doc::CloneWrite()
         MessageBox::Answer::Ok) {
         return;
     }
-    // Saving for the write puts empty channels where the transceiver cannot use a channel: say which.
-    if (const std::vector<std::string> illegal = channel_rows::IllegalRowLabels(*m_data); !illegal.empty()) {
-        const QString text = LoadString(ids::kIllegalChannelsWritten)
-                                 .arg(QString::fromStdString(channel_rows::JoinRowLabels(illegal)));
-        if (MessageBox::OkCancel(DialogParent(), text, MessageBox::Icon::Warning) != MessageBox::Answer::Ok) {
+    // Saving for the write heals the channels the transceiver cannot use: say what each becomes.
+    if (const std::string warning = IllegalChannelsWarning(*m_data); !warning.empty()) {
+        if (MessageBox::OkCancel(DialogParent(), QString::fromStdString(warning),
+                                 MessageBox::Icon::Warning) != MessageBox::Answer::Ok) {
             return;
         }
     }

@@ -42,6 +42,7 @@ void CZQL52Doc::SaveAsCommand()
 void CZQL52Doc::SetPathName(const QString& path)
 {
     m_path = path.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    RememberFile();
     Q_EMIT TitleChanged(GetTitle());
     if (!m_path.isEmpty()) {
         Q_EMIT FileUsed(m_path);
@@ -175,7 +176,29 @@ void CZQL52Doc::FileOpen()
 
 bool CZQL52Doc::FileSave()
 {
-    return m_path.isEmpty() ? FileSaveAs() : OnSaveDocument(m_path);
+    if (m_path.isEmpty()) {
+        return FileSaveAs();
+    }
+    return MaySaveOverFile() && OnSaveDocument(m_path);
+}
+
+void CZQL52Doc::RememberFile()
+{
+    m_fileFingerprint =
+        m_path.isEmpty() ? SFileFingerprint{} : FingerprintFile(QFile::encodeName(m_path).toStdString());
+}
+
+bool CZQL52Doc::MaySaveOverFile()
+{
+    const SFileFingerprint now = FingerprintFile(QFile::encodeName(m_path).toStdString());
+    // A file that is gone holds nothing of anyone's to lose.
+    if (!now.exists || now == m_fileFingerprint) {
+        return true;
+    }
+    return MessageBox::OkCancel(
+               DialogParent(),
+               LoadString(ids::kFileChangedOnDiskFormat).arg(QDir::toNativeSeparators(m_path)),
+               MessageBox::Icon::Warning) == MessageBox::Answer::Ok;
 }
 
 bool CZQL52Doc::FileSaveAs()

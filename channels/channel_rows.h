@@ -71,7 +71,7 @@ bool HasBand50(ICommandTarget& data);
 Cells BuildRow(ICommandTarget& data, int row);
 
 // Labels of the channels in use that the transceiver cannot use (the list marks their frequency "?"),
-// in row order. Saving for a write puts empty channels in their place.
+// in row order. Saving for a write heals them into contents the transceiver can hold.
 std::vector<std::string> IllegalRowLabels(ICommandTarget& data);
 // "08, 12, P3A".
 std::string JoinRowLabels(const std::vector<std::string>& labels);

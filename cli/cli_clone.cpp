@@ -1,4 +1,3 @@
-#include "channels/channel_rows.h"
 #include "cli/cli_common.h"
 #include "clone/clone_commands.h"
 #include "clone/clone_protocol.h"
@@ -12,6 +11,7 @@
 #include "core/rig/radio_data.h"
 #include "core/string_table.h"
 #include "core/temporary_file.h"
+#include "operations/written_channels.h"
 #include "sim/virtual_transceiver.h"
 
 #include <cstdio>
@@ -153,15 +153,11 @@ int Report(ECloneCommand command, int outcome)
 // The desktop program's warning before a write, on standard error; false when there was one.
 bool WarnOfIllegalChannels(CRadioData& data)
 {
-    const std::vector<std::string> illegal = channel_rows::IllegalRowLabels(data);
-    if (illegal.empty()) {
+    const std::string warning = IllegalChannelsWarning(data);
+    if (warning.empty()) {
         return true;
     }
-    std::string text(StringText(ids::kIllegalChannelsWritten));
-    if (const size_t at = text.find("%1"); at != std::string::npos) {
-        text.replace(at, 2, channel_rows::JoinRowLabels(illegal));
-    }
-    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fprintf(stderr, "%s\n", warning.c_str());
     return false;
 }
 

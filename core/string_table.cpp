@@ -298,6 +298,9 @@ constexpr SStringEntry kStrings[] = {
     {ids::kFileMismatchRevision, " It was made for another revision of the transceiver."},
     {ids::kFileNotEnoughData, " It does not hold the whole memory of the transceiver."},
     {ids::kFileOtherError, " The data could not be read or written (%1)."},
+    {ids::kFileChangedOnDiskFormat,
+     " The file\n %1\n was changed by another program since it was opened or saved here.\n\n"
+     " OK saves over it and the other program's changes are lost; Cancel leaves the file as it is."},
 
     {ids::kItemPortDevices, "Port &Devices..."},
     {ids::kPortDevicesCaption, "Port Devices"},
@@ -317,10 +320,11 @@ constexpr SStringEntry kStrings[] = {
     {ids::kStepCommonSetting, "Common Setting"},
     {ids::kStepDtmfAutoDial, "DTMF AutoDial"},
     {ids::kStepCloneRead, "Read <- TR"},
-    {ids::kIllegalChannelsWritten,
-     " The transceiver cannot use these channels (marked \"?\" in the list):\n\n"
-     " %1\n\n"
-     " They will be written as empty channels."},
+    {ids::kIllegalChannelsWritten, " The transceiver cannot use these channels (marked \"?\" in the list).\n"
+                                   " Written to it, they become:\n\n"
+                                   "%1"},
+    {ids::kIllegalChannelWrittenEmptyFormat, " %1: an empty channel"},
+    {ids::kIllegalChannelWrittenAsFormat, " %1: %2 MHz %3 (what the transceiver holds there by default)"},
 
     {ids::kDtmfMemoryFormat, "D%1"},
     {ids::kDtmfLineFormat, "%1  %2"},
@@ -422,6 +426,8 @@ constexpr SStringEntry kStrings[] = {
     {ids::kFillSkipOn, "S (skip)"},
     {ids::kFillOffsetKeep, "keep each channel's offset"},
     {ids::kFillOffsetExample, "e.g. 0.6"},
+    {ids::kRangeOrderRefusedFormat,
+     " The range From %1 To %2 holds no channel.\n\n From must not be after To: change one of them."},
     {ids::kFillReportIntro,
      "Channels changed: %1. These channels were left as they were or hold the value in another form:"},
     {ids::kFillSkippedFormat, "%1 skipped: %2"},

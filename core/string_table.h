@@ -234,6 +234,8 @@ inline constexpr int kFileMismatchRevision = 61410;
 inline constexpr int kFileNotEnoughData = 61411;
 // "%1": the answer word the data layer gave.
 inline constexpr int kFileOtherError = 61412;
+// Asked before Save writes over a file another program changed since it was opened or saved. "%1": path.
+inline constexpr int kFileChangedOnDiskFormat = 61413;
 
 // Port devices: which serial device each of COM1 to COM4 stands for.
 inline constexpr int kItemPortDevices = 61420;
@@ -257,9 +259,11 @@ inline constexpr int kStepCommonSetting = 61447;
 inline constexpr int kStepDtmfAutoDial = 61448;
 inline constexpr int kStepCloneRead = 61449;
 
-// Asked before a write when channels in use are not legal for the transceiver. "%1": their row
-// labels, e.g. "08, 12, P3A".
+// Asked before a write when channels in use are not legal for the transceiver. "%1": a line for each,
+// what the transceiver gets in its place: "%1" the row label, then the frequency and the mode written.
 inline constexpr int kIllegalChannelsWritten = 61460;
+inline constexpr int kIllegalChannelWrittenEmptyFormat = 61461;
+inline constexpr int kIllegalChannelWrittenAsFormat = 61462;
 
 // DTMF Autodial dialog: "D%1" names a memory by its number; "%1  %2" is a memory list line, the name
 // and the digits.
@@ -339,6 +343,8 @@ inline constexpr int kFindFoundFormat = 61824;
 inline constexpr int kRangeBox = 61830;
 inline constexpr int kRangeFrom = 61831;
 inline constexpr int kRangeTo = 61832;
+// A range whose From comes after its To; "%1", "%2": From and To as typed.
+inline constexpr int kRangeOrderRefusedFormat = 61864;
 // Sort and Compact dialogs.
 inline constexpr int kSortCaption = 61833;
 inline constexpr int kSortKeyLabel = 61834;

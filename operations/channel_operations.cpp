@@ -298,13 +298,16 @@ std::vector<int> CChannelOperations::Find(std::string_view text)
     if (wanted.empty()) {
         return rows;
     }
+    // A frequency may be typed with a decimal comma, as Edit Memory takes it.
+    std::string wantedFrequency = wanted;
+    std::replace(wantedFrequency.begin(), wantedFrequency.end(), ',', '.');
     for (int row = 0; row < channel_rows::kRowCount; ++row) {
         if (channel_rows::IsRowBlank(m_data, row)) {
             continue;
         }
         const std::string name = ToUpperAscii(channel_rows::RowName(m_data, row));
         const std::string frequency = TrimWhiteSpace(channel_rows::ReadRowField(m_data, row, kFrequency));
-        if (name.find(wanted) != std::string::npos || frequency.starts_with(wanted)) {
+        if (name.find(wanted) != std::string::npos || frequency.starts_with(wantedFrequency)) {
             rows.push_back(row);
         }
     }

@@ -87,7 +87,8 @@ public:
     static bool CanFill(EChannelField field);
 
     // Rows whose channel is in use and whose name contains the text (letter case ignored) or whose
-    // frequency text begins with it, in row order. Blank text finds nothing.
+    // frequency text begins with it (a decimal comma read as a point), in row order. Blank text finds
+    // nothing.
     std::vector<int> Find(std::string_view text);
 
 private:

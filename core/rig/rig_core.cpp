@@ -23,6 +23,7 @@ using keys::kRestore;
 using keys::kSave;
 using keys::kWithSafety;
 
+
 // The file path stands between double quotes after the command's dots, so it may hold dots.
 std::string QuotedPath(const std::string& command, int dots)
 {
@@ -92,7 +93,7 @@ std::string CRigCore::ExecuteOwn(const std::string& command)
         return ExecuteEditFlag(value);
     }
     if (EqualsNoCase(first, kImage)) {
-        return ExecuteImage(value);
+        return ExecuteImage(TextToken(key, ".", 1), value);
     }
     if (EqualsNoCase(first, kClipboard)) {
         return ExecuteClipboard(TextToken(key, ".", 1));
@@ -120,10 +121,14 @@ std::string CRigCore::ExecuteEditFlag(std::string_view value)
 }
 
 // "IMAGE" answers the healed working image as hexadecimal text; "IMAGE=<hex>" replaces the working
-// image by such a text and decodes every object afresh. Undo and redo use this pair.
-std::string CRigCore::ExecuteImage(std::string_view value)
+// image by such a text and decodes every object afresh. Undo and redo use this pair. "IMAGE.WithSafety"
+// answers the image a write sends (see "FILE.SAVE.WithSafety."), changing nothing.
+std::string CRigCore::ExecuteImage(std::string_view variant, std::string_view value)
 {
     if (value.empty()) {
+        if (EqualsNoCase(variant, kWithSafety)) {
+            return WithSafetyHeal([this] { return HexText(m_working.Bytes()); });
+        }
         Heal(false);
         return HexText(m_working.Bytes());
     }
@@ -159,19 +164,8 @@ std::string CRigCore::ExecuteFile(const std::string& command)
     const std::string operation = TextToken(command, ".", 1);
     if (EqualsNoCase(operation, kSave)) {
         if (EqualsNoCase(TextToken(command, ".", 2), kWithSafety)) {
-            // Edits not yet healed into the image live only in the objects; bring them in first,
-            // or restoring the image afterwards would lose them.
-            Heal(false);
-            const CMemoryImage backup = m_working;
-            Heal(true);
-            std::string result = SaveFile(QuotedPath(command, 3), SafetySaveRanges());
-            m_working.CopyFrom(backup);
-            // The safety heal put default contents into illegal channels. Every object decodes the
-            // restored image now: answers, edits and copies made before the next heal must see the
-            // user's data, and that heal must not write the safety contents back.
-            MarkAllUnloaded();
-            DecodeUnloaded();
-            return result;
+            return WithSafetyHeal(
+                [this, &command] { return SaveFile(QuotedPath(command, 3), SafetySaveRanges()); });
         }
         Heal(false);
         return SaveFile(QuotedPath(command, 2), NormalSaveRanges());
@@ -185,6 +179,23 @@ std::string CRigCore::ExecuteFile(const std::string& command)
         return result;
     }
     return {};
+}
+
+std::string CRigCore::WithSafetyHeal(const std::function<std::string()>& use)
+{
+    // Edits not yet healed into the image live only in the objects; bring them in first, or restoring
+    // the image afterwards would lose them.
+    Heal(false);
+    const CMemoryImage backup = m_working;
+    Heal(true);
+    std::string result = use();
+    m_working.CopyFrom(backup);
+    // The safety heal put default contents into illegal channels. Every object decodes the restored image
+    // now: answers, edits and copies made before the next heal must see the user's data, and that heal
+    // must not write the safety contents back.
+    MarkAllUnloaded();
+    DecodeUnloaded();
+    return result;
 }
 
 std::string CRigCore::SaveFile(const std::string& path, std::span<const SAddressRange> ranges)

@@ -5,6 +5,7 @@
 #include "core/memory_image.h"
 #include "core/memory_map.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -44,9 +45,12 @@ private:
     std::string ExecuteOwn(const std::string& command);
     std::string ExecuteFile(const std::string& command);
     std::string ExecuteEditFlag(std::string_view value);
-    std::string ExecuteImage(std::string_view value);
+    std::string ExecuteImage(std::string_view variant, std::string_view value);
     std::string ExecuteClipboard(std::string_view operation);
     void Heal(bool withSafety);
+    // Runs `use` on the image a write sends, each channel the transceiver cannot use healed into what it
+    // takes instead; afterwards the image and every object are the user's again.
+    std::string WithSafetyHeal(const std::function<std::string()>& use);
     // Each object not yet loaded reads its fields from the working image.
     void DecodeUnloaded();
     void MarkAllUnloaded();

@@ -154,7 +154,7 @@ private Q_SLOTS:
     void readCancelledFromTheProgressWindowChangesNothing();
     void closeDuringAReadWaitsForItsEnd();
     void writeAlwaysAsksAndSendsTheImage();
-    void writeNamesTheChannelsItEmptiesAndCancelSendsNothing();
+    void writeSaysWhatIllegalChannelsBecomeAndCancelSendsNothing();
     void informationShowsModelAndComment();
     void missingDeviceGivesThePortMessageForEachCommand();
     void otherVersionGivesTheVersionMessageForEachCommand();
@@ -320,13 +320,13 @@ void TestCloneCommandsGui::writeAlwaysAsksAndSendsTheImage()
     QCOMPARE(QString::fromStdString(check.Execute("CH.MCH.7.NAME")).trimmed(), u"WRITE"_s);
 }
 
-void TestCloneCommandsGui::writeNamesTheChannelsItEmptiesAndCancelSendsNothing()
+void TestCloneCommandsGui::writeSaysWhatIllegalChannelsBecomeAndCancelSendsNothing()
 {
     SCloneFixture f;
     const QString written = f.app.TempPath(u"written.vlk"_s);
     QVERIFY(f.Start({u"--version"_s, kVersion, u"--save-written"_s, written}));
     CL52RadioData& data = f.app.Doc().GetRadioData();
-    for (const char* channel : {"CH.MCH.8.", "CH.MCH.12.", "CH.PCH.3A."}) {
+    for (const char* channel : {"CH.MCH.8.", "CH.MCH.12.", "CH.PCH.0A.", "CH.PCH.3A."}) {
         data.Execute(std::string(channel) + "FREQUENCY=1100");
         data.Execute(std::string(channel) + "APPEAR=ON");
     }
@@ -336,12 +336,19 @@ void TestCloneCommandsGui::writeNamesTheChannelsItEmptiesAndCancelSendsNothing()
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneWrite));
     QCOMPARE(MessageBox::Shown().size(), 2);
     const MessageBox::SShown warning = MessageBox::Shown().at(1);
-    QCOMPARE(warning.text, LoadString(ids::kIllegalChannelsWritten).arg(u"08, 12, P3A"_s));
+    // Each channel with what the transceiver gets: the memory channels and P3A empty, P0A, which cannot
+    // be empty, its default contents.
+    const QString empty = LoadString(ids::kIllegalChannelWrittenEmptyFormat);
+    const QString lines =
+        empty.arg(u"08"_s) + u'\n' + empty.arg(u"12"_s) + u'\n' +
+        LoadString(ids::kIllegalChannelWrittenAsFormat).arg(u"P0A"_s, u"50.0000"_s, u"FM"_s) + u'\n' +
+        empty.arg(u"P3A"_s);
+    QCOMPARE(warning.text, LoadString(ids::kIllegalChannelsWritten).arg(lines));
     QCOMPARE(warning.buttons, MessageBox::Buttons::OkCancel);
     QCOMPARE(f.app.Frame().MessageText(), u"Ready"_s);
     QVERIFY(!QFileInfo::exists(written));
 
-    // OK goes on: the transceiver receives those channels empty.
+    // OK goes on: the transceiver receives what the warning said.
     MessageBox::Reset();
     MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
     QVERIFY(f.app.Frame().RunCommand(cmd::kCloneWrite));
@@ -355,6 +362,8 @@ void TestCloneCommandsGui::writeNamesTheChannelsItEmptiesAndCancelSendsNothing()
     check.Initialize();
     QCOMPARE(check.OpenDocument(written.toStdString()), std::string("OK"));
     QCOMPARE(check.Execute("CH.MCH.12.APPEAR"), std::string("OFF"));
+    QCOMPARE(check.Execute("CH.PCH.0A.FREQUENCY"), std::string("50.0000"));
+    QCOMPARE(check.Execute("CH.PCH.3A.APPEAR"), std::string("OFF"));
 }
 
 void TestCloneCommandsGui::informationShowsModelAndComment()

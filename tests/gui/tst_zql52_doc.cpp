@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void newDocumentIsUntitledAndUnmodified();
     void saveAndOpenRoundTrip();
     void saveWithoutAFileAsksForAName();
+    void saveAsksBeforeWritingOverAnotherProgramsChange();
     void failedOpenTellsWhyAndKeepsTheData();
     void failedSaveTellsWhyAndKeepsTheDocument();
     void fileAnswersInPlainWords();
@@ -160,6 +162,62 @@ void TestZQL52Doc::saveWithoutAFileAsksForAName()
     QCOMPARE(FileDialogs::Requests().size(), 1);
     QCOMPARE(FileDialogs::Requests().at(0).kind, FileDialogs::Kind::Save);
     QVERIFY(f.Doc().GetPathName().isEmpty());
+}
+
+void TestZQL52Doc::saveAsksBeforeWritingOverAnotherProgramsChange()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    const QString path = f.TempPath(u"shared.vlk"_s);
+    FileDialogs::SetNextFileName(path);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileSaveAs));
+    const auto savedName = [&path] {
+        CL52RadioData check;
+        check.OpenDocument(path.toStdString());
+        return QString::fromStdString(check.Execute("CH.MCH.3.NAME")).trimmed();
+    };
+    // Written again with the same bytes, the file counts as unchanged: no question.
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    WriteFile(path, written.readAll());
+    written.close();
+    Execute(f.Doc(), u"CH.MCH.3.APPEAR=ON"_s);
+    Execute(f.Doc(), u"CH.MCH.3.NAME=MINE"_s);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileSave));
+    QVERIFY(MessageBox::Shown().isEmpty());
+
+    const struct
+    {
+        MessageBox::Answer answer;
+        const char16_t* fileName;
+        bool modified;
+    } cases[] = {
+        {MessageBox::Answer::Cancel, u"OTHER", true},
+        {MessageBox::Answer::Ok, u"NEXT", false},
+    };
+    for (const auto& c : cases) {
+        MessageBox::Reset();
+        CL52RadioData other;
+        QCOMPARE(other.OpenDocument(path.toStdString()), std::string("OK"));
+        other.Execute("CH.MCH.3.NAME=OTHER");
+        QCOMPARE(other.SaveDocument(path.toStdString()), std::string("OK"));
+        Execute(f.Doc(), u"CH.MCH.3.NAME=NEXT"_s);
+        MessageBox::SetNextAnswer(c.answer);
+        QVERIFY(f.Frame().RunCommand(cmd::kFileSave));
+        QCOMPARE(MessageBox::Shown().size(), 1);
+        QCOMPARE(MessageBox::Shown().at(0).text,
+                 LoadString(ids::kFileChangedOnDiskFormat).arg(QDir::toNativeSeparators(path)));
+        QCOMPARE(MessageBox::Shown().at(0).buttons, MessageBox::Buttons::OkCancel);
+        QCOMPARE(savedName(), QString::fromUtf16(c.fileName));
+        QCOMPARE(f.Doc().IsModified(), c.modified);
+    }
+    // Saved over, the file is the document's again: the next Save asks nothing.
+    MessageBox::Reset();
+    Execute(f.Doc(), u"CH.MCH.3.NAME=LATER"_s);
+    QVERIFY(f.Frame().RunCommand(cmd::kFileSave));
+    QVERIFY(MessageBox::Shown().isEmpty());
+    QCOMPARE(savedName(), u"LATER"_s);
 }
 
 void TestZQL52Doc::failedOpenTellsWhyAndKeepsTheData()

@@ -420,12 +420,17 @@ TEST_F(ChannelOperationsTest, FindMatchesNamesAnywhereAndFrequenciesFromTheStart
     Send(102, "FREQUENCY=145.75");
     Send(102, "NAME=EDGE");
 
-    EXPECT_EQ(m_operations.Find("ub"), (std::vector<int>{3, 4}));
-    EXPECT_EQ(m_operations.Find(" 145 "), (std::vector<int>{3, 5, 102}));
-    EXPECT_EQ(m_operations.Find("145.5"), (std::vector<int>{3}));
-    EXPECT_EQ(m_operations.Find("edge"), (std::vector<int>{102}));
-    EXPECT_TRUE(m_operations.Find("  ").empty());
-    EXPECT_TRUE(m_operations.Find("nothing").empty());
+    const struct
+    {
+        const char* text;
+        std::vector<int> rows;
+    } cases[] = {
+        {"ub", {3, 4}},  {" 145 ", {3, 5, 102}}, {"145.5", {3}}, {"145,5", {3}},
+        {"433,14", {4}}, {"edge", {102}},        {"  ", {}},     {"nothing", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(m_operations.Find(c.text), c.rows) << c.text;
+    }
 }
 
 } // namespace
