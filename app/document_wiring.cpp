@@ -17,6 +17,7 @@ void ConnectDocumentView(CZQL52Doc& document, CZQL52View& view)
 {
     QObject::connect(&document, &CZQL52Doc::DocumentReplaced, &view, &CZQL52View::OnInitialUpdate);
     QObject::connect(&document, &CZQL52Doc::DocumentChanged, &view, &CZQL52View::OnUpdate);
+    QObject::connect(&document, &CZQL52Doc::RowSelected, &view, &CZQL52View::SelectRow);
 }
 
 std::unique_ptr<SFileCommands> ConnectDocumentFrame(CZQL52Doc& document, CZQL52View& view, CMainFrame& frame)

@@ -26,12 +26,18 @@ CEditHistory::Image CEditHistory::Share(const std::string& image)
 
 bool CEditHistory::Push(int nameId, const std::string& before, const std::string& after)
 {
+    return Push(nameId, before, after, kNoRow, kNoRow);
+}
+
+bool CEditHistory::Push(int nameId, const std::string& before, const std::string& after, int rowBefore,
+                        int rowAfter)
+{
     if (before == after) {
         return false;
     }
     m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_next), m_steps.end());
     Image shared = Share(before);
-    m_steps.push_back(SStep{nameId, shared, std::make_shared<const std::string>(after)});
+    m_steps.push_back(SStep{nameId, shared, std::make_shared<const std::string>(after), rowBefore, rowAfter});
     while (m_steps.size() > m_depth) {
         m_steps.pop_front();
     }
@@ -60,6 +66,7 @@ bool CEditHistory::Undo()
         return false;
     }
     --m_next;
+    m_selectedRow = m_steps[m_next].rowBefore;
     return true;
 }
 
@@ -68,6 +75,7 @@ bool CEditHistory::Redo()
     if (!CanRedo() || !Restore(*m_steps[m_next].after)) {
         return false;
     }
+    m_selectedRow = m_steps[m_next].rowAfter;
     ++m_next;
     return true;
 }
@@ -76,4 +84,5 @@ void CEditHistory::Clear()
 {
     m_steps.clear();
     m_next = 0;
+    m_selectedRow = kNoRow;
 }

@@ -24,6 +24,9 @@ public:
     // Keeps a step when the two images differ; the redo steps are dropped then. The oldest step goes
     // when the history is full. True when a step was kept.
     bool Push(int nameId, const std::string& before, const std::string& after);
+    // The same, for a step that carries a channel from one row to another: undoing it selects the row
+    // before again, redoing it the row after (see SelectedRow).
+    bool Push(int nameId, const std::string& before, const std::string& after, int rowBefore, int rowAfter);
 
     bool CanUndo() const { return m_next > 0; }
     bool CanRedo() const { return m_next < m_steps.size(); }
@@ -38,6 +41,9 @@ public:
     // step, or the data refused the image, in which case the history is left as it was.
     bool Undo();
     bool Redo();
+    // The row the last Undo or Redo took the selection to; kNoRow when its step carries no row.
+    int SelectedRow() const { return m_selectedRow; }
+    static constexpr int kNoRow = -1;
 
     void Clear();
 
@@ -49,6 +55,8 @@ private:
         int nameId;
         Image before;
         Image after;
+        int rowBefore = kNoRow;
+        int rowAfter = kNoRow;
     };
 
     Image Share(const std::string& image);
@@ -59,4 +67,5 @@ private:
     std::deque<SStep> m_steps;
     // Steps before this index are done; the rest were undone and can be redone.
     std::size_t m_next = 0;
+    int m_selectedRow = kNoRow;
 };

@@ -151,6 +151,14 @@ void CZQL52Doc::RecordEdit(int nameId, const std::function<void()>& change)
     RefreshCommandUi();
 }
 
+void CZQL52Doc::RecordRowEdit(int nameId, int rowBefore, int rowAfter, const std::function<void()>& change)
+{
+    const std::string before = m_history->CurrentImage();
+    change();
+    m_history->Push(nameId, before, m_history->CurrentImage(), rowBefore, rowAfter);
+    RefreshCommandUi();
+}
+
 bool CZQL52Doc::CanUndo() const
 {
     return m_history->CanUndo();
@@ -169,9 +177,7 @@ void CZQL52Doc::Undo()
         undone = m_history->Undo();
     }
     if (undone) {
-        SyncModifiedWithSavedImage();
-        Q_EMIT DocumentChanged();
-        RefreshCommandUi();
+        AfterUndoOrRedo();
     }
 }
 
@@ -183,10 +189,18 @@ void CZQL52Doc::Redo()
         redone = m_history->Redo();
     }
     if (redone) {
-        SyncModifiedWithSavedImage();
-        Q_EMIT DocumentChanged();
-        RefreshCommandUi();
+        AfterUndoOrRedo();
     }
+}
+
+void CZQL52Doc::AfterUndoOrRedo()
+{
+    SyncModifiedWithSavedImage();
+    Q_EMIT DocumentChanged();
+    if (m_history->SelectedRow() != CEditHistory::kNoRow) {
+        Q_EMIT RowSelected(m_history->SelectedRow());
+    }
+    RefreshCommandUi();
 }
 
 void CZQL52Doc::RefreshCommandUi()

@@ -27,4 +27,8 @@ public:
     virtual void ShowStatus(const QString& text) = 0;
     // Runs a change made through the program as one undo step, named by the string-table identifier.
     virtual void RecordEdit(int nameId, const std::function<void()>& change) = 0;
+    // The same for a change that carries the selected channel from one row to another: undoing it selects
+    // the row before again, redoing it the row after.
+    virtual void RecordRowEdit(int nameId, int rowBefore, int rowAfter,
+                               const std::function<void()>& change) = 0;
 };

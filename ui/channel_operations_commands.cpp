@@ -152,7 +152,8 @@ void CChannelOperationsCommands::Move(int delta, int stepId)
 {
     const int row = m_selection.SelectedRow();
     SOperationResult result;
-    m_document.RecordEdit(stepId, [this, row, delta, &result] { result = Operations().Move(row, delta); });
+    m_document.RecordRowEdit(stepId, row, row + delta,
+                             [this, row, delta, &result] { result = Operations().Move(row, delta); });
     if (result.Refused()) {
         return;
     }

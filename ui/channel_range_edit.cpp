@@ -2,6 +2,7 @@
 
 #include "operations/channel_operations.h"
 #include "res/load_string.h"
+#include "ui/widgets/message_box.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,18 +39,10 @@ CChannelRangeEdit::CChannelRangeEdit(int first, int last, QWidget* parent)
     setObjectName(QStringLiteral("rangeBox"));
     m_from->setObjectName(QStringLiteral("rangeFromSpin"));
     m_to->setObjectName(QStringLiteral("rangeToSpin"));
+    // Each field keeps what is typed into it: clamping one by the other while the digits of a number are
+    // still coming in would change a range the user never typed.
     m_from->setValue(first);
     m_to->setValue(std::max(first, last));
-    connect(m_from, &QSpinBox::valueChanged, this, [this](int value) {
-        if (m_to->value() < value) {
-            m_to->setValue(value);
-        }
-    });
-    connect(m_to, &QSpinBox::valueChanged, this, [this](int value) {
-        if (m_from->value() > value) {
-            m_from->setValue(value);
-        }
-    });
 
     auto* fromLabel = new QLabel(LoadString(ids::kRangeFrom), this);
     fromLabel->setObjectName(QStringLiteral("rangeFromLabel"));
@@ -75,4 +68,15 @@ int CChannelRangeEdit::First() const
 int CChannelRangeEdit::Last() const
 {
     return m_to->value();
+}
+
+bool CChannelRangeEdit::AcceptRange()
+{
+    if (First() <= Last()) {
+        return true;
+    }
+    MessageBox::Warning(this, LoadString(ids::kRangeOrderRefusedFormat).arg(m_from->text(), m_to->text()));
+    m_from->setFocus();
+    m_from->selectAll();
+    return false;
 }

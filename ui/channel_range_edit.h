@@ -4,9 +4,8 @@
 
 class QSpinBox;
 
-// "Memory channels From .. To": two memory channel numbers shown as the list labels them (00-99), the
-// first never after the last (moving one past the other takes the other along). Widgets "rangeFromSpin"
-// and "rangeToSpin".
+// "Memory channels From .. To": two memory channel numbers shown as the list labels them (00-99), each
+// kept as typed. Widgets "rangeFromSpin" and "rangeToSpin".
 class CChannelRangeEdit : public QGroupBox
 {
     Q_OBJECT
@@ -16,6 +15,9 @@ public:
 
     int First() const;
     int Last() const;
+    // For the dialog's OK: true when From is not after To; otherwise says so in a message box, puts the
+    // focus on From and answers false, so that the dialog stays open.
+    bool AcceptRange();
     QSpinBox* FromSpin() const { return m_from; }
     QSpinBox* ToSpin() const { return m_to; }
 

@@ -38,3 +38,10 @@ int CCompactChannelsDlg::Last() const
 {
     return m_range->Last();
 }
+
+void CCompactChannelsDlg::accept()
+{
+    if (m_range->AcceptRange()) {
+        QDialog::accept();
+    }
+}

@@ -16,6 +16,9 @@ public:
     int First() const;
     int Last() const;
 
+    // Refused, the dialog staying open, while From is after To.
+    void accept() override;
+
 private:
     CChannelRangeEdit* m_range;
 };

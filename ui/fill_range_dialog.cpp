@@ -185,6 +185,9 @@ void CFillRangeDlg::accept()
         QApplication::beep();
         edit->setFocus();
     };
+    if (!m_range->AcceptRange()) {
+        return;
+    }
     if (m_value->isEditable() && !IsMegahertz(m_value->currentText())) {
         refuse(m_value);
         m_value->lineEdit()->selectAll();

@@ -29,9 +29,12 @@ CLineListDlg::CLineListDlg(const QString& objectName, const QString& title, cons
 
     m_list->setObjectName(QStringLiteral("linesList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setUniformItemSizes(true);
-    // A long line scrolls rather than losing its end, which is where the reason is.
+    // A long line wraps rather than losing its end, which is where the reason is, or needing a scroll
+    // to the side to read it.
     m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setWordWrap(true);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (lines.isEmpty()) {
         auto* item = new QListWidgetItem(emptyText, m_list);
         // Not a line of the list: nothing to select.

@@ -136,5 +136,7 @@ void CPrintCommands::ExportPdf()
         MessageBox::Show(m_window,
                          LoadString(ids::kExportPdfFailedFormat).arg(QDir::toNativeSeparators(path), error),
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
+        return;
     }
+    m_document.ShowStatus(LoadString(ids::kExportedFormat).arg(QFileInfo(path).fileName()));
 }

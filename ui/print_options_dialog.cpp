@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 namespace {
@@ -14,6 +16,8 @@ constexpr std::string_view kSection = "Print";
 constexpr std::string_view kBlankChannels = "BlankChannels";
 constexpr std::string_view kCommonSettings = "CommonSettings";
 constexpr std::string_view kDtmfMemories = "DtmfMemories";
+// The window's icon and its buttons in the title bar, in line heights.
+constexpr int kTitleBarButtonRoom = 8;
 
 QCheckBox* MakeCheckBox(int textId, const char* objectName, bool checked, QWidget* parent)
 {
@@ -43,6 +47,12 @@ CPrintOptionsDlg::CPrintOptionsDlg(ISettingsStore& settings, QWidget* parent)
     layout->addWidget(m_commonSettings);
     layout->addWidget(m_dtmfMemories);
     layout->addWidget(CreateDialogButtons(this, EDialogButtons::OkCancel));
+    // The title bar shows the caption beside the window's icon and buttons: leave room for all of them, or
+    // the caption is cut to "Print ... tions".
+    const QFontMetrics metrics(font());
+    layout->addSpacerItem(
+        new QSpacerItem(metrics.horizontalAdvance(windowTitle()) + metrics.height() * kTitleBarButtonRoom, 0,
+                        QSizePolicy::Fixed, QSizePolicy::Minimum));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

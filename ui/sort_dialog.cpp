@@ -100,3 +100,10 @@ ESortOrder CSortChannelsDlg::Order() const
 {
     return m_descending->isChecked() ? ESortOrder::Descending : ESortOrder::Ascending;
 }
+
+void CSortChannelsDlg::accept()
+{
+    if (m_range->AcceptRange()) {
+        QDialog::accept();
+    }
+}

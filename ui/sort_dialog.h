@@ -23,6 +23,9 @@ public:
     ESortKey Key() const;
     ESortOrder Order() const;
 
+    // Refused, the dialog staying open, while From is after To.
+    void accept() override;
+
 private:
     CChannelRangeEdit* m_range;
     QComboBox* m_key;

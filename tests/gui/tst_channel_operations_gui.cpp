@@ -190,6 +190,12 @@ void TestChannelOperationsGui::moveKeysCarryTheChannelOneStepAtATime()
     p.View().SelectRow(70);
     QVERIFY(p.Frame().RunCommand(cmd::kEditPaste));
     QCOMPARE(p.Shown(70), u"440.0000 KEEP"_s);
+    // Undoing and redoing a move take the selection along with the channel; other steps leave it.
+    for (const auto& [command, row] : {std::pair{cmd::kEditUndo, 70}, std::pair{cmd::kEditUndo, 7},
+                                       std::pair{cmd::kEditUndo, 6}, std::pair{cmd::kEditRedo, 7}}) {
+        QVERIFY(p.Frame().RunCommand(command));
+        QCOMPARE(p.View().SelectedRow(), row);
+    }
 
     struct SCase
     {

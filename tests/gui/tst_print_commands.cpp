@@ -1,5 +1,6 @@
 #include "app/zql52_doc.h"
 #include "core/rig/radio_data.h"
+#include "core/settings_store.h"
 #include "support/app_fixture.h"
 #include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
@@ -86,6 +87,7 @@ private Q_SLOTS:
     void exportPdfWritesTheSheetToTheChosenFile();
     void optionsReachTheSheetAndAreRemembered();
     void previewShowsThePages();
+    void optionsDialogIsWideEnoughForItsTitle();
 };
 
 void TestPrintCommands::exportPdfWritesTheSheetToTheChosenFile()
@@ -108,6 +110,7 @@ void TestPrintCommands::exportPdfWritesTheSheetToTheChosenFile()
     QCOMPARE(request.startPath, u"Untitled.pdf"_s);
     QCOMPARE(request.filter, u"PDF Files (*.pdf)"_s);
     QCOMPARE(PdfPages(pdf), 1);
+    QCOMPARE(f.Frame().MessageText(), u" Exported sheet.pdf"_s);
     const QString text = PdfText(pdf);
     QVERIFY2(text.contains(u"Untitled"_s) && text.contains(u"SIMPLX"_s) && text.contains(u"146.5200"_s),
              qPrintable(text));
@@ -211,6 +214,16 @@ void TestPrintCommands::previewShowsThePages()
     });
     QVERIFY(f.Frame().RunCommand(cmd::kFilePrintPreview));
     QCOMPARE(pages, 2);
+}
+
+void TestPrintCommands::optionsDialogIsWideEnoughForItsTitle()
+{
+    CMemorySettingsStore settings;
+    CPrintOptionsDlg dialog(settings);
+    dialog.show();
+    // The caption shares the title bar with the window's icon and three buttons, each about a line high.
+    const QFontMetrics metrics(dialog.font());
+    QVERIFY(dialog.width() >= metrics.horizontalAdvance(dialog.windowTitle()) + 4 * metrics.height());
 }
 
 ZQ_GUI_TEST(TestPrintCommands)
