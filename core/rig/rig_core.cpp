@@ -23,7 +23,6 @@ using keys::kRestore;
 using keys::kSave;
 using keys::kWithSafety;
 
-
 // The file path stands between double quotes after the command's dots, so it may hold dots.
 std::string QuotedPath(const std::string& command, int dots)
 {
