@@ -86,8 +86,9 @@ std::optional<double> ParsePlainDecimal(std::string_view text)
     return value;
 }
 
-// Each UTF-8 sequence counts as one character, so "cut to 6 characters" means characters.
-std::string OneBytePerCharacter(std::string_view text)
+} // namespace
+
+std::string NameCharacters(std::string_view text)
 {
     std::string out;
     for (size_t i = 0; i < text.size();) {
@@ -105,6 +106,8 @@ std::string OneBytePerCharacter(std::string_view text)
     }
     return out;
 }
+
+namespace {
 
 // How a value looks in a note; an empty one in words.
 std::string Shown(EChannelField field, std::string_view value)
@@ -170,7 +173,7 @@ SFieldResult SetOffset(ICommandTarget& data, const CChannelId& channel, const st
 
 SFieldResult SetName(ICommandTarget& data, const CChannelId& channel, std::string_view value)
 {
-    std::string name = OneBytePerCharacter(value);
+    std::string name = NameCharacters(value);
     if (name.size() > kNameLength) {
         name.resize(kNameLength);
     }

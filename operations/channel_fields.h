@@ -77,6 +77,10 @@ std::string FormatExchangeMHz(int32_t hertz);
 // or a value from 2000 MHz on.
 std::optional<int32_t> ParseExchangeMHz(std::string_view text);
 
+// A name as a channel takes it: each UTF-8 sequence is one character, and one outside ASCII becomes
+// one character that no name holds, so the channel shows one blank for it ("Köln" is "K?ln").
+std::string NameCharacters(std::string_view text);
+
 // A value of the user's as a note shows it: between single quotes, cut after 40 characters ("...").
 std::string QuotedValue(std::string_view text);
 

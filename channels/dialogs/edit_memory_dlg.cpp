@@ -4,9 +4,11 @@
 #include "channels/channel_rows.h"
 #include "channels/command_keys.h"
 #include "core/command_text.h"
+#include "operations/edit_memory_preview.h"
 #include "res/load_string.h"
 #include "ui/widgets/dialog_buttons.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,9 +22,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <array>
-#include <charconv>
 #include <initializer_list>
-#include <system_error>
 
 namespace {
 
@@ -32,12 +32,6 @@ using namespace keys;
 constexpr std::string_view kBlankOffset = "0.0000";
 constexpr std::string_view kBlankTone = "88.5";
 constexpr std::string_view kBlankTuningStep = kStep5k;
-
-// An empty NAME value would leave the old name; a blank clears it.
-constexpr std::string_view kBlankName = " ";
-
-// Frequencies are typed in MHz; anything not above zero or from 2000 MHz on blanks the channel.
-constexpr double kMaxFrequencyMhz = 2000.0;
 
 // The duplex list's positions, in the order of its entries.
 constexpr int kDuplexMinusIndex = 1;
@@ -51,28 +45,6 @@ QString FromStd(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The number at the start of the text, the way the C library's atof reads one, but independent of the
-// locale: leading white space, an optional sign, digits with a decimal point; 0 when there is none.
-double LeadingNumber(const QString& text)
-{
-    const std::string digits = text.trimmed().toStdString();
-    const char* first = digits.data();
-    const char* const last = first + digits.size();
-    if (first != last && *first == '+') {
-        ++first;
-    }
-    double value = 0.0;
-    const std::from_chars_result result = std::from_chars(first, last, value);
-    return result.ec == std::errc() ? value : 0.0;
-}
-
-// Frequencies may be typed with a decimal comma, as many locales write them; the channel commands
-// want a point.
-QString WithDecimalPoint(QString text)
-{
-    return text.replace(QLatin1Char(','), QLatin1Char('.'));
-}
-
 // Selects the entry with the text (letter case ignored); no entry when the list has none such.
 void SelectText(QComboBox* list, const QString& text)
 {
@@ -84,6 +56,35 @@ void SelectText(QComboBox* list, const QString& text)
 const SChannelValueLists& ChannelLists()
 {
     return SChannelValueLists::Shared();
+}
+
+// Tab into an exclusive group lands on its checked button, so Space there changes nothing; the arrow
+// keys move on within the group.
+void KeepTabOnCheckedButton(QButtonGroup* group)
+{
+    const auto follow = [group] {
+        for (QAbstractButton* button : group->buttons()) {
+            button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    follow();
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, follow);
+}
+
+QLabel* MakeHint(QWidget* parent, const char* name)
+{
+    auto* hint = new QLabel(parent);
+    hint->setObjectName(QLatin1String(name));
+    hint->setWordWrap(true);
+    hint->setTextFormat(Qt::PlainText);
+    hint->hide();
+    return hint;
+}
+
+void ShowHint(QLabel* hint, const std::string& text)
+{
+    hint->setText(FromStd(text));
+    hint->setVisible(!text.empty());
 }
 
 void AddEntries(QComboBox* list, const CCodeList& entries)
@@ -111,8 +112,15 @@ CEditMemoryDlg::CEditMemoryDlg(ICommandTarget& radioData, int row, QWidget* pare
     LayOut();
     ReadChannel();
     connect(m_frequency, &QLineEdit::textChanged, this, &CEditMemoryDlg::ApplyEnablingRules);
+    for (QLineEdit* edit : {m_frequency, m_offset, m_name}) {
+        connect(edit, &QLineEdit::textChanged, this, &CEditMemoryDlg::UpdateHints);
+    }
+    connect(m_modeGroup, &QButtonGroup::buttonToggled, this, &CEditMemoryDlg::UpdateHints);
+    UpdateHints();
     m_frequency->setFocus();
 }
+
+CEditMemoryDlg::~CEditMemoryDlg() = default;
 
 void CEditMemoryDlg::CreateControls()
 {
@@ -157,6 +165,19 @@ void CEditMemoryDlg::CreateControls()
     m_am = makeRadio("radioAm", ids::kEditModeAm);
     m_wfm = makeRadio("radioWfm", ids::kEditModeWfm);
     m_narrowFm = makeRadio("radioNarrowFm", ids::kEditModeNarrowFm);
+    m_toneGroup = new QButtonGroup(this);
+    m_modeGroup = new QButtonGroup(this);
+    for (QRadioButton* radio : {m_toneOff, m_tone, m_tsql}) {
+        m_toneGroup->addButton(radio);
+    }
+    for (QRadioButton* radio : {m_fm, m_am, m_wfm, m_narrowFm}) {
+        m_modeGroup->addButton(radio);
+    }
+
+    m_frequencyHint = MakeHint(this, "hintFrequency");
+    m_offsetHint = MakeHint(this, "hintOffset");
+    m_nameHint = MakeHint(this, "hintName");
+    m_modeHint = MakeHint(this, "hintMode");
 
     m_skip = makeCheck("checkSkip", ids::kEditMemorySkip);
 
@@ -195,9 +216,12 @@ void CEditMemoryDlg::LayOut()
     fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     fields->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     fields->addRow(makeLabel("labelFrequency", ids::kEditLabelFrequency, m_frequency), m_frequency);
+    fields->addRow(m_frequencyHint);
     fields->addRow(makeLabel("labelDuplex", ids::kEditLabelDuplex, m_duplex), m_duplex);
     fields->addRow(makeLabel("labelOffset", ids::kEditLabelOffset, m_offset), m_offset);
+    fields->addRow(m_offsetHint);
     fields->addRow(makeLabel("labelName", ids::kEditLabelName, m_name), m_name);
+    fields->addRow(m_nameHint);
     fields->addRow(m_skip);
 
     auto* toneBox = new QGroupBox(LoadString(ids::kEditToneBox), this);
@@ -217,6 +241,7 @@ void CEditMemoryDlg::LayOut()
     modes->addWidget(m_am);
     modes->addWidget(m_wfm);
     modes->addWidget(m_narrowFm);
+    modes->addWidget(m_modeHint);
     modes->addStretch(1);
 
     QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::OkCancel, Qt::Vertical);
@@ -240,15 +265,6 @@ void CEditMemoryDlg::LayOut()
 std::string CEditMemoryDlg::Read(std::string_view key)
 {
     return m_data.Execute(m_prefix + std::string(key));
-}
-
-void CEditMemoryDlg::Write(std::string_view key, const QString& value)
-{
-    std::string command = m_prefix;
-    command += key;
-    command += '=';
-    command += value.toStdString();
-    m_data.Execute(command);
 }
 
 void CEditMemoryDlg::ReadChannel()
@@ -298,6 +314,8 @@ void CEditMemoryDlg::ReadChannel()
         m_fm->setChecked(true);
     }
     m_skip->setChecked(skip);
+    KeepTabOnCheckedButton(m_toneGroup);
+    KeepTabOnCheckedButton(m_modeGroup);
 
     const std::string country = m_data.Execute(Model(kCountry));
     bool narrowFm = false;
@@ -306,7 +324,48 @@ void CEditMemoryDlg::ReadChannel()
     }
     m_narrowFm->setVisible(narrowFm);
 
+    if (!m_prefix.empty()) {
+        const SEditMemoryProfile profile{country, m_data.Execute(Model(kExpand)),
+                                         m_data.Execute(Model(kMatrix50))};
+        m_preview = std::make_unique<CEditMemoryPreview>(profile, m_row, frequency.toStdString());
+    }
     ApplyEnablingRules();
+}
+
+SEditMemoryValues CEditMemoryDlg::Values() const
+{
+    SEditMemoryValues values;
+    values.frequency = m_frequency->text().toStdString();
+    values.offset = m_offset->text().toStdString();
+    const int duplex = m_duplex->currentIndex();
+    values.duplex = duplex == kDuplexMinusIndex  ? kDupMinus
+                    : duplex == kDuplexPlusIndex ? kDupPlus
+                                                 : answer::kOff;
+    values.repeaterTone = m_repeaterTone->currentText().toStdString();
+    values.tsqlTone = m_tsqlTone->currentText().toStdString();
+    values.tuningStep = m_tuningStep->currentText().toStdString();
+    values.name = m_name->text().trimmed().toStdString();
+    values.toneMode = m_toneOff->isChecked() ? answer::kOff
+                      : m_tone->isChecked()  ? kToneModeTone
+                                             : kToneModeTsql;
+    values.mode = m_am->isChecked()         ? kModeAm
+                  : m_wfm->isChecked()      ? kModeWideFm
+                  : m_narrowFm->isChecked() ? kModeNarrowFm
+                                            : kModeFm;
+    values.skip = m_skip->isChecked();
+    return values;
+}
+
+void CEditMemoryDlg::UpdateHints()
+{
+    if (!m_preview) {
+        return;
+    }
+    const SEditMemoryHints hints = m_preview->Hints(Values());
+    ShowHint(m_frequencyHint, hints.frequency);
+    ShowHint(m_offsetHint, hints.offset);
+    ShowHint(m_nameHint, hints.name);
+    ShowHint(m_modeHint, hints.mode);
 }
 
 bool CEditMemoryDlg::IsFrequencyEmpty() const
@@ -344,38 +403,8 @@ void CEditMemoryDlg::accept()
         return;
     }
 
-    Write(kOffset, WithDecimalPoint(m_offset->text()));
-    const int duplex = m_duplex->currentIndex();
-    Write(kDuplex, FromStd(duplex == kDuplexMinusIndex  ? kDupMinus
-                           : duplex == kDuplexPlusIndex ? kDupPlus
-                                                        : answer::kOff));
-    Write(kRepeaterTone, m_repeaterTone->currentText());
-    Write(kTsqlTone, m_tsqlTone->currentText());
-    Write(kTuningStep, m_tuningStep->currentText());
-
-    const QString name = m_name->text().trimmed();
-    Write(kName, name.isEmpty() ? FromStd(kBlankName) : name);
-
-    Write(kToneMode, FromStd(m_toneOff->isChecked() ? answer::kOff
-                             : m_tone->isChecked()  ? kToneModeTone
-                                                    : kToneModeTsql));
-    Write(kMode, FromStd(m_am->isChecked()         ? kModeAm
-                         : m_wfm->isChecked()      ? kModeWideFm
-                         : m_narrowFm->isChecked() ? kModeNarrowFm
-                                                   : kModeFm));
-    Write(kSkip, FromStd(m_skip->isChecked() ? answer::kOn : answer::kOff));
-
-    // An empty FREQUENCY value keeps the stored frequency; the channel is blanked through APPEAR instead.
-    QString frequency = WithDecimalPoint(m_frequency->text());
-    const double megahertz = LeadingNumber(frequency);
-    if (!(megahertz > 0.0) || megahertz >= kMaxFrequencyMhz) {
-        frequency.clear();
-    }
-    frequency = frequency.trimmed();
-    Write(kFrequency, frequency);
-    m_frequencyEmpty = frequency.isEmpty();
-    Write(kAppear, FromStd(m_frequencyEmpty ? answer::kOff : answer::kOn));
-
-    m_data.Execute(m_prefix + std::string(kHeal));
+    const SEditMemoryValues values = Values();
+    WriteEditMemory(m_data, m_prefix, values);
+    m_frequencyEmpty = SentFrequency(values.frequency).empty();
     QDialog::accept();
 }

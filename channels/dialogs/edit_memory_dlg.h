@@ -2,19 +2,24 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <string>
 #include <string_view>
 
+class CEditMemoryPreview;
 class ICommandTarget;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+struct SEditMemoryValues;
 
 // Edits one row of the channel list (a memory channel, a program-scan edge or a call channel) through
 // channel commands only. OK writes every field back, then "APPEAR" and "HEAL", so the channel table
-// repairs whatever was typed; an unusable frequency blanks the channel. Cancel sends nothing.
+// repairs whatever was typed; an unusable frequency blanks the channel. Cancel sends nothing. While
+// the user types, a hint beside a field tells what OK will store where that differs from the text.
 class CEditMemoryDlg : public QDialog
 {
     Q_OBJECT
@@ -27,6 +32,9 @@ public:
     // The row is a channel list row, 0 to 123; the data must outlive the dialog. exec() == Accepted means
     // the channel was rewritten and repaired; a row outside the list is never rewritten.
     CEditMemoryDlg(ICommandTarget& data, int row, QWidget* parent = nullptr);
+    ~CEditMemoryDlg() override;
+    CEditMemoryDlg(const CEditMemoryDlg&) = delete;
+    CEditMemoryDlg& operator=(const CEditMemoryDlg&) = delete;
 
     int Row() const { return m_row; }
 
@@ -41,9 +49,11 @@ private:
     bool IsFrequencyEmpty() const;
     bool IsMemoryRow() const;
     bool IsCallRow() const;
+    // The controls' values in the channel's words, as OK sends them.
+    SEditMemoryValues Values() const;
+    void UpdateHints();
 
     std::string Read(std::string_view key);
-    void Write(std::string_view key, const QString& value);
 
     ICommandTarget& m_data;
     const int m_row;
@@ -67,4 +77,11 @@ private:
     QLabel* m_tuningStepLabel;
     QComboBox* m_tuningStep;
     QCheckBox* m_programSkip;
+    QButtonGroup* m_toneGroup;
+    QButtonGroup* m_modeGroup;
+    QLabel* m_frequencyHint;
+    QLabel* m_offsetHint;
+    QLabel* m_nameHint;
+    QLabel* m_modeHint;
+    std::unique_ptr<CEditMemoryPreview> m_preview;
 };

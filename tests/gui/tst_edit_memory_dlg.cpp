@@ -150,6 +150,9 @@ private Q_SLOTS:
     void blankNameIsSentAsOneBlank();
     void decimalCommaIsADecimalPoint();
     void tabOrderFollowsTheLayout();
+    void tabLandsOnTheCheckedRadio_data();
+    void tabLandsOnTheCheckedRadio();
+    void hintsFollowTheTyping();
     void skipAndNameFollowTheChannelKind_data();
     void skipAndNameFollowTheChannelKind();
     void narrowFmOnlyForEuropeanVersions();
@@ -215,7 +218,9 @@ void TestEditMemoryDlg::blankChannelOpensWithItsDefaults()
     CRecordingData data;
     QCOMPARE(data.Ask(u"CH.MCH.5.APPEAR"_s), u"OFF"_s);
     CEditMemoryDlg dialog(data, 5);
-    QCOMPARE(data.Commands(), QStringList({u"CH.MCH.5.APPEAR"_s, u"MODEL.COUNTRY"_s}));
+    // The version's coverage too: the hints tell which frequencies lie outside the bands.
+    QCOMPARE(data.Commands(), QStringList({u"CH.MCH.5.APPEAR"_s, u"MODEL.COUNTRY"_s, u"MODEL.EXPAND"_s,
+                                           u"MODEL.MATRIX_50M_ENABLE"_s}));
 
     QVERIFY(Edit(dialog, u"editFrequency"_s)->text().isEmpty());
     QCOMPARE(Edit(dialog, u"editOffset"_s)->text(), u"0.0000"_s);
@@ -262,12 +267,13 @@ void TestEditMemoryDlg::usedChannelFillsEveryControl()
     data.ClearCommands();
 
     CEditMemoryDlg dialog(data, 7);
-    QCOMPARE(data.Commands(),
-             QStringList({u"CH.MCH.7.APPEAR"_s, u"CH.MCH.7.FREQUENCY"_s, u"CH.MCH.7.REPEATER_FREQUENCY"_s,
-                          u"CH.MCH.7.DUPLEX_SELECTION"_s, u"CH.MCH.7.REPEATER_TONE_FREQUENCY"_s,
-                          u"CH.MCH.7.TSQL_FREQUENCY"_s, u"CH.MCH.7.TUNING_STEP_SELECTION"_s,
-                          u"CH.MCH.7.NAME"_s, u"CH.MCH.7.TONE_SELECTION"_s, u"CH.MCH.7.MODE"_s,
-                          u"CH.MCH.7.SKIP"_s, u"MODEL.COUNTRY"_s}));
+    QCOMPARE(
+        data.Commands(),
+        QStringList({u"CH.MCH.7.APPEAR"_s, u"CH.MCH.7.FREQUENCY"_s, u"CH.MCH.7.REPEATER_FREQUENCY"_s,
+                     u"CH.MCH.7.DUPLEX_SELECTION"_s, u"CH.MCH.7.REPEATER_TONE_FREQUENCY"_s,
+                     u"CH.MCH.7.TSQL_FREQUENCY"_s, u"CH.MCH.7.TUNING_STEP_SELECTION"_s, u"CH.MCH.7.NAME"_s,
+                     u"CH.MCH.7.TONE_SELECTION"_s, u"CH.MCH.7.MODE"_s, u"CH.MCH.7.SKIP"_s, u"MODEL.COUNTRY"_s,
+                     u"MODEL.EXPAND"_s, u"MODEL.MATRIX_50M_ENABLE"_s}));
 
     QCOMPARE(Edit(dialog, u"editFrequency"_s)->text(), u"145.5500"_s);
     QCOMPARE(Edit(dialog, u"editOffset"_s)->text(), u"0.6000"_s);
@@ -479,10 +485,11 @@ void TestEditMemoryDlg::tabOrderFollowsTheLayout()
     Edit(dialog, u"editFrequency"_s)->setFocus();
     // Down the fields (Memory Skip sits under Name), through the tone box row by row, the mode box,
     // then the buttons. A group of radio buttons is one stop; the arrow keys move within it.
-    const QStringList expected = {u"editFrequency"_s,     u"comboDuplex"_s,   u"editOffset"_s,
-                                  u"editName"_s,          u"checkSkip"_s,     u"radioToneOff"_s,
-                                  u"comboRepeaterTone"_s, u"comboTsqlTone"_s, u"radioFm"_s,
-                                  u"okButton"_s,          u"cancelButton"_s,  u"editFrequency"_s};
+    // The group's stop is its checked button (the channel's TSQL), in its row.
+    const QStringList expected = {u"editFrequency"_s, u"comboDuplex"_s,   u"editOffset"_s,
+                                  u"editName"_s,      u"checkSkip"_s,     u"comboRepeaterTone"_s,
+                                  u"radioTsql"_s,     u"comboTsqlTone"_s, u"radioFm"_s,
+                                  u"okButton"_s,      u"cancelButton"_s,  u"editFrequency"_s};
     QStringList visited;
     for (qsizetype step = 0; step < expected.size(); ++step) {
         QWidget* focus = QApplication::focusWidget();
@@ -491,6 +498,90 @@ void TestEditMemoryDlg::tabOrderFollowsTheLayout()
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     QCOMPARE(visited, expected);
+}
+
+void TestEditMemoryDlg::tabLandsOnTheCheckedRadio_data()
+{
+    QTest::addColumn<QString>("toneMode");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("toneRadio");
+    QTest::addColumn<QString>("modeRadio");
+    QTest::newRow("OFF, FM") << u"OFF"_s << u"FM"_s << u"radioToneOff"_s << u"radioFm"_s;
+    QTest::newRow("TONE, AM") << u"TONE"_s << u"AM"_s << u"radioTone"_s << u"radioAm"_s;
+    QTest::newRow("TSQL, FM Narrow") << u"TSQL"_s << u"FM Narrow"_s << u"radioTsql"_s << u"radioNarrowFm"_s;
+}
+
+// Tab into a group reaches its checked button, so Space there changes nothing; after the arrow keys
+// pick another button, Tab comes back to that one.
+void TestEditMemoryDlg::tabLandsOnTheCheckedRadio()
+{
+    QFETCH(QString, toneMode);
+    QFETCH(QString, mode);
+    QFETCH(QString, toneRadio);
+    QFETCH(QString, modeRadio);
+    CRecordingData data(kEur);
+    data.Set({u"CH.MCH.7.APPEAR=ON"_s, u"CH.MCH.7.FREQUENCY=145.5"_s,
+              u"CH.MCH.7.TONE_SELECTION="_s + toneMode, u"CH.MCH.7.MODE="_s + mode});
+    CEditMemoryDlg dialog(data, 7);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+
+    const auto tabUntilRadio = [](const QWidget* from) {
+        QWidget* focus = const_cast<QWidget*>(from);
+        for (int step = 0; step < 20 && qobject_cast<QRadioButton*>(focus) == nullptr; ++step) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+        }
+        return focus;
+    };
+    Check(dialog, u"checkSkip"_s)->setFocus();
+    QWidget* tone = tabUntilRadio(Check(dialog, u"checkSkip"_s));
+    QCOMPARE(tone->objectName(), toneRadio);
+    QTest::keyClick(tone, Qt::Key_Space);
+    QVERIFY(Radio(dialog, toneRadio)->isChecked());
+    QTest::keyClick(tone, Qt::Key_Tab);
+    QWidget* modeFocus = tabUntilRadio(QApplication::focusWidget());
+    QCOMPARE(modeFocus->objectName(), modeRadio);
+
+    Radio(dialog, u"radioWfm"_s)->setChecked(true);
+    Check(dialog, u"checkSkip"_s)->setFocus();
+    tabUntilRadio(Check(dialog, u"checkSkip"_s));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(tabUntilRadio(QApplication::focusWidget())->objectName(), u"radioWfm"_s);
+}
+
+// The dialog shows the preview's hints as the user types and sends nothing for them; what it said
+// is what OK stores.
+void TestEditMemoryDlg::hintsFollowTheTyping()
+{
+    CRecordingData data;
+    data.Set(kUsedChannel7);
+    CEditMemoryDlg dialog(data, 7);
+    dialog.show();
+    QLabel* frequencyHint = Control<QLabel>(dialog, u"hintFrequency"_s);
+    QLabel* nameHint = Control<QLabel>(dialog, u"hintName"_s);
+    QLabel* modeHint = Control<QLabel>(dialog, u"hintMode"_s);
+    QVERIFY(frequencyHint->isHidden());
+    data.ClearCommands();
+
+    QLineEdit* frequency = Edit(dialog, u"editFrequency"_s);
+    frequency->clear();
+    QTest::keyClicks(frequency, u"l45.5"_s);
+    QVERIFY(frequencyHint->isVisible());
+    QCOMPARE(frequencyHint->text(), u"not a frequency: OK will blank the channel"_s);
+    frequency->setText(u"146.94"_s);
+    QVERIFY(frequencyHint->isHidden());
+    Tick(Radio(dialog, u"radioAm"_s));
+    QCOMPARE(modeHint->text(), u"AM is not allowed here: FM"_s);
+    QLineEdit* name = Edit(dialog, u"editName"_s);
+    name->setText(u"K\u00F6ln"_s);
+    QCOMPARE(nameHint->text(), u"characters outside A-Z 0-9 ( ) * + - . / : = become blanks: 'K LN'"_s);
+    QVERIFY(data.Commands().isEmpty());
+
+    Click(dialog, u"okButton"_s);
+    QCOMPARE(data.Ask(u"CH.MCH.7.NAME"_s), u"K LN  "_s);
+    QCOMPARE(data.Ask(u"CH.MCH.7.MODE"_s), u"FM"_s);
 }
 
 void TestEditMemoryDlg::skipAndNameFollowTheChannelKind_data()
