@@ -527,8 +527,8 @@ void TestEditMemoryDlg::tabLandsOnTheCheckedRadio()
     QApplication::setActiveWindow(&dialog);
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
-    const auto tabUntilRadio = [](const QWidget* from) {
-        QWidget* focus = const_cast<QWidget*>(from);
+    const auto tabUntilRadio = [](QWidget* from) {
+        QWidget* focus = from;
         for (int step = 0; step < 20 && qobject_cast<QRadioButton*>(focus) == nullptr; ++step) {
             QTest::keyClick(focus, Qt::Key_Tab);
             focus = QApplication::focusWidget();
