@@ -1,7 +1,9 @@
 #include "channels/channel_rows.h"
 
+#include "channels/channel_record.h"
 #include "channels/command_keys.h"
 #include "core/channel_id.h"
+#include "core/typed_fields.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,6 +16,7 @@ constexpr std::array<std::string_view, 4> kCallLabels = {"CALL_50M", "CALL_144",
 constexpr std::string_view kCallWfmLabel = "CALL_WFM";
 constexpr std::string_view kNoName = "------";
 constexpr std::string_view kNoSkip = "----";
+constexpr std::string_view kSkipShown = "SKIP";
 
 std::string OffAsEmpty(const std::string& text)
 {
@@ -31,7 +34,92 @@ std::string DuplexText(std::string_view text)
     return {};
 }
 
+// Each digit repeated in the pattern's places ("0000.0000 ?", "1111.1111 ?", ...): digits need not be
+// equally wide.
+std::vector<std::string> EveryDigit(std::string_view pattern)
+{
+    std::vector<std::string> texts;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        std::string text(pattern);
+        std::replace(text.begin(), text.end(), '0', digit);
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
+std::vector<std::string> Entries(const CCodeList& list)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < list.Count(); ++i) {
+        texts.push_back(list.Text(i));
+    }
+    return texts;
+}
+
+enum EColumn
+{
+    kLabelColumn,
+    kFrequencyColumn,
+    kDuplexColumn,
+    kOffsetColumn,
+    kNameColumn,
+    kToneColumn,
+    kRepeaterToneColumn,
+    kTsqlToneColumn,
+    kSkipColumn,
+    kModeColumn,
+};
+
 } // namespace
+
+std::vector<std::string> WidestCellTexts(int column)
+{
+    const SChannelValueLists& lists = SChannelValueLists::Shared();
+    switch (column) {
+    case kLabelColumn: {
+        std::vector<std::string> labels{std::string(kCallWfmLabel)};
+        for (int row = 0; row < kRowCount; ++row) {
+            labels.push_back(RowLabel(row, true));
+        }
+        return labels;
+    }
+    case kFrequencyColumn:
+        return EveryDigit("0000.0000 ?");
+    case kDuplexColumn:
+        return {DuplexText(keys::kDupMinus), DuplexText(keys::kDupPlus)};
+    case kOffsetColumn:
+        return EveryDigit("00.0000");
+    case kNameColumn: {
+        // The characters a name holds are those the name field keeps.
+        std::vector<std::string> names{std::string(kNoName)};
+        constexpr int kLength = static_cast<int>(CChannelRecord::kNameLength);
+        CNameText name(kLength, kLength, CNameText::kRestricted);
+        for (char c = '!'; c <= '~'; ++c) {
+            name.SetText(std::string(CChannelRecord::kNameLength, c));
+            if (!name.IsBlank()) {
+                names.push_back(name.GetText());
+            }
+        }
+        return names;
+    }
+    case kToneColumn:
+        return Entries(lists.toneMode);
+    case kRepeaterToneColumn:
+    case kTsqlToneColumn: {
+        std::vector<std::string> tones;
+        for (int i = lists.tones.Lo(); i <= lists.tones.Hi(); ++i) {
+            tones.push_back(lists.tones.Text(i));
+        }
+        return tones;
+    }
+    case kSkipColumn:
+        return {std::string(kSkipShown), std::string(kNoSkip)};
+    case kModeColumn:
+        return Entries(lists.mode);
+    default:
+        return {};
+    }
+}
 
 int EffectiveColumnWidth(int column, int storedWidth)
 {
@@ -139,7 +227,8 @@ Cells BuildRow(ICommandTarget& data, int row)
                 if (isEdgeOrCall) {
                     text = kNoSkip;
                 } else {
-                    text = ReadRowField(data, row, keys::kSkip) == answer::kOff ? "" : "SKIP";
+                    text =
+                        ReadRowField(data, row, keys::kSkip) == answer::kOff ? "" : std::string(kSkipShown);
                 }
                 break;
             case 9:

@@ -56,6 +56,11 @@ using Cells = std::array<std::string, kColumnCount>;
 // A stored width of 0 means "not stored"; everything is then clamped to 20..400 pixels.
 int EffectiveColumnWidth(int column, int storedWidth);
 
+// The texts a column's cells can show at their widest, so a list can size the column to show every
+// one of them whatever its font: each row label, four-digit frequencies with the mark of an illegal
+// channel, six of each character a name can hold, every tone and mode. None for the filler column.
+std::vector<std::string> WidestCellTexts(int column);
+
 // "CH.MCH.5.", "CH.PCH.3B.", "CH.CALL.430."; empty outside the rows.
 std::string RowKeyPrefix(int row);
 // "00".."99", "P0A".."P9B", "CALL_50M" (or "CALL_WFM" without the 50 MHz band), "CALL_144"...

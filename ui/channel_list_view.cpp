@@ -22,10 +22,6 @@ namespace {
 constexpr std::string_view kColumnSection = "Column";
 constexpr std::string_view kWidthPrefix = "Width";
 constexpr int kFrequencyColumn = 1;
-// The widest frequency cell: four digits of MHz and the mark of an illegal channel.
-const char* const kWidestFrequency = "0000.0000 ?";
-
-constexpr qreal kListPointSize = 8.0;
 
 std::string WidthValueName(int column)
 {
@@ -118,16 +114,6 @@ CZQL52View::CZQL52View(IChannelDocument& document, QWidget* parent)
     setObjectName(QStringLiteral("channelListView"));
     header()->setMinimumSectionSize(channel_rows::kMinColumnWidth);
 
-    // The default and stored column widths count on a compact list font: at the desktop's usual
-    // 9 or 10 points, or in a wide face, a frequency such as 1295.0000 no longer fits its 70-pixel
-    // column.
-    QFont listFont = font();
-    if (listFont.pointSizeF() > kListPointSize) {
-        listFont.setPointSizeF(kListPointSize);
-    }
-    listFont.setStretch(QFont::SemiCondensed);
-    setFont(listFont);
-
     setSelectionMode(QAbstractItemView::SingleSelection);
     setModel(m_model);
     CreateColumns();
@@ -142,17 +128,34 @@ CZQL52View::~CZQL52View()
     StoreColumnWidths();
 }
 
+int CZQL52View::ContentWidth(int column) const
+{
+    const QFontMetrics metrics(font());
+    const int spare = column == 0 ? kLabelSpare : kCellSpare;
+    int width = 0;
+    for (const std::string& text : channel_rows::WidestCellTexts(column)) {
+        width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(text)) + spare);
+    }
+    return width;
+}
+
 void CZQL52View::CreateColumns()
 {
     const ISettingsStore& settings = m_document.Settings();
-    // The "?" of an illegal channel must never be cut at the default width, whatever the list's font.
-    const int frequencyWidth =
-        QFontMetrics(font()).horizontalAdvance(QString::fromLatin1(kWidestFrequency)) + kCellSpare;
+    // A width the user dragged stays, but never hides the "?" of an illegal channel.
+    const int frequencyWidth = std::min(ContentWidth(kFrequencyColumn), channel_rows::kMaxColumnWidth);
     for (int column = 0; column < channel_rows::kColumnCount; ++column) {
         const int stored = settings.GetInt(kColumnSection, WidthValueName(column), 0);
         int width = channel_rows::EffectiveColumnWidth(column, stored);
-        if (stored == 0 && column == kFrequencyColumn) {
-            width = std::clamp(frequencyWidth, width, channel_rows::kMaxColumnWidth);
+        const int content = ContentWidth(column);
+        if (stored == 0 && content > 0) {
+            // Without a stored width a column shows its title and every cell in the list's font; the
+            // filler keeps its fixed width.
+            width = std::clamp(std::max(header()->sectionSizeHint(column), content),
+                               channel_rows::kMinColumnWidth, channel_rows::kMaxColumnWidth);
+        }
+        if (column == kFrequencyColumn) {
+            width = std::max(width, frequencyWidth);
         }
         header()->resizeSection(column, width);
     }

@@ -82,6 +82,8 @@ protected:
 
 private:
     void CreateColumns();
+    // What the column's widest cell needs in the list's font, spare pixels included.
+    int ContentWidth(int column) const;
     void StoreColumnWidths();
 
     IChannelDocument& m_document;

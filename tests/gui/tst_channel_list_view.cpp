@@ -93,7 +93,10 @@ private Q_SLOTS:
     void firstUpdateSelectsRowZeroAndLaterUpdatesKeepTheSelection();
     void selectRowIgnoresRowsOutsideTheList();
     void columnWidthsAreReadClampedAndStored();
-    void defaultWidthsShowTheIllegalMarkOfAFourDigitFrequency();
+    void defaultWidthsShowEveryCellAndTitle_data();
+    void defaultWidthsShowEveryCellAndTitle();
+    void storedWidthKeepsTheIllegalMark();
+    void rowsFollowADarkPalette();
     void shorteningEndsInThreeDots();
     void cutCellsShowTheirWholeTextAsToolTip();
     void enterAndDoubleClickEditTheSelectedRow();
@@ -244,19 +247,17 @@ void TestChannelListView::selectRowIgnoresRowsOutsideTheList()
 
 void TestChannelListView::columnWidthsAreReadClampedAndStored()
 {
+    QList<int> defaults;
     CTestSettings settings;
     CNullTonePlayer tones;
     {
         CZQL52Doc document(settings.Store(), tones);
         CZQL52View view(document);
-        // The frequency column grows past 70 when the font needs it (see the next test).
-        const QList<int> defaults = {75, 70, 40, 70, 50, 50, 50, 50, 50, 50, 400};
+        // Without stored widths the columns fit their content (see the next test); the filler is 400.
+        QCOMPARE(view.header()->sectionSize(10), 400);
+        defaults.clear();
         for (int column = 0; column < 11; ++column) {
-            if (column == 1) {
-                QVERIFY(view.header()->sectionSize(column) >= defaults.at(column));
-            } else {
-                QCOMPARE(view.header()->sectionSize(column), defaults.at(column));
-            }
+            defaults.append(view.header()->sectionSize(column));
         }
         view.header()->resizeSection(3, 123);
     }
@@ -271,7 +272,7 @@ void TestChannelListView::columnWidthsAreReadClampedAndStored()
         CZQL52View view(document);
         QCOMPARE(view.header()->sectionSize(0), 20);
         QCOMPARE(view.header()->sectionSize(1), 400);
-        QCOMPARE(view.header()->sectionSize(2), 40);
+        QCOMPARE(view.header()->sectionSize(2), defaults.at(2));
         QCOMPARE(view.header()->sectionSize(3), 123);
     }
     const auto stored = settings.Reopen();
@@ -279,16 +280,96 @@ void TestChannelListView::columnWidthsAreReadClampedAndStored()
     QCOMPARE(stored->GetInt(kColumn, "Width1", -1), 400);
 }
 
-void TestChannelListView::defaultWidthsShowTheIllegalMarkOfAFourDigitFrequency()
+void TestChannelListView::defaultWidthsShowEveryCellAndTitle_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("the desktop's font") << 1.0;
+    QTest::newRow("a large font") << 2.0;
+}
+
+// The widest texts each column holds: labels, an illegal four-digit frequency, six wide letters, the
+// longest mode; none is cut, and neither is a title.
+void TestChannelListView::defaultWidthsShowEveryCellAndTitle()
+{
+    QFETCH(qreal, scale);
+    const QFont desktop = QApplication::font();
+    QFont font = desktop;
+    font.setPointSizeF(desktop.pointSizeF() * scale);
+    QApplication::setFont(font);
+    SListFixture f;
+    QApplication::setFont(desktop);
+    for (const char* command :
+         {"CH.MCH.1.APPEAR=ON", "CH.MCH.1.FREQUENCY=1100", "CH.MCH.1.NAME=WWWMMM",
+          "CH.MCH.1.DUPLEX_SELECTION=Dup-", "CH.MCH.1.REPEATER_FREQUENCY=59.9950",
+          "CH.MCH.1.TONE_SELECTION=TSQL", "CH.MCH.1.REPEATER_TONE_FREQUENCY=254.1",
+          "CH.MCH.1.TSQL_FREQUENCY=203.5", "CH.MCH.1.SKIP=ON", "CH.MCH.2.APPEAR=ON", "CH.MCH.2.FREQUENCY=145",
+          "CH.MCH.2.MODE=FM Narrow", "CH.MCH.2.NAME=(:)*/+"}) {
+        f.Execute(command);
+    }
+    f.view->RefreshAll();
+    QCOMPARE(f.view->CellText(1, 1), u"1100.0000 ?"_s);
+    QCOMPARE(f.view->CellText(2, 9), u"FM Narrow"_s);
+    const QFontMetrics metrics(f.view->font());
+    const QHeaderView* header = f.view->header();
+    for (int column = 0; column < 10; ++column) {
+        const int width = header->sectionSize(column);
+        QVERIFY2(width >= header->sectionSizeHint(column), qPrintable(QString::number(column)));
+        for (int row : {1, 2, 121}) {
+            bool shortened = true;
+            CListViewEx::ShortenText(metrics, f.view->CellText(row, column), width,
+                                     column == 0 ? CListViewEx::kLabelSpare : CListViewEx::kCellSpare,
+                                     &shortened);
+            QVERIFY2(!shortened, qPrintable(f.view->CellText(row, column)));
+        }
+    }
+}
+
+// A width stored under a smaller font still shows the "?" of an illegal channel; the other columns keep
+// what the user dragged.
+void TestChannelListView::storedWidthKeepsTheIllegalMark()
+{
+    CTestSettings settings;
+    CNullTonePlayer tones;
+    settings.Store().SetInt(kColumn, "Width1", 30);
+    settings.Store().SetInt(kColumn, "Width4", 30);
+    CZQL52Doc document(settings.Store(), tones);
+    CZQL52View view(document);
+    const int needed =
+        QFontMetrics(view.font()).horizontalAdvance(u"0000.0000 ?"_s) + CListViewEx::kCellSpare;
+    QVERIFY(view.header()->sectionSize(1) >= needed);
+    QCOMPARE(view.header()->sectionSize(4), 30);
+}
+
+// Rows take the palette's colours when they are painted: a dark theme chosen while the list is open
+// paints dark rows, not the white of the palette the list was built with.
+void TestChannelListView::rowsFollowADarkPalette()
 {
     SListFixture f;
-    f.Execute("CH.MCH.1.FREQUENCY=1100");
-    f.view->RefreshRow(1);
-    QCOMPARE(f.view->CellText(1, 1), u"1100.0000 ?"_s);
-    bool shortened = true;
-    CListViewEx::ShortenText(QFontMetrics(f.view->font()), f.view->CellText(1, 1),
-                             f.view->header()->sectionSize(1), CListViewEx::kCellSpare, &shortened);
-    QVERIFY(!shortened);
+    f.view->resize(600, 300);
+    f.view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+    const QRect row = f.view->visualRect(f.view->model()->index(3, 2));
+    const QPoint probe(row.center().x(), row.center().y());
+    const auto probed = [&f, probe] { return f.view->viewport()->grab().toImage().pixelColor(probe); };
+    const QColor light = f.view->TextBackgroundColor();
+    QVERIFY(Near(probed(), light));
+
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::Text, QColor(0xE0, 0xE0, 0xE0));
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    QApplication::setPalette(dark);
+    QTRY_COMPARE(f.view->TextBackgroundColor(), QColor(0x20, 0x20, 0x20));
+    QTRY_VERIFY(Near(probed(), QColor(0x20, 0x20, 0x20)));
+    QApplication::setPalette(original);
+    QTRY_VERIFY(Near(probed(), light));
+
+    // A colour set on purpose stays, whatever the palette.
+    f.view->SetTextBackgroundColor(Qt::yellow);
+    QApplication::setPalette(dark);
+    QCOMPARE(f.view->TextBackgroundColor(), QColor(Qt::yellow));
+    QApplication::setPalette(original);
 }
 
 void TestChannelListView::shorteningEndsInThreeDots()

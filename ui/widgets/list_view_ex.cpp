@@ -59,7 +59,6 @@ CListViewEx::CListViewEx(QWidget* parent) : QTreeView(parent)
     // Clicking a header neither sorts nor selects anything.
     header()->setSectionsClickable(false);
 
-    m_rowBackground = palette().color(QPalette::Base);
     m_fullRow = true;
     m_clientWidth = viewport()->width();
 }
@@ -91,6 +90,11 @@ void CListViewEx::SetClientWidthHighlight(bool on)
 {
     m_clientWidthFlag = on;
     viewport()->update();
+}
+
+QColor CListViewEx::TextBackgroundColor() const
+{
+    return m_rowBackground.value_or(palette().color(QPalette::Active, QPalette::Base));
 }
 
 void CListViewEx::SetTextBackgroundColor(const QColor& colour)
@@ -127,9 +131,9 @@ void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
     const QRect rowRect(left, top, right - left, height);
 
     const QPalette& colours = palette();
+    const QColor background = TextBackgroundColor();
     painter->save();
-    painter->fillRect(rowRect,
-                      selected ? colours.color(QPalette::Active, QPalette::Highlight) : m_rowBackground);
+    painter->fillRect(rowRect, selected ? colours.color(QPalette::Active, QPalette::Highlight) : background);
     painter->setPen(selected ? colours.color(QPalette::Active, QPalette::HighlightedText)
                              : colours.color(QPalette::Active, QPalette::Text));
     painter->setFont(option.font);
@@ -150,8 +154,7 @@ void CListViewEx::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
         frame.initFrom(this);
         frame.rect = rowRect;
         frame.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
-        frame.backgroundColor =
-            selected ? colours.color(QPalette::Active, QPalette::Highlight) : m_rowBackground;
+        frame.backgroundColor = selected ? colours.color(QPalette::Active, QPalette::Highlight) : background;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, this);
     }
     painter->restore();
@@ -214,6 +217,14 @@ void CListViewEx::focusOutEvent(QFocusEvent* event)
 {
     QTreeView::focusOutEvent(event);
     viewport()->update();
+}
+
+void CListViewEx::changeEvent(QEvent* event)
+{
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        viewport()->update();
+    }
 }
 
 void CListViewEx::resizeEvent(QResizeEvent* event)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QTreeView>
+#include <optional>
 
 class QFontMetrics;
 
@@ -33,8 +34,9 @@ public:
     bool ClientWidthHighlight() const { return m_clientWidthFlag; }
     void SetClientWidthHighlight(bool on);
     int ClientWidth() const { return m_clientWidth; }
-    // Background of rows that are not selected.
-    QColor TextBackgroundColor() const { return m_rowBackground; }
+    // Background of rows that are not selected: the palette's base colour, whatever palette the list has
+    // at the time, unless a colour was set.
+    QColor TextBackgroundColor() const;
     void SetTextBackgroundColor(const QColor& colour);
 
 protected:
@@ -43,6 +45,8 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A new palette or style (a dark theme, a style sheet) repaints every row in its colours.
+    void changeEvent(QEvent* event) override;
     // A cell whose text is cut shows the whole text as its tool tip.
     bool viewportEvent(QEvent* event) override;
 
@@ -54,5 +58,5 @@ private:
     bool m_fullRow = false;
     bool m_clientWidthFlag = true;
     int m_clientWidth = 0;
-    QColor m_rowBackground;
+    std::optional<QColor> m_rowBackground;
 };
