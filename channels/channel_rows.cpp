@@ -247,30 +247,6 @@ Cells BuildRow(ICommandTarget& data, int row)
     return cells;
 }
 
-std::vector<std::string> IllegalRowLabels(ICommandTarget& data)
-{
-    std::vector<std::string> labels;
-    const bool hasBand50 = HasBand50(data);
-    for (int row = 0; row < kRowCount; ++row) {
-        if (!IsRowBlank(data, row) && !RowLegalMark(data, row).empty()) {
-            labels.push_back(RowLabel(row, hasBand50));
-        }
-    }
-    return labels;
-}
-
-std::string JoinRowLabels(const std::vector<std::string>& labels)
-{
-    std::string text;
-    for (const std::string& label : labels) {
-        if (!text.empty()) {
-            text += ", ";
-        }
-        text += label;
-    }
-    return text;
-}
-
 std::optional<CChannelId> ParseChannelLabel(std::string_view label)
 {
     const std::string text = TrimWhiteSpace(label);

@@ -75,12 +75,6 @@ bool HasBand50(ICommandTarget& data);
 // The 11 cell texts of a row, trimmed and cut to 31 characters.
 Cells BuildRow(ICommandTarget& data, int row);
 
-// Labels of the channels in use that the transceiver cannot use (the list marks their frequency "?"),
-// in row order. Saving for a write heals them into contents the transceiver can hold.
-std::vector<std::string> IllegalRowLabels(ICommandTarget& data);
-// "08, 12, P3A".
-std::string JoinRowLabels(const std::vector<std::string>& labels);
-
 // Channels by the channel list's row labels: "10" (or "5", "05"), "P3A", "CALL_144"; the first call
 // channel answers to both "CALL_50M" and "CALL_WFM". Letter case is ignored. Memory channels, edges
 // and call channels only.
