@@ -2,6 +2,7 @@
 
 #include "channels/channel_rows.h"
 #include "channels/command_keys.h"
+#include "channels/model_profile.h"
 #include "core/byte_string.h"
 #include "core/command_text.h"
 #include "interchange/csv.h"
@@ -111,17 +112,75 @@ std::string Join(const std::vector<std::string>& parts)
     return text;
 }
 
-// Why a row cannot be written at all; nothing when it can.
-std::optional<std::string> RowProblem(const csv::SRecord& record, const ColumnMap& map,
-                                      std::optional<CChannelId>& channel)
+constexpr std::string_view kSplit = "split";
+constexpr std::string_view kNoChannelLeft = "no free channel left";
+constexpr int kMemoryChannels = channel_rows::kFirstEdgeRow;
+
+// A row as read from the file, before it has a channel.
+struct SRowPlan
 {
-    const std::string location = TrimWhiteSpace(*Cell(record, map, kLocation));
-    if (location.empty()) {
-        return "no Location";
+    // The channel its Location names, with Location placement.
+    std::optional<CChannelId> location;
+    std::vector<SFieldAssignment> assignments;
+    // A split row: the frequency it transmits on, and the note that says how it is stored.
+    std::optional<int32_t> transmit;
+    std::string splitNote;
+};
+
+void Assign(SRowPlan& plan, EChannelField field, std::string value)
+{
+    for (SFieldAssignment& assignment : plan.assignments) {
+        if (assignment.field == field) {
+            assignment.value = std::move(value);
+            return;
+        }
     }
-    channel = channel_rows::ParseChannelLabel(location);
-    if (!channel) {
-        return "Location " + Quoted(location) + " is not a channel (0-99, P0A-P9B, CALL_...)";
+    plan.assignments.push_back({field, std::move(value)});
+}
+
+// A split row transmits on the frequency in its Offset column. The channel keeps that as a duplex and
+// an offset from the receive frequency; why it cannot when it cannot.
+std::optional<std::string> ReadSplit(int32_t receive, const std::optional<std::string>& offset,
+                                     SRowPlan& plan)
+{
+    const std::string text = offset ? TrimWhiteSpace(*offset) : std::string();
+    const std::optional<int32_t> transmit = ParseExchangeMHz(text);
+    if (!transmit || *transmit <= 0) {
+        return "Duplex 'split' takes the transmit frequency from Offset, and " +
+               (text.empty() ? std::string("it is blank") : Quoted(text) + " is none");
+    }
+    const int32_t apart = *transmit - receive;
+    const int32_t distance = apart < 0 ? -apart : apart;
+    if (distance > CModelProfile::kMaxOffset) {
+        return "Duplex 'split' transmits on " + FormatExchangeMHz(*transmit) + ", " +
+               FormatExchangeMHz(distance) +
+               " MHz from the receive frequency, more than the largest offset (" +
+               FormatExchangeMHz(CModelProfile::kMaxOffset) + ")";
+    }
+    const std::string_view duplex = apart > 0 ? exchange::kDupPlus : apart < 0 ? exchange::kDupMinus : "";
+    Assign(plan, EChannelField::Duplex, std::string(duplex));
+    Assign(plan, EChannelField::Offset, FormatExchangeMHz(distance));
+    plan.transmit = *transmit;
+    plan.splitNote =
+        "Duplex 'split' transmitting on " + FormatExchangeMHz(*transmit) + " stored as " +
+        (duplex.empty() ? std::string("no duplex")
+                        : "Duplex " + std::string(duplex) + " Offset " + FormatExchangeMHz(distance));
+    return std::nullopt;
+}
+
+// Why a row cannot be written at all; nothing when it can.
+std::optional<std::string> ReadRow(const csv::SRecord& record, const ColumnMap& map, EPlacement placement,
+                                   SRowPlan& plan)
+{
+    if (placement == EPlacement::Location) {
+        const std::string location = TrimWhiteSpace(*Cell(record, map, kLocation));
+        if (location.empty()) {
+            return "no Location";
+        }
+        plan.location = channel_rows::ParseChannelLabel(location);
+        if (!plan.location) {
+            return "Location " + Quoted(location) + " is not a channel (0-99, P0A-P9B, CALL_...)";
+        }
     }
     const std::string frequency = TrimWhiteSpace(*Cell(record, map, kFrequency));
     if (frequency.empty()) {
@@ -131,14 +190,81 @@ std::optional<std::string> RowProblem(const csv::SRecord& record, const ColumnMa
     if (!hertz || *hertz <= 0) {
         return "Frequency " + Quoted(frequency) + " cannot be stored";
     }
+    for (const SFieldColumn& column : kFieldColumns) {
+        if (std::optional<std::string> cell = Cell(record, map, column.column)) {
+            plan.assignments.push_back({column.field, std::move(*cell)});
+        }
+    }
     if (const std::optional<std::string> duplex = Cell(record, map, kDuplex)) {
         const std::string text = TrimWhiteSpace(*duplex);
-        if (!text.empty() && text != "-" && text != "+") {
+        if (EqualsNoCase(text, kSplit)) {
+            return ReadSplit(*hertz, Cell(record, map, kOffset), plan);
+        }
+        if (!text.empty() && text != exchange::kDupMinus && text != exchange::kDupPlus) {
             return "Duplex " + Quoted(text) + " cannot be stored";
         }
     }
     return std::nullopt;
 }
+
+// Why the channel cannot keep the row just written onto it; nothing when it can.
+std::optional<std::string> StoredRowProblem(ICommandTarget& data, const CChannelId& channel,
+                                            const csv::SRecord& record, const ColumnMap& map,
+                                            const SRowPlan& plan, bool fitting)
+{
+    // A frequency the channel cannot hold (it would keep 0 MHz) is no row, so that whatever is stored
+    // is also exported in a form that reads back.
+    const std::optional<int32_t> stored =
+        ParseExchangeMHz(GetChannelField(data, channel, EChannelField::Frequency));
+    if (!stored || *stored <= 0) {
+        return "Frequency " + Quoted(TrimWhiteSpace(*Cell(record, map, kFrequency))) + " cannot be stored";
+    }
+    if (plan.transmit) {
+        const int32_t offset = *ParseExchangeMHz(GetChannelField(data, channel, EChannelField::Offset));
+        const std::string duplex = GetChannelField(data, channel, EChannelField::Duplex);
+        const int32_t sent = duplex == exchange::kDupPlus    ? *stored + offset
+                             : duplex == exchange::kDupMinus ? *stored - offset
+                                                             : *stored;
+        if (sent != *plan.transmit) {
+            return "Duplex 'split' transmits on " + FormatExchangeMHz(*plan.transmit) +
+                   ", which the channel cannot hold (it would transmit on " + FormatExchangeMHz(sent) + ")";
+        }
+    }
+    if (fitting && data.Execute(channel.Path() + std::string(keys::kIsLegal)) == answer::kNg) {
+        return FormatExchangeMHz(*stored) + " is outside the transceiver's bands";
+    }
+    return std::nullopt;
+}
+
+// Hands out the memory channels that Order and Free placement put rows on, in turn.
+class CChannelSupply
+{
+public:
+    CChannelSupply(ICommandTarget& data, const SImportOptions& options)
+        : m_data(data), m_free(options.placement == EPlacement::Free), m_next(options.from)
+    {
+    }
+
+    // The channel for the next row; nothing when none is left.
+    std::optional<CChannelId> Next()
+    {
+        while (m_free && m_next < kMemoryChannels &&
+               !IsChannelBlank(m_data, channel_rows::ChannelOfRow(m_next))) {
+            ++m_next;
+        }
+        if (m_next < 0 || m_next >= kMemoryChannels) {
+            return std::nullopt;
+        }
+        return channel_rows::ChannelOfRow(m_next);
+    }
+    // A row went onto the channel Next answered.
+    void Take() { ++m_next; }
+
+private:
+    ICommandTarget& m_data;
+    bool m_free;
+    int m_next;
+};
 
 } // namespace
 
@@ -165,6 +291,16 @@ std::string Export(ICommandTarget& data, bool all)
         text += csv::Record(fields);
     }
     return text;
+}
+
+std::optional<EPlacement> FindPlacement(std::string_view name)
+{
+    for (size_t i = 0; i < kPlacementNames.size(); ++i) {
+        if (EqualsNoCase(name, kPlacementNames[i])) {
+            return static_cast<EPlacement>(i);
+        }
+    }
+    return std::nullopt;
 }
 
 std::string FormatNote(const SNote& note)
@@ -198,7 +334,7 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
     std::vector<std::string> repeats;
     const ColumnMap map = MapColumns(record, repeats);
     for (EColumn required : {kLocation, kFrequency}) {
-        if (!map[required]) {
+        if (!map[required] && (required != kLocation || options.placement == EPlacement::Location)) {
             report.readable = false;
             report.notes.push_back(
                 {headerLine, "no " + std::string(kColumns[required]) + " column, nothing imported", true});
@@ -211,6 +347,17 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
         report.notes.push_back({headerLine, Join(repeats), false});
     }
 
+    const auto skip = [&report, &options](int line, const std::string& why) {
+        report.notes.push_back({line, why + std::string(kRowSkipped), true});
+        ++report.skipped;
+        if (options.listRows) {
+            SImportRow row;
+            row.line = line;
+            row.note = report.notes.back().text;
+            report.rows.push_back(std::move(row));
+        }
+    };
+    CChannelSupply supply(data, options);
     std::map<int, int> lineOfChannel; // flat index -> line of the row that wrote it
     while (reader.Next(record)) {
         if (options.cancelled && options.cancelled()) {
@@ -221,48 +368,43 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
             continue;
         }
         if (record.line == reader.UnclosedQuoteLine()) {
-            report.notes.push_back(
-                {record.line, "a quoted field is not closed" + std::string(kRowSkipped), true});
-            ++report.skipped;
+            skip(record.line, "a quoted field is not closed");
             // Every later line went into that field: name each that held a row.
             for (const int line : reader.SwallowedLines()) {
-                report.notes.push_back({line,
-                                        "inside the quoted field that line " + std::to_string(record.line) +
-                                            " leaves open" + std::string(kRowSkipped),
-                                        true});
-                ++report.skipped;
+                skip(line,
+                     "inside the quoted field that line " + std::to_string(record.line) + " leaves open");
             }
             continue;
         }
-        std::optional<CChannelId> channel;
-        if (const std::optional<std::string> problem = RowProblem(record, map, channel)) {
-            report.notes.push_back({record.line, *problem + std::string(kRowSkipped), true});
-            ++report.skipped;
+        SRowPlan plan;
+        if (const std::optional<std::string> problem = ReadRow(record, map, options.placement, plan)) {
+            skip(record.line, *problem);
             continue;
         }
-        // A frequency the channel cannot hold (it would keep 0 MHz) is no row: the channel keeps what
-        // it held, so that whatever is stored is also exported in a form that reads back.
-        const std::string before = data.Execute(channel->Path() + std::string(keys::kAll));
-        std::vector<SFieldAssignment> assignments;
-        for (const SFieldColumn& column : kFieldColumns) {
-            if (std::optional<std::string> cell = Cell(record, map, column.column)) {
-                assignments.push_back({column.field, std::move(*cell)});
-            }
-        }
+        const std::optional<CChannelId> target =
+            options.placement == EPlacement::Location ? plan.location : supply.Next();
+        // A row that finds no channel is still tried, on the last memory channel, so that a row the
+        // transceiver could not take anyway says so rather than that there was no room.
+        const CChannelId channel = target ? *target : channel_rows::ChannelOfRow(kMemoryChannels - 1);
+        const bool inUse = !IsChannelBlank(data, channel);
+        const std::string before = data.Execute(channel.Path() + std::string(keys::kAll));
         std::vector<std::string> notes =
-            WriteChannelFields(data, *channel, assignments, EChannelStart::FromDefaults);
-        const std::optional<int32_t> stored =
-            ParseExchangeMHz(GetChannelField(data, *channel, EChannelField::Frequency));
-        if (!stored || *stored <= 0) {
-            data.Execute(channel->Path() + std::string(keys::kAll) + "=" + before);
-            report.notes.push_back({record.line,
-                                    "Frequency " + Quoted(TrimWhiteSpace(*Cell(record, map, kFrequency))) +
-                                        " cannot be stored" + std::string(kRowSkipped),
-                                    true});
-            ++report.skipped;
+            WriteChannelFields(data, channel, plan.assignments, EChannelStart::FromDefaults);
+        std::optional<std::string> problem =
+            StoredRowProblem(data, channel, record, map, plan, options.fitting);
+        if (!problem && !target) {
+            problem = kNoChannelLeft;
+        }
+        if (problem) {
+            data.Execute(channel.Path() + std::string(keys::kAll) + "=" + before);
+            skip(record.line, *problem);
             continue;
         }
-        const auto [earlier, first] = lineOfChannel.try_emplace(channel->FlatIndex(), record.line);
+        supply.Take();
+        if (!plan.splitNote.empty()) {
+            notes.insert(notes.begin(), plan.splitNote);
+        }
+        const auto [earlier, first] = lineOfChannel.try_emplace(channel.FlatIndex(), record.line);
         if (!first) {
             notes.insert(notes.begin(), "Location " + TrimWhiteSpace(*Cell(record, map, kLocation)) +
                                             " is also on line " + std::to_string(earlier->second) +
@@ -273,6 +415,17 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
             report.notes.push_back({record.line, Join(notes), false});
         }
         ++report.stored;
+        if (options.listRows) {
+            SImportRow row;
+            row.line = record.line;
+            row.channel = channel;
+            row.overwrites = inUse && first;
+            for (const EChannelField field : kChannelFields) {
+                row.fields[static_cast<size_t>(field)] = GetChannelField(data, channel, field);
+            }
+            row.note = notes.empty() ? std::string() : report.notes.back().text;
+            report.rows.push_back(std::move(row));
+        }
     }
     return report;
 }

@@ -6,6 +6,7 @@
 #include "operations/channel_fields.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -146,7 +147,7 @@ TEST(ChannelCsvImport, AHandWrittenListGivesItsReport)
         "146.520000,1,\"Simplex, calling\",,88.5,88.5,023,,0.000000,FM,,national calling,A\r\n"
         "147.000000,2,\"W1AW \"\"Rpt\"\"\",Tone,100.0,88.5,023,+,0.600000,FM,S,,\r\n"
         "145.230000,3,DTCSRP,DTCS,88.5,88.5,074,-,0.600000,FM,,,\r\n"
-        "145.000000,4,SPLIT,,88.5,88.5,023,split,146.000000,FM,,,\r\n"
+        "145.000000,4,SPLIT,,88.5,88.5,023,split,446.000000,FM,,,\r\n"
         "162.550000,5,NOAA,,88.5,88.5,023,,0.000000,NFM,,\"weather\r\nradio\",\r\n"
         "250.000000,6,OOB,,88.5,88.5,023,,0.000000,FM,,,\r\n"
         "146.940000,7,RPT69,TSQL,88.5,69.4,023,-,0.600000,FM,,,\r\n"
@@ -161,19 +162,21 @@ TEST(ChannelCsvImport, AHandWrittenListGivesItsReport)
     const channel_csv::SReport report = channel_csv::Import(data, text);
 
     EXPECT_TRUE(report.readable);
-    EXPECT_EQ(FormattedNotes(report),
-              (std::vector<std::string>{
-                  "line 2: Name 'Simplex, calling' stored as 'SIMPLE'",
-                  "line 3: Name 'W1AW \"Rpt\"' stored as 'W1AW'",
-                  "line 4: Tone 'DTCS' cannot be stored, stored without a tone",
-                  "line 5: Duplex 'split' cannot be stored, row skipped",
-                  "line 6: Mode NFM is not allowed at 162.550000, stored FM",
-                  "line 8: 250.000000 is outside the transceiver's bands, stored and marked ?",
-                  "line 9: 69.4 is not a tone, stored 69.3",
-                  "line 10: Location '120' is not a channel (0-99, P0A-P9B, CALL_...), row skipped",
-                  "line 12: Frequency 146.5213 rounded to 146.520000; Name 'odd' stored as 'ODD'",
-                  "line 14: Location 1 is also on line 2, this row replaces it",
-              }));
+    EXPECT_EQ(
+        FormattedNotes(report),
+        (std::vector<std::string>{
+            "line 2: Name 'Simplex, calling' stored as 'SIMPLE'",
+            "line 3: Name 'W1AW \"Rpt\"' stored as 'W1AW'",
+            "line 4: Tone 'DTCS' cannot be stored, stored without a tone",
+            "line 5: Duplex 'split' transmits on 446.000000, 301.000000 MHz from the receive frequency, "
+            "more than the largest offset (60.000000), row skipped",
+            "line 6: Mode NFM is not allowed at 162.550000, stored FM",
+            "line 8: 250.000000 is outside the transceiver's bands, stored and marked ?",
+            "line 9: 69.4 is not a tone, stored 69.3",
+            "line 10: Location '120' is not a channel (0-99, P0A-P9B, CALL_...), row skipped",
+            "line 12: Frequency 146.5213 rounded to 146.520000; Name 'odd' stored as 'ODD'",
+            "line 14: Location 1 is also on line 2, this row replaces it",
+        }));
     EXPECT_EQ(report.stored, 9);
     EXPECT_EQ(report.skipped, 2);
     EXPECT_TRUE(report.notes[3].skipped);
@@ -342,6 +345,202 @@ TEST(ChannelCsvImport, LargeTextsAreBoundedAndTheImportCanBeCancelled)
         channel_csv::Import(document.Data(), list, {.cancelled = [&asked] { return ++asked > 3; }});
     EXPECT_TRUE(cancelled.cancelled);
     EXPECT_EQ(cancelled.stored, 3);
+}
+
+} // namespace
+
+namespace {
+
+// Where each row of a report went: "2>10" for line 2 on channel 10, a "*" when that overwrote a channel
+// in use, "5>-" for a row skipped.
+std::vector<std::string> Placements(CL52RadioData& data, const channel_csv::SReport& report)
+{
+    std::vector<std::string> placed;
+    for (const channel_csv::SImportRow& row : report.rows) {
+        placed.push_back(std::to_string(row.line) + ">" +
+                         (row.channel ? channel_rows::ChannelLabel(data, *row.channel) : "-") +
+                         (row.overwrites ? "*" : ""));
+    }
+    return placed;
+}
+
+// A new document (channels 0-3 in use) with channels 11 and 12 in use too; with `full` every memory
+// channel.
+void FillChannels(CL52RadioData& data, bool full)
+{
+    for (int number = 0; number < 100; ++number) {
+        if (full || number == 11 || number == 12) {
+            const std::string channel = "CH.MCH." + std::to_string(number) + ".";
+            data.Execute(channel + "FREQUENCY=145.0");
+            data.Execute(channel + "APPEAR=ON");
+        }
+    }
+    data.Execute("HEAL");
+}
+
+TEST(ChannelCsvImport, PlacementPutsRowsAtTheirLocationInOrderOrIntoFreeChannels)
+{
+    using channel_csv::EPlacement;
+    // Line 3 repeats Location 1, line 4 is past 99, line 5 is on 1.25 m, which the transceiver lacks.
+    const std::string list = "Location,Name,Frequency\n"
+                             "1,A,146.52\n"
+                             "1,B,146.55\n"
+                             "120,C,147.0\n"
+                             "5,D,222.1\n"
+                             "6,E,446.0\n";
+    const std::string outside = "line 5: 222.100000 is outside the transceiver's bands";
+    const std::string noRoom = ": no free channel left, row skipped";
+    struct SCase
+    {
+        const char* name;
+        channel_csv::SImportOptions options;
+        bool full;
+        std::vector<std::string> placed;
+        std::vector<std::string> notes;
+    };
+    const SCase cases[] = {
+        {"at the Locations, as before",
+         {},
+         false,
+         {"2>01*", "3>01", "4>-", "5>05", "6>06"},
+         {"line 3: Location 1 is also on line 2, this row replaces it",
+          "line 4: Location '120' is not a channel (0-99, P0A-P9B, CALL_...), row skipped",
+          outside + ", stored and marked ?"}},
+        {"at the Locations, fitting only",
+         {.fitting = true},
+         false,
+         {"2>01*", "3>01", "4>-", "5>-", "6>06"},
+         {"line 3: Location 1 is also on line 2, this row replaces it",
+          "line 4: Location '120' is not a channel (0-99, P0A-P9B, CALL_...), row skipped",
+          outside + ", row skipped"}},
+        {"in order from the first channel, over channels 0-3",
+         {.placement = EPlacement::Order},
+         false,
+         {"2>00*", "3>01*", "4>02*", "5>03*", "6>04"},
+         {outside + ", stored and marked ?"}},
+        {"in order from 10, over the channels in use",
+         {.placement = EPlacement::Order, .from = 10},
+         false,
+         {"2>10", "3>11*", "4>12*", "5>13", "6>14"},
+         {outside + ", stored and marked ?"}},
+        {"into free channels from 10",
+         {.placement = EPlacement::Free, .from = 10},
+         false,
+         {"2>10", "3>13", "4>14", "5>15", "6>16"},
+         {outside + ", stored and marked ?"}},
+        {"into free channels, fitting only",
+         {.placement = EPlacement::Free, .from = 10, .fitting = true},
+         false,
+         {"2>10", "3>13", "4>14", "5>-", "6>15"},
+         {outside + ", row skipped"}},
+        {"in order near the end",
+         {.placement = EPlacement::Order, .from = 98},
+         false,
+         {"2>98", "3>99", "4>-", "5>-", "6>-"},
+         {"line 4" + noRoom, "line 5" + noRoom, "line 6" + noRoom}},
+        {"into a full radio, fitting: the row that cannot be used says so",
+         {.placement = EPlacement::Free, .fitting = true},
+         true,
+         {"2>-", "3>-", "4>-", "5>-", "6>-"},
+         {"line 2" + noRoom, "line 3" + noRoom, "line 4" + noRoom, outside + ", row skipped",
+          "line 6" + noRoom}},
+    };
+    for (const SCase& c : cases) {
+        CTestDocument document;
+        CL52RadioData& data = document.Data();
+        FillChannels(data, c.full);
+        const std::string before = document.Image();
+        channel_csv::SImportOptions options = c.options;
+        options.listRows = true;
+        const channel_csv::SReport report = channel_csv::Import(data, list, options);
+        EXPECT_EQ(Placements(data, report), c.placed) << c.name;
+        EXPECT_EQ(FormattedNotes(report), c.notes) << c.name;
+        // Each row tells what its channel holds, unless a later row replaced it.
+        int stored = 0;
+        std::set<int> seen;
+        for (auto row = report.rows.rbegin(); row != report.rows.rend(); ++row) {
+            if (row->channel) {
+                ++stored;
+                if (seen.insert(row->channel->FlatIndex()).second) {
+                    for (const EChannelField field : kChannelFields) {
+                        EXPECT_EQ(GetChannelField(data, *row->channel, field),
+                                  row->fields[static_cast<size_t>(field)])
+                            << c.name << " line " << row->line;
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(report.stored, stored) << c.name;
+        EXPECT_EQ(report.skipped, static_cast<int>(report.rows.size()) - stored) << c.name;
+        if (c.full) {
+            EXPECT_EQ(document.Image(), before) << c.name;
+        }
+    }
+
+    // Without Location placement the column is only the order, and need not be there.
+    CTestDocument document;
+    const channel_csv::SReport report =
+        channel_csv::Import(document.Data(), "Frequency,Name\n146.52,X\n",
+                            {.placement = EPlacement::Free, .from = 40, .listRows = true});
+    EXPECT_TRUE(report.Exact()) << ::testing::PrintToString(FormattedNotes(report));
+    EXPECT_EQ(Placements(document.Data(), report), std::vector<std::string>{"2>40"});
+    EXPECT_EQ(report.rows.front().fields[static_cast<size_t>(EChannelField::Name)], "X");
+
+    EXPECT_EQ(channel_csv::FindPlacement("FREE"), EPlacement::Free);
+    EXPECT_EQ(channel_csv::FindPlacement("location"), EPlacement::Location);
+    EXPECT_EQ(channel_csv::FindPlacement("first"), std::nullopt);
+}
+
+TEST(ChannelCsvImport, SplitRowsAtAnOffsetTheChannelHoldsAreStoredAsDuplexAndOffset)
+{
+    struct SCase
+    {
+        const char* receive;
+        const char* transmit;
+        // The note, or "" when the row went in exactly; the duplex and offset stored, "" when skipped.
+        std::string note;
+        const char* duplex;
+        const char* offset;
+    };
+    const std::string prefix = "line 2: Duplex 'split' ";
+    const SCase cases[] = {
+        {"146.0", "147.0", prefix + "transmitting on 147.000000 stored as Duplex + Offset 1.000000", "+",
+         "1.000000"},
+        {"147.0", "146.4", prefix + "transmitting on 146.400000 stored as Duplex - Offset 0.600000", "-",
+         "0.600000"},
+        {"442.0", "447.0", prefix + "transmitting on 447.000000 stored as Duplex + Offset 5.000000", "+",
+         "5.000000"},
+        {"146.52", "146.52", prefix + "transmitting on 146.520000 stored as no duplex", "", "0.000000"},
+        {"146.0", "446.0",
+         prefix + "transmits on 446.000000, 300.000000 MHz from the receive frequency, more than the largest "
+                  "offset (60.000000), row skipped",
+         "", ""},
+        {"146.0", "146.6013",
+         prefix + "transmits on 146.601300, which the channel cannot hold (it would transmit on 146.600000), "
+                  "row skipped",
+         "", ""},
+        {"146.0", "", prefix + "takes the transmit frequency from Offset, and it is blank, row skipped", "",
+         ""},
+        {"146.0", "next",
+         prefix + "takes the transmit frequency from Offset, and 'next' is none, row skipped", "", ""},
+    };
+    for (const SCase& c : cases) {
+        CTestDocument document;
+        CL52RadioData& data = document.Data();
+        const std::string before = data.Execute("CH.MCH.3.ALL");
+        const std::string row = std::string("3,") + c.receive + ",Split," + c.transmit + "\n";
+        const channel_csv::SReport report =
+            channel_csv::Import(data, "Location,Frequency,Duplex,Offset\n" + row);
+        EXPECT_EQ(FormattedNotes(report), std::vector<std::string>{c.note}) << row;
+        if (std::string_view(c.offset).empty()) {
+            EXPECT_EQ(report.skipped, 1) << row;
+            EXPECT_EQ(data.Execute("CH.MCH.3.ALL"), before) << row;
+            continue;
+        }
+        EXPECT_EQ(report.stored, 1) << row;
+        EXPECT_EQ(Field(data, "3", EChannelField::Duplex), c.duplex) << row;
+        EXPECT_EQ(Field(data, "3", EChannelField::Offset), c.offset) << row;
+    }
 }
 
 } // namespace
