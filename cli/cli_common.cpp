@@ -46,7 +46,9 @@ constexpr SSubcommand kCommands[] = {
      "set fields on every memory channel in use in the range", true},
     {"export", RunExport, "[--profile D,L,F] [--all] [--format csv|pdf] FILE [--output OUT]",
      "the channels in use as CSV, or a channel sheet as PDF", true},
-    {"import", RunImport, "[--profile D,L,F] [--base FILE] [--strict] CSV --output OUT",
+    {"import", RunImport,
+     "[--profile D,L,F] [--base FILE] [--strict] [--place location|order|free] [--from CHANNEL] [--fitting] "
+     "CSV --output OUT",
      "apply a CSV channel list, report what was not stored", true},
     {"diff", RunDiff, "[--profile D,L,F] A B", "the differences between two clone data files", true},
     {"set", RunSet, "[--profile D,L,F] FILE --output OUT CHANNEL FIELD=VALUE ...",

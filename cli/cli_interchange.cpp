@@ -33,11 +33,15 @@ constexpr const char* kExportUsage =
     "  adds the blank memory channels, the common settings and the DTMF memories. The format follows\n"
     "  OUT's extension when --format is not given.\n";
 constexpr const char* kImportUsage =
-    "usage: zql52-cli import [--profile D,L,F] [--base FILE] [--strict] CSV --output OUT\n"
+    "usage: zql52-cli import [--profile D,L,F] [--base FILE] [--strict] [--place location|order|free]\n"
+    "                        [--from CHANNEL] [--fitting] CSV --output OUT\n"
     "  applies the rows of CSV (- for standard input) onto FILE (or a new document) and saves OUT;\n"
-    "  a line on standard error for every row skipped or not stored exactly. Exit 0 when all went in\n"
-    "  exactly, 65 when not (with --strict nothing is then written), 2 when a file cannot be read or\n"
-    "  written.\n";
+    "  a line on standard error for every row skipped or not stored exactly. --place location (the\n"
+    "  default) puts each row at its Location; order puts the rows in file order onto the memory\n"
+    "  channels from --from (default 00) on; free puts them into blank memory channels only, from\n"
+    "  --from on. --fitting takes only the rows the transceiver can use. Importing onto the OUT of an\n"
+    "  earlier import with --base merges lists. Exit 0 when all went in exactly, 65 when not (with\n"
+    "  --strict nothing is then written), 2 when a file cannot be read or written.\n";
 constexpr const char* kDiffUsage =
     "usage: zql52-cli diff [--profile D,L,F] A B\n"
     "  the differences between two clone data files, one line each. Exit 0 when they are equal,\n"
@@ -127,6 +131,36 @@ bool SaveOutput(CRadioData& data, const SArguments& arguments)
     return InterruptSignal() == 0 && SaveFile(data, *arguments.Option("--output"));
 }
 
+// --place, --from and --fitting; nothing, with the reason on standard error, when they make no sense.
+std::optional<channel_csv::SImportOptions> ImportOptions(const SArguments& arguments)
+{
+    channel_csv::SImportOptions options;
+    options.fitting = arguments.Option("--fitting").has_value();
+    if (const auto place = arguments.Option("--place")) {
+        const std::optional<channel_csv::EPlacement> placement = channel_csv::FindPlacement(*place);
+        if (!placement) {
+            std::fprintf(stderr, "zql52-cli: import: unknown placement '%s' (location, order or free)\n",
+                         place->c_str());
+            return std::nullopt;
+        }
+        options.placement = *placement;
+    }
+    if (const auto from = arguments.Option("--from")) {
+        const std::optional<CChannelId> channel = channel_rows::ParseChannelLabel(*from);
+        if (!channel || !channel->IsMemory()) {
+            std::fprintf(stderr, "zql52-cli: import: --from '%s' is not a memory channel (00-99)\n",
+                         from->c_str());
+            return std::nullopt;
+        }
+        if (options.placement == channel_csv::EPlacement::Location) {
+            std::fprintf(stderr, "zql52-cli: import: --from goes with --place order or free\n");
+            return std::nullopt;
+        }
+        options.from = channel->GetNumber();
+    }
+    return options;
+}
+
 const SExportFormat* ChooseFormat(const SArguments& arguments)
 {
     if (const auto name = arguments.Option("--format")) {
@@ -191,13 +225,14 @@ int RunExport(int argc, char** argv)
 int RunImport(int argc, char** argv)
 {
     SArguments arguments;
-    if (!ParseArguments(argc, argv, 2, {"--profile", "--base", "--output"}, {"--strict", "--help"},
-                        arguments) ||
+    if (!ParseArguments(argc, argv, 2, {"--profile", "--base", "--output", "--place", "--from"},
+                        {"--strict", "--fitting", "--help"}, arguments) ||
         arguments.Option("--help") || arguments.positional.size() != 1 || !arguments.Option("--output")) {
         return SubcommandUsage(kImportUsage, arguments.Option("--help").has_value());
     }
     const auto settings = OpenSettings(arguments);
-    if (!settings) {
+    std::optional<channel_csv::SImportOptions> options = ImportOptions(arguments);
+    if (!settings || !options) {
         return SubcommandUsage(kImportUsage, false);
     }
     const std::string& csvPath = arguments.positional.front();
@@ -216,8 +251,8 @@ int RunImport(int argc, char** argv)
         return kExitFileError;
     }
     CatchInterrupts();
-    const channel_csv::SReport report =
-        channel_csv::Import(*data, text, {.cancelled = [] { return InterruptSignal() != 0; }});
+    options->cancelled = [] { return InterruptSignal() != 0; };
+    const channel_csv::SReport report = channel_csv::Import(*data, text, *options);
     if (report.cancelled) {
         return InterruptedExit();
     }

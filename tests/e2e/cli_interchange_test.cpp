@@ -69,14 +69,15 @@ TEST(CliImport, ReportsEveryRowNotStoredExactly)
     WriteFileText(csv, "\xEF\xBB\xBF"
                        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode,Club\r\n"
                        "20,\"Club, net\",146.940000,-,0.600000,Tone,100.0,FM,yes\r\n"
-                       "21,SPLIT,145.000000,split,146.000000,,88.5,FM,\r\n"
+                       "21,SPLIT,145.000000,split,446.000000,,88.5,FM,\r\n"
                        "22,LINK,147.000000,+,0.600000,Tone,69.4,FM,\r\n");
     const std::string out = home.File("out.vlk");
     const SSplitResult r =
         RunSplit("import " + std::string(kProfile) + ShellQuote(csv) + " --output " + ShellQuote(out), home);
     EXPECT_EQ(r.status, 65);
     EXPECT_EQ(r.errors, "line 2: Name 'Club, net' stored as 'CLUB'\n"
-                        "line 3: Duplex 'split' cannot be stored, row skipped\n"
+                        "line 3: Duplex 'split' transmits on 446.000000, 301.000000 MHz from the receive "
+                        "frequency, more than the largest offset (60.000000), row skipped\n"
                         "line 4: 69.4 is not a tone, stored 69.3\n");
     const SCliResult rows = RunCli(
         "exec " + std::string(kProfile) + "--open " + ShellQuote(out) +
@@ -118,6 +119,158 @@ TEST(CliImport, ReportsEveryRowNotStoredExactly)
         RunSplit("import " + ShellQuote(home.File("none.csv")) + " --output " + ShellQuote(out), home).status,
         2);
     EXPECT_EQ(RunSplit("import " + ShellQuote(csv), home).status, 64) << "--output is required";
+}
+
+// The channels' names in an exported list, in channel order.
+std::vector<std::string> ExportedNames(const std::string& file, const CTempDir& home)
+{
+    const std::string csv =
+        RunCli("export " + std::string(kProfile) + ShellQuote(file), home.Path().string()).output;
+    std::vector<std::string> names;
+    for (size_t line = csv.find('\n'); line != std::string::npos && line + 1 < csv.size();
+         line = csv.find('\n', line + 1)) {
+        const size_t name = csv.find(',', line) + 1;
+        names.push_back(csv.substr(name, csv.find(',', name) - name));
+    }
+    return names;
+}
+
+TEST(CliImport, EachPlacement)
+{
+    CTempDir home;
+    const std::string base = MakeFile(home, "base.vlk"); // 00-03 and 10 in use
+    const std::string csv = home.File("list.csv");
+    WriteFileText(csv, "Location,Name,Frequency\n1,ONE,146.52\n1,TWO,146.55\n7,WIDE,223.5\n");
+    struct SCase
+    {
+        std::string options;
+        int status;
+        std::string errors;
+        std::vector<std::string> names;
+    };
+    const SCase cases[] = {
+        {"",
+         65,
+         "line 3: Location 1 is also on line 2, this row replaces it\n"
+         "line 4: 223.500000 is outside the transceiver's bands, stored and marked ?\n",
+         {"", "TWO", "", "", "WIDE", "ACCEPT"}},
+        {"--place location --fitting",
+         65,
+         "line 3: Location 1 is also on line 2, this row replaces it\n"
+         "line 4: 223.500000 is outside the transceiver's bands, row skipped\n",
+         {"", "TWO", "", "", "ACCEPT"}},
+        {"--place order --from 9",
+         65,
+         "line 4: 223.500000 is outside the transceiver's bands, stored and marked ?\n",
+         {"", "", "", "", "ONE", "TWO", "WIDE"}},
+        {"--place free --from 9 --fitting",
+         65,
+         "line 4: 223.500000 is outside the transceiver's bands, row skipped\n",
+         {"", "", "", "", "ONE", "ACCEPT", "TWO"}},
+        {"--place free --from 99",
+         65,
+         "line 3: no free channel left, row skipped\nline 4: no free channel left, row skipped\n",
+         {"", "", "", "", "ACCEPT", "ONE"}},
+    };
+    for (const SCase& c : cases) {
+        const std::string out = home.File("out.vlk");
+        const SSplitResult r =
+            RunSplit("import " + std::string(kProfile) + c.options + " --base " + ShellQuote(base) + " " +
+                         ShellQuote(csv) + " --output " + ShellQuote(out),
+                     home);
+        EXPECT_EQ(r.status, c.status) << c.options;
+        EXPECT_EQ(r.errors, c.errors) << c.options;
+        EXPECT_EQ(ExportedNames(out, home), c.names) << c.options;
+    }
+    for (const char* wrong : {"--place first", "--from 100", "--from P1A", "--place location --from 5"}) {
+        EXPECT_EQ(RunSplit("import " + std::string(wrong) + " " + ShellQuote(csv) + " --output " +
+                               ShellQuote(home.File("x.vlk")),
+                           home)
+                      .status,
+                  64)
+            << wrong;
+    }
+}
+
+// A 2 m, a 70 cm and a 6 m list as clubs publish them, each numbered from 1, merged onto one radio.
+TEST(CliImport, ListsMergedIntoTheFreeChannelsUntilTheRadioIsFull)
+{
+    CTempDir home;
+    const auto list = [](const std::vector<std::string>& rows) {
+        std::string text = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq\r\n";
+        for (size_t i = 0; i < rows.size(); ++i) {
+            text += std::to_string(i + 1) + "," + rows[i] + "\r\n";
+        }
+        return text;
+    };
+    const auto mhz = [](int khz) { return std::to_string(khz / 1000) + "." + std::to_string(khz % 1000); };
+    std::vector<std::string> usable;
+    std::vector<std::string> rows2m;
+    for (int i = 0; i < 36; ++i) {
+        usable.push_back("2M" + std::to_string(i));
+        rows2m.push_back(usable.back() + "," + mhz(145110 + 30 * i) + ",-,0.6,Tone,100.0");
+    }
+    rows2m.push_back("220A,223.500,-,1.6,Tone,100.0"); // 1.25 m, line 38
+    rows2m.push_back("220B,224.100,-,1.6,,");
+    rows2m.push_back("SPLIT,147.330,split,147.930,Tone,103.5"); // line 40
+    usable.push_back("SPLIT");
+    rows2m.push_back("XBAND,146.000,split,446.000,,");
+    std::vector<std::string> rows70;
+    for (int i = 0; i < 37; ++i) {
+        usable.push_back("70C" + std::to_string(i));
+        rows70.push_back(usable.back() + "," + mhz(442000 + 25 * i) + ",+,5.0,Tone,131.8");
+    }
+    rows70.push_back("33A,927.100,-,25.0,,"); // 33 cm, line 39
+    rows70.push_back("33B,927.200,-,25.0,,");
+    rows70.push_back("33C,903.000,,,,");
+    std::vector<std::string> rows6m;
+    for (int i = 0; i < 29; ++i) {
+        rows6m.push_back("6M" + std::to_string(i) + "," + mhz(51620 + 20 * i) + ",-,0.5,Tone,100.0");
+    }
+    rows6m.push_back("TOP,54.000,,,,"); // above 53.995, line 31
+    const std::string csv2m = home.File("2m.csv");
+    const std::string csv70 = home.File("70cm.csv");
+    const std::string csv6m = home.File("6m.csv");
+    WriteFileText(csv2m, list(rows2m));
+    WriteFileText(csv70, list(rows70));
+    WriteFileText(csv6m, list(rows6m));
+
+    const std::string radio = home.File("radio.vlk");
+    const auto import = [&](const std::string& csv, bool onBase) {
+        return RunSplit("import " + std::string(kProfile) + "--place free --fitting " +
+                            (onBase ? "--base " + ShellQuote(radio) + " " : std::string()) + ShellQuote(csv) +
+                            " --output " + ShellQuote(radio),
+                        home);
+    };
+    const std::string outside = " is outside the transceiver's bands, row skipped\n";
+    const SSplitResult first = import(csv2m, false);
+    EXPECT_EQ(first.status, 65);
+    EXPECT_EQ(first.errors,
+              "line 38: 223.500000" + outside + "line 39: 224.100000" + outside +
+                  "line 40: Duplex 'split' transmitting on 147.930000 stored as Duplex + Offset "
+                  "0.600000\n"
+                  "line 41: Duplex 'split' transmits on 446.000000, 300.000000 MHz from the receive "
+                  "frequency, more than the largest offset (60.000000), row skipped\n");
+    const SSplitResult second = import(csv70, true);
+    EXPECT_EQ(second.status, 65);
+    EXPECT_EQ(second.errors, "line 39: 927.100000" + outside + "line 40: 927.200000" + outside +
+                                 "line 41: 903.000000" + outside);
+    // 4 channels of the new document and 74 rows are in use: 22 rows of the 6 m list find a channel.
+    const SSplitResult third = import(csv6m, true);
+    EXPECT_EQ(third.status, 65);
+    std::string full;
+    for (int line = 24; line <= 30; ++line) {
+        full += "line " + std::to_string(line) + ": no free channel left, row skipped\n";
+    }
+    EXPECT_EQ(third.errors, full + "line 31: 54.000000" + outside);
+    for (int i = 0; i < 22; ++i) {
+        usable.push_back("6M" + std::to_string(i));
+    }
+
+    std::vector<std::string> names = ExportedNames(radio, home);
+    ASSERT_EQ(names.size(), 100U);
+    names.erase(names.begin(), names.begin() + 4);
+    EXPECT_EQ(names, usable);
 }
 
 TEST(CliDiffAndSet, ADiffShowsExactlyTheChangeASetMade)
