@@ -5,6 +5,7 @@
 #include "channels/model_profile.h"
 #include "core/byte_string.h"
 #include "core/command_text.h"
+#include "core/rig/radio_data.h"
 #include "interchange/csv.h"
 #include "operations/channel_fields.h"
 
@@ -428,6 +429,21 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
         }
     }
     return report;
+}
+
+SImportPreview PreviewImport(ICommandTarget& data, std::string_view text, SImportOptions options)
+{
+    CL52RadioData scratch;
+    for (const std::string& key : {keys::Path(keys::Model(keys::kCountry), keys::kByNumber),
+                                   keys::Model(keys::kExpand), keys::Model(keys::kMatrix50)}) {
+        scratch.Execute(key + "=" + data.Execute(key));
+    }
+    scratch.Execute(std::string(keys::kImage) + "=" + data.Execute(keys::kImage));
+    options.listRows = true;
+    SImportPreview preview;
+    preview.report = Import(scratch, text, options);
+    preview.image = scratch.Execute(keys::kImage);
+    return preview;
 }
 
 } // namespace channel_csv

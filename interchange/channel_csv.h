@@ -131,4 +131,14 @@ struct SImportOptions
 // text; a text over kLargestList is refused unread.
 SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions& options = {});
 
+// What an import would do, found by running it on a copy of the document (its image and model profile):
+// the report, with a row for each row of the file, and the image the document would then hold
+// ("IMAGE=" takes it). The document is left as it was.
+struct SImportPreview
+{
+    SReport report;
+    std::string image;
+};
+SImportPreview PreviewImport(ICommandTarget& data, std::string_view text, SImportOptions options);
+
 } // namespace channel_csv

@@ -544,3 +544,28 @@ TEST(ChannelCsvImport, SplitRowsAtAnOffsetTheChannelHoldsAreStoredAsDuplexAndOff
 }
 
 } // namespace
+
+namespace {
+
+// The preview runs on a copy with the document's model profile, so the profile decides there too.
+TEST(ChannelCsvImport, APreviewIsTheImportRunOnACopyOfTheDocument)
+{
+    const std::string list = "Location,Frequency,Name\n1,51.5,SIX\n2,146.52,TWO\n3,223.5,WIDE\n";
+    for (const auto& [level, flags] : {std::pair{0, 2}, std::pair{0, 0}}) {
+        CTestDocument document(5, level, flags);
+        const std::string before = document.Image();
+        const channel_csv::SImportOptions options{.placement = channel_csv::EPlacement::Free,
+                                                  .fitting = true};
+        const channel_csv::SImportPreview preview =
+            channel_csv::PreviewImport(document.Data(), list, options);
+        EXPECT_EQ(document.Image(), before) << flags;
+        EXPECT_EQ(preview.report.rows.size(), 3U) << flags;
+
+        const channel_csv::SReport report = channel_csv::Import(document.Data(), list, options);
+        EXPECT_EQ(FormattedNotes(preview.report), FormattedNotes(report)) << flags;
+        EXPECT_EQ(preview.image, document.Image()) << flags;
+        EXPECT_EQ(report.stored, flags == 2 ? 2 : 1) << "51.5 MHz needs the 50 MHz band";
+    }
+}
+
+} // namespace
