@@ -437,8 +437,6 @@ constexpr SStringEntry kStrings[] = {
     {ids::kImportCaption, "Import CSV"},
     {ids::kExportCaption, "Export CSV"},
     {ids::kCsvFilter, "CSV Files (*.csv *.CSV)"},
-    {ids::kImportReportIntro,
-     "Rows stored: %1. Rows skipped: %2. These rows were not stored exactly as written:"},
     {ids::kImportUnreadableFormat, " Cannot import the file\n %1\n\n %2"},
     {ids::kImportedFormat, " Imported %1"},
     {ids::kExportAllQuestion, " Export the program-scan edges and call channels as well?"},
@@ -447,6 +445,29 @@ constexpr SStringEntry kStrings[] = {
     {ids::kCompareTitleFormat, "Compare with File - %1"},
     {ids::kCompareIntroFormat, "Each line shows the value in this document, then -> and the value in %1."},
     {ids::kNoDifferences, "No differences"},
+
+    {ids::kImportPreviewTitleFormat, "Import CSV - %1"},
+    {ids::kImportPreviewIntro,
+     "Nothing is changed until you press OK. Each row of the file, the channel it goes to and what that "
+     "channel will hold:"},
+    {ids::kImportPlaceLabel, "&Place rows:"},
+    {ids::kImportPlaceLocation, "At their Location"},
+    {ids::kImportPlaceOrder, "In file order, from a channel on"},
+    {ids::kImportPlaceFree, "Into blank channels only, from a channel on"},
+    {ids::kImportFromLabel, "&From channel:"},
+    {ids::kImportFitting, "Only rows the transceiver can &use"},
+    {ids::kImportSummaryFormat,
+     "Rows stored: %1. Rows skipped: %2. Channels in use overwritten (marked *): %3."},
+    {ids::kImportOverwriteMark, " *"},
+    {ids::kImportColumnLine, "Line"},
+    {ids::kImportColumnChannel, "CH"},
+    {ids::kImportColumnFrequency, "Frequency"},
+    {ids::kImportColumnDuplex, "Duplex"},
+    {ids::kImportColumnOffset, "Offset"},
+    {ids::kImportColumnTone, "Tone"},
+    {ids::kImportColumnName, "Name"},
+    {ids::kImportColumnMode, "Mode"},
+    {ids::kImportColumnNote, "Note"},
 };
 
 constexpr bool IsStrictlyAscending()

@@ -385,12 +385,10 @@ inline constexpr int kFillSkippedFormat = 61871;
 inline constexpr int kFillAdjustedFormat = 61872;
 inline constexpr int kFillRefusedFormat = 61873;
 
-// CSV import and export, and Compare with File. "%1": a file path or name; the import report's "%1" and
-// "%2": rows stored and rows skipped.
+// CSV import and export, and Compare with File. "%1": a file path or name.
 inline constexpr int kImportCaption = 61880;
 inline constexpr int kExportCaption = 61881;
 inline constexpr int kCsvFilter = 61882;
-inline constexpr int kImportReportIntro = 61883;
 inline constexpr int kImportUnreadableFormat = 61884;
 inline constexpr int kImportedFormat = 61885;
 inline constexpr int kExportAllQuestion = 61886;
@@ -399,4 +397,26 @@ inline constexpr int kCompareCaption = 61888;
 inline constexpr int kCompareTitleFormat = 61889;
 inline constexpr int kCompareIntroFormat = 61890;
 inline constexpr int kNoDifferences = 61891;
+
+// The CSV import's preview. The summary's "%1" to "%3": rows stored, rows skipped, channels in use
+// overwritten. The column headers are in order, from kImportColumnLine on.
+inline constexpr int kImportPreviewTitleFormat = 61920;
+inline constexpr int kImportPreviewIntro = 61921;
+inline constexpr int kImportPlaceLabel = 61922;
+inline constexpr int kImportPlaceLocation = 61923;
+inline constexpr int kImportPlaceOrder = 61924;
+inline constexpr int kImportPlaceFree = 61925;
+inline constexpr int kImportFromLabel = 61926;
+inline constexpr int kImportFitting = 61927;
+inline constexpr int kImportSummaryFormat = 61928;
+inline constexpr int kImportOverwriteMark = 61929;
+inline constexpr int kImportColumnLine = 61930;
+inline constexpr int kImportColumnChannel = 61931;
+inline constexpr int kImportColumnFrequency = 61932;
+inline constexpr int kImportColumnDuplex = 61933;
+inline constexpr int kImportColumnOffset = 61934;
+inline constexpr int kImportColumnTone = 61935;
+inline constexpr int kImportColumnName = 61936;
+inline constexpr int kImportColumnMode = 61937;
+inline constexpr int kImportColumnNote = 61938;
 } // namespace ids

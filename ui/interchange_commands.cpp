@@ -1,5 +1,6 @@
 #include "ui/interchange_commands.h"
 
+#include "channels/command_keys.h"
 #include "core/command_ids.h"
 #include "core/rig/radio_data.h"
 #include "interchange/channel_csv.h"
@@ -7,7 +8,7 @@
 #include "ui/channel_document.h"
 #include "ui/channel_selection.h"
 #include "ui/file_comparison.h"
-#include "ui/report_dialog.h"
+#include "ui/import_preview_dialog.h"
 #include "ui/widgets/file_dialogs.h"
 #include "ui/widgets/message_box.h"
 #include "ui/widgets/wait_cursor.h"
@@ -86,34 +87,40 @@ void CInterchangeCommands::ImportCsvFile(const QString& path)
     const QByteArray text = file.readAll();
     file.close();
 
-    channel_csv::SReport report;
-    {
-        CWaitCursor wait;
-        m_document.RecordEdit(ids::kStepImportCsv, [this, &text, &report] {
-            report = channel_csv::Import(m_document.GetRadioData(),
-                                         std::string_view(text.constData(), text.size()));
-        });
+    const std::string_view list(text.constData(), static_cast<size_t>(text.size()));
+    CRadioData& data = m_document.GetRadioData();
+    // A file that is no channel list under any placement is refused before the preview.
+    channel_csv::SImportOptions options = CImportPreviewDlg::StoredOptions(m_document.Settings());
+    channel_csv::SReport probe = channel_csv::PreviewImport(data, list, options).report;
+    if (!probe.readable && options.placement == channel_csv::EPlacement::Location) {
+        options.placement = channel_csv::EPlacement::Order;
+        const channel_csv::SReport other = channel_csv::PreviewImport(data, list, options).report;
+        if (other.readable) {
+            probe = other;
+        }
     }
-    QStringList lines;
-    for (const channel_csv::SNote& note : report.notes) {
-        lines.append(FromStd(channel_csv::FormatNote(note)));
-    }
-    if (!report.readable) {
-        // Nothing was changed: the file is no channel list.
+    if (!probe.readable) {
+        QStringList lines;
+        for (const channel_csv::SNote& note : probe.notes) {
+            lines.append(FromStd(channel_csv::FormatNote(note)));
+        }
         MessageBox::Show(
             m_selection.DialogParent(),
             LoadString(ids::kImportUnreadableFormat).arg(NativePath(path), lines.join(QStringLiteral("\n "))),
             MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return;
     }
+    CImportPreviewDlg preview(data, list, QFileInfo(path).fileName(), m_document.Settings(),
+                              m_selection.DialogParent());
+    if (preview.exec() != QDialog::Accepted) {
+        return;
+    }
+    // The image the preview showed, so what is stored is what was seen.
+    m_document.RecordEdit(ids::kStepImportCsv, [&data, &preview] {
+        data.Execute(std::string(keys::kImage) + "=" + preview.Preview().image);
+    });
     m_selection.RefreshAll();
     m_document.ShowStatus(LoadString(ids::kImportedFormat).arg(QFileInfo(path).fileName()));
-    if (!report.Exact()) {
-        CReportDlg dialog(LoadString(ids::kImportCaption),
-                          LoadString(ids::kImportReportIntro).arg(report.stored).arg(report.skipped), lines,
-                          m_selection.DialogParent());
-        dialog.exec();
-    }
 }
 
 void CInterchangeCommands::ExportCsv()

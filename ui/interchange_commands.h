@@ -7,10 +7,10 @@
 class IChannelDocument;
 class IChannelSelection;
 
-// The File menu's channel interchange: Import CSV... (one undo step, then a report of the rows not
-// stored exactly), Export CSV... (the memory channels in use, and on request the program-scan edges and
-// call channels) and Compare with File... (the differences between the document and a clone data file).
-// A file that cannot be read or written is reported in a message box and changes nothing.
+// The File menu's channel interchange: Import CSV... (a preview of where each row goes and what is not
+// stored exactly, then one undo step), Export CSV... (the memory channels in use, and on request the
+// program-scan edges and call channels) and Compare with File... (the differences between the document and a
+// clone data file). A file that cannot be read or written is reported in a message box and changes nothing.
 class CInterchangeCommands
 {
 public:

@@ -13,8 +13,13 @@
 #include "ui/widgets/message_box.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -79,40 +84,105 @@ class TestInterchangeGui : public QObject
 private Q_SLOTS:
     void init() { AnswerDialogsAutomatically(); }
 
-    void importIsOneUndoStepAndReportsWhatWasNotStoredExactly();
-    void anExactImportShowsNoReport();
+    void thePreviewChangesNothingAndOkIsOneUndoStep();
+    void aListAtItsLocationsIsTakenWithEnter();
     void filesThatCannotBeImportedChangeNothing();
     void exportAsksWhetherToAddTheEdgesAndCallChannels();
     void compareWithFileListsTheDifferences();
 };
 
-void TestInterchangeGui::importIsOneUndoStepAndReportsWhatWasNotStoredExactly()
+namespace {
+
+// The cells of the preview's table, a row a line joined by "|", and its summary.
+QStringList TableRows(QWidget* dialog)
+{
+    QStringList rows;
+    auto* table = dialog->findChild<QTableWidget*>(u"previewTable"_s);
+    for (int r = 0; table != nullptr && r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            cells.append(table->item(r, c)->text());
+        }
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+QString Summary(QWidget* dialog)
+{
+    return dialog->findChild<QLabel*>(u"previewSummary"_s)->text();
+}
+
+// Enter, where the dialog's focus is.
+void PressEnter(QWidget* dialog)
+{
+    QWidget* focus = dialog->focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : dialog, Qt::Key_Return);
+}
+
+} // namespace
+
+void TestInterchangeGui::thePreviewChangesNothingAndOkIsOneUndoStep()
 {
     SProgram p;
     QVERIFY(p.started);
     const QString csv = p.app.TempPath(u"club.csv"_s);
     QVERIFY(WriteFile(csv, "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode\r\n"
                            "20,CLUB,146.940000,-,0.600000,Tone,100.0,88.5,FM\r\n"
-                           "21,SPLIT,145.000000,split,146.000000,,88.5,88.5,FM\r\n"
-                           "22,LOW,146.700000,-,0.600000,TSQL,88.5,69.4,FM\r\n"));
+                           "21,SPLIT,145.000000,split,446.000000,,88.5,88.5,FM\r\n"
+                           "1,LOW,146.700000,-,0.600000,TSQL,88.5,69.4,FM\r\n"
+                           "22,WIDE,223.500000,,,,88.5,88.5,FM\r\n"));
     const std::string before = p.Image();
     p.View().SelectRow(5);
 
-    SListWatch report(u"reportDialog"_s);
+    // At the Locations: channel 1 is in use and marked; Cancel leaves everything as it was.
+    QStringList rows;
+    QString summary;
+    QString title;
+    QPointer<QTimer> cancel =
+        ClickInNextModal(u"importPreviewDialog"_s, u"cancelButton"_s, [&](QWidget* modal) {
+            rows = TableRows(modal);
+            summary = Summary(modal);
+            title = modal->windowTitle();
+        });
     FileDialogs::SetNextFileName(csv);
     QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
-    QCOMPARE(FileDialogs::Requests().size(), 1);
     QCOMPARE(FileDialogs::Requests().constFirst().filter, u"CSV Files (*.csv *.CSV);;All Files (*)"_s);
+    QCOMPARE(title, u"Import CSV - club.csv"_s);
+    QCOMPARE(rows, (QStringList{
+                       u"2|20|146.940000|-|0.600000|Tone 100.0|CLUB|FM|"_s,
+                       u"3||||||||Duplex 'split' transmits on 446.000000, 301.000000 MHz from the receive "
+                       u"frequency, more than the largest offset (60.000000), row skipped"_s,
+                       u"4|01 *|146.700000|-|0.600000|TSQL 69.3|LOW|FM|69.4 is not a tone, stored 69.3"_s,
+                       u"5|22|223.500000||0.000000||WIDE|FM|223.500000 is outside the transceiver's "
+                       u"bands, stored and marked ?"_s,
+                   }));
+    QCOMPARE(summary, u"Rows stored: 3. Rows skipped: 1. Channels in use overwritten (marked *): 1."_s);
+    QCOMPARE(p.Image(), before);
+    QVERIFY(!p.Doc().CanUndo());
 
-    QVERIFY(report.shown);
-    QCOMPARE(report.title, u"Import CSV"_s);
-    QCOMPARE(report.intro,
-             u"Rows stored: 2. Rows skipped: 1. These rows were not stored exactly as written:"_s);
-    QCOMPARE(report.lines, (QStringList{u"line 3: Duplex 'split' cannot be stored, row skipped"_s,
-                                        u"line 4: 69.4 is not a tone, stored 69.3"_s}));
-    QCOMPARE(p.Cell(20, 4), u"CLUB"_s);
-    QCOMPARE(p.Cell(20, 2), u"-Dup"_s);
-    QCOMPARE(p.Cell(22, 7), u"69.3"_s);
+    // Into blank channels from 40, only what the transceiver can use; Enter takes it.
+    QPointer<QTimer> take = WhenModalOpens([&](QWidget* modal) {
+        if (modal->objectName() != u"importPreviewDialog"_s) {
+            return false;
+        }
+        modal->findChild<QComboBox*>(u"placementCombo"_s)->setCurrentIndex(2);
+        modal->findChild<QSpinBox*>(u"fromSpin"_s)->setValue(40);
+        modal->findChild<QCheckBox*>(u"fittingCheck"_s)->setChecked(true);
+        rows = TableRows(modal);
+        summary = Summary(modal);
+        PressEnter(modal);
+        return true;
+    });
+    FileDialogs::SetNextFileName(csv);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows.at(2), u"4|41|146.700000|-|0.600000|TSQL 69.3|LOW|FM|69.4 is not a tone, stored 69.3"_s);
+    QCOMPARE(rows.at(3), u"5||||||||223.500000 is outside the transceiver's bands, row skipped"_s);
+    QCOMPARE(summary, u"Rows stored: 2. Rows skipped: 2. Channels in use overwritten (marked *): 0."_s);
+    QCOMPARE(p.Cell(40, 4), u"CLUB"_s);
+    QCOMPARE(p.Cell(41, 7), u"69.3"_s);
+    QVERIFY(p.Cell(22, 4) != u"WIDE"_s);
     QCOMPARE(p.Frame().MessageText(), u" Imported club.csv"_s);
     QCOMPARE(p.View().SelectedRow(), 5);
 
@@ -120,29 +190,45 @@ void TestInterchangeGui::importIsOneUndoStepAndReportsWhatWasNotStoredExactly()
     QCOMPARE(p.Doc().History().UndoCount(), size_t(1));
     QVERIFY(p.Frame().RunCommand(cmd::kEditUndo));
     QCOMPARE(p.Image(), before);
-    QCOMPARE(p.Cell(20, 4), p.View().CellText(20, 4));
-    QVERIFY(p.Cell(20, 4) != u"CLUB"_s);
+    QVERIFY(p.Cell(40, 4) != u"CLUB"_s);
     QVERIFY(!p.Doc().IsModified());
+
+    // The choices are remembered.
+    int placement = -1;
+    int from = -1;
+    bool fitting = false;
+    QPointer<QTimer> again =
+        ClickInNextModal(u"importPreviewDialog"_s, u"cancelButton"_s, [&](QWidget* modal) {
+            placement = modal->findChild<QComboBox*>(u"placementCombo"_s)->currentIndex();
+            from = modal->findChild<QSpinBox*>(u"fromSpin"_s)->value();
+            fitting = modal->findChild<QCheckBox*>(u"fittingCheck"_s)->isChecked();
+        });
+    FileDialogs::SetNextFileName(csv);
+    QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
+    QCOMPARE(placement, 2);
+    QCOMPARE(from, 40);
+    QVERIFY(fitting);
+    QCOMPARE(p.Image(), before);
 }
 
-void TestInterchangeGui::anExactImportShowsNoReport()
+void TestInterchangeGui::aListAtItsLocationsIsTakenWithEnter()
 {
     SProgram p;
     QVERIFY(p.started);
     const QString csv = p.app.TempPath(u"exact.csv"_s);
     QVERIFY(WriteFile(csv, "Location,Frequency,Name\n30,145.500000,EXACT\n"));
-    bool sawModal = false;
-    QPointer<QTimer> anyModal = WhenModalOpens([&sawModal](QWidget* modal) {
-        sawModal = true;
-        modal->close();
+    QString summary;
+    QPointer<QTimer> enter = WhenModalOpens([&summary](QWidget* modal) {
+        summary = Summary(modal);
+        PressEnter(modal);
         return true;
     });
     FileDialogs::SetNextFileName(csv);
     QVERIFY(p.Frame().RunCommand(cmd::kFileImportCsv));
-    delete anyModal.data();
-    QVERIFY(!sawModal);
+    QCOMPARE(summary, u"Rows stored: 1. Rows skipped: 0. Channels in use overwritten (marked *): 0."_s);
     QVERIFY(MessageBox::Shown().isEmpty());
     QCOMPARE(p.Cell(30, 4), u"EXACT"_s);
+    QCOMPARE(p.Doc().History().UndoCount(), size_t(1));
 }
 
 void TestInterchangeGui::filesThatCannotBeImportedChangeNothing()
