@@ -86,7 +86,7 @@ struct SReport
     bool Exact() const { return readable && notes.empty(); }
 };
 
-// "line 7: Duplex 'split' cannot be stored, row skipped". Control bytes of the file (and backslashes)
+// "line 7: Duplex 'x' cannot be stored, row skipped". Control bytes of the file (and backslashes)
 // are written as \xNN, so a note is always one line of plain text.
 std::string FormatNote(const SNote& note);
 
