@@ -1,6 +1,7 @@
 #include "clone/clone_commands.h"
 
 #include "clone/clone_archive.h"
+#include "clone/clone_protocol.h"
 #include "clone/clone_session.h"
 #include "clone/clone_ui.h"
 #include "core/command_text.h"
@@ -86,20 +87,26 @@ void CCloneCommands::UseProfileBytes()
     m_session.SetRevisionBytes(m_data.GetProfile().revision);
 }
 
-int CCloneCommands::CheckVersion()
+int CompareWithProfile(const STransceiverProfile& profile, const STransceiverInformation& information)
 {
-    const STransceiverProfile& profile = m_data.GetProfile();
-    const STransceiverInformation& information = m_session.GetInformation();
     if (information.model != profile.model || information.revision != profile.revision) {
         return clone_outcome::kModelMismatch;
     }
-    for (size_t i = 0; i < 3; ++i) {
-        if (information.bytes[i] != profile.version[i]) {
+    for (size_t i = 0; i < clone_protocol::kVersionByteCount; ++i) {
+        if (information.bytes.at(i) != profile.version.at(i)) {
             return clone_outcome::kVersionMismatch;
         }
     }
-    UseProfileBytes();
     return clone_outcome::kSuccess;
+}
+
+int CCloneCommands::CheckVersion()
+{
+    const int outcome = CompareWithProfile(m_data.GetProfile(), m_session.GetInformation());
+    if (outcome == clone_outcome::kSuccess) {
+        UseProfileBytes();
+    }
+    return outcome;
 }
 
 int CCloneCommands::ReadAndCheckInformation()

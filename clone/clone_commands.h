@@ -7,6 +7,8 @@
 class CCloneArchive;
 class CCloneSession;
 class CRadioData;
+struct STransceiverInformation;
+struct STransceiverProfile;
 
 // The document's three clone commands without their user interface: information read with the
 // version check, read then load, save with safety then write. The desktop program adds the
@@ -32,6 +34,10 @@ struct SCloneOutcomeTexts
 SCloneOutcomeTexts CloneOutcomeTexts(ECloneCommand command, int outcome);
 // The numbered texts the clone commands show; empty for an unknown id.
 std::string_view CloneText(int id);
+
+// The version check of the clone commands: 0 when the transceiver's information block matches the
+// profile, 85 for another model or revision, 90 for other version bytes.
+int CompareWithProfile(const STransceiverProfile& profile, const STransceiverInformation& information);
 
 // The exchange file the commands are given lives in the temporary folder under this prefix.
 inline constexpr std::string_view kExchangeFilePrefix = "cl";

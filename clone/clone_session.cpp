@@ -44,6 +44,8 @@ constexpr int kPercentStep = 10;
 constexpr int kFullPercent = 100;
 
 constexpr size_t kShortestHeader = 8;
+// Where the command byte sits in a whole frame: after the preamble, destination and source.
+constexpr uint16_t kCommandPosition = 4;
 
 // One line of a clone data file with the blanks around it removed.
 bool ReadTrimmedLine(CLineReader& in, std::string& line)
@@ -199,12 +201,17 @@ int CCloneSession::RunOperation(EOperation operation)
     m_result = ECloneReason::None;
     m_frameReady = false;
     m_receive.Clear();
+    m_trace = SCloneTrace{};
+    m_trace.write = operation == EOperation::Write;
     if (operation != EOperation::Information && m_host != nullptr) {
         m_progress = m_host->CreateProgress();
     }
     if (!Open(GetPortName(), kDefaultBaud)) {
         m_progress.reset();
         m_reason = ECloneReason::PortNotOpened;
+        m_trace.reason = m_reason;
+        m_trace.device = GetDevicePath();
+        m_trace.openError = LastError();
         return clone_outcome::kPortFailure;
     }
 
@@ -234,6 +241,7 @@ int CCloneSession::RunOperation(EOperation operation)
         uint8_t byte = 0;
         uint32_t count = 0;
         if (Read(&byte, 1, count)) {
+            m_trace.anyByte = true;
             TakeByte(byte);
             if (m_frameReady) {
                 Dispatch();
@@ -255,6 +263,8 @@ int CCloneSession::RunOperation(EOperation operation)
     }
 
     m_reason = m_result;
+    m_trace.reason = m_result;
+    m_trace.device = GetDevicePath();
     m_frameReady = false;
     Close();
     if (m_progress) {
@@ -321,6 +331,9 @@ void CCloneSession::Dispatch()
 
 void CCloneSession::DispatchEcho(uint8_t command)
 {
+    if (command == m_command.At(kCommandPosition)) {
+        m_trace.echoSeen = true;
+    }
     switch (command) {
     case kInformationRequest:
         CheckEcho();
@@ -355,6 +368,7 @@ void CCloneSession::DispatchEcho(uint8_t command)
 
 void CCloneSession::DispatchAnswer(uint8_t command)
 {
+    m_trace.answerSeen = true;
     switch (command) {
     case kInformationAnswer:
         if (m_operation == EOperation::Information) {
@@ -424,6 +438,7 @@ void CCloneSession::TakeDataFrame()
         return;
     }
     ++m_framesDone;
+    ++m_trace.records;
 }
 
 void CCloneSession::TakeEndFrame()
@@ -499,6 +514,7 @@ void CCloneSession::SendNextDataFrame()
         frame.Append(kEndOfFrame);
         SendFrame(frame);
         ++m_framesDone;
+        ++m_trace.records;
     }
     m_timeoutResult = ECloneReason::NoEcho;
 }

@@ -72,6 +72,23 @@ struct STransceiverInformation
     std::string Comment() const;
 };
 
+// What the latest operation saw on the line: enough to tell the user why it failed.
+struct SCloneTrace
+{
+    ECloneReason reason = ECloneReason::None;
+    bool write = false;
+    // The device the port name led to, and errno when it did not open (0 when it did).
+    std::string device;
+    int openError = 0;
+    // Any byte at all came back; the echo of the command frame came back; a frame of the
+    // transceiver arrived.
+    bool anyByte = false;
+    bool echoSeen = false;
+    bool answerSeen = false;
+    // Records received (read) or sent (write) before the end.
+    uint32_t records = 0;
+};
+
 // The three cloning operations over the cable: information read, read of the whole memory into a
 // clone data file, write of a clone data file's records. Each operation opens the port, runs to
 // its outcome and closes the port again, whatever the outcome. Progress, cancel, status texts and
@@ -114,6 +131,7 @@ public:
 
     const STransceiverInformation& GetInformation() const { return m_information; }
     ECloneReason GetReason() const { return m_reason; }
+    const SCloneTrace& GetTrace() const { return m_trace; }
 
     // 0, 77 or 91.
     int ReadInformation();
@@ -182,4 +200,5 @@ private:
     ECloneReason m_result = ECloneReason::None;
     ECloneReason m_reason = ECloneReason::None;
     IClock::TimePoint m_lastFrame;
+    SCloneTrace m_trace;
 };

@@ -50,6 +50,8 @@ inline constexpr int kCloneWrite = 32775;
 inline constexpr int kCloneInformation = 32776;
 // The document compared with what the transceiver holds, read into a document of its own.
 inline constexpr int kCloneCompare = 32832;
+// The port, the cable and the transceiver checked step by step, the memory left alone.
+inline constexpr int kCloneCheckCable = 32834;
 
 // Channel interchange (File menu) and operations on many channels (Edit menu).
 inline constexpr int kFileImportCsv = 32820;

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -37,6 +38,9 @@ constexpr size_t kF0Position = STransceiverProfile::kCommentOffset;
 // One version byte short of an information block.
 constexpr size_t kShortInformationBytes = kVersionByteCount - 1;
 
+// The bit a garbled echo changes.
+constexpr uint8_t kGarbledBit = 0x01;
+
 constexpr std::array<uint8_t, 6> kNoise = {0x00, 0x55, 0xAA, 0x7F, 0xFF, 0x13};
 constexpr int kBitsPerByte = 10;
 constexpr size_t kReadChunk = 512;
@@ -60,6 +64,9 @@ constexpr std::array kFaultNames = {
     SFaultName{ESimFault::HangUp, "hangup"},
     SFaultName{ESimFault::WrongModel, "wrong-model"},
     SFaultName{ESimFault::ShortInformation, "info-short"},
+    SFaultName{ESimFault::Off, "off"},
+    SFaultName{ESimFault::GarbledEcho, "garbled-echo"},
+    SFaultName{ESimFault::Busy, "busy"},
 };
 
 void WriteAll(int fd, const void* data, size_t length)
@@ -155,6 +162,9 @@ bool CVirtualTransceiver::Open()
     cfsetospeed(&settings, B9600);
     if (tcsetattr(m_slave, TCSANOW, &settings) != 0) {
         return fail("tcsetattr");
+    }
+    if (m_options.fault == ESimFault::Busy && ioctl(m_slave, TIOCEXCL) != 0) {
+        return fail("TIOCEXCL");
     }
     std::array<int, 2> wake{};
     if (pipe2(wake.data(), O_NONBLOCK | O_CLOEXEC) != 0) {
@@ -301,7 +311,13 @@ void CVirtualTransceiver::TakeByte(uint8_t byte)
             byte != kEndOfFrame) {
             echoed ^= 0x01;
         }
+        if (fault == ESimFault::GarbledEcho) {
+            echoed ^= kGarbledBit;
+        }
         Queue(echoed);
+    }
+    if (fault == ESimFault::Off) {
+        return;
     }
     switch (byte) {
     case kPreamble:

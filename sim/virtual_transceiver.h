@@ -41,10 +41,18 @@ enum class ESimFault
     WrongModel,
     // The information block carries model, revision and only two information bytes.
     ShortInformation,
+    // The cable echoes every byte, the transceiver answers nothing: switched off, or not in clone mode.
+    Off,
+    // Every byte comes back on the echo with one bit changed (a loose plug); the transceiver itself
+    // hears them right.
+    GarbledEcho,
+    // The pseudo-terminal is held exclusively (TIOCEXCL), as another program holding the port would.
+    Busy,
 };
 
 // Command-line names of the faults: "none", "silent", "no-echo", "corrupt-echo", "bad-checksum",
-// "info-f0", "short-end", "write-refused", "noise", "hangup", "wrong-model", "info-short".
+// "info-f0", "short-end", "write-refused", "noise", "hangup", "wrong-model", "info-short", "off",
+// "garbled-echo", "busy".
 std::string_view SimFaultName(ESimFault fault);
 bool ParseSimFault(std::string_view name, ESimFault& fault);
 // All names, separated by ", ", for usage texts.

@@ -596,3 +596,88 @@ TEST_F(CloneSessionTest, BeepResultPlaysTheSuccessOrFailurePattern)
 }
 
 } // namespace
+
+// The trace keeps what the line showed, so a failure can be explained afterwards.
+TEST(CloneSessionTraceTest, KeepsWhatTheLineShowed)
+{
+    enum class EOp
+    {
+        Information,
+        Read,
+        Write,
+    };
+    struct SCase
+    {
+        const char* name;
+        ESimFault fault;
+        EOp operation;
+        ECloneReason reason;
+        bool anyByte;
+        bool echoSeen;
+        bool answerSeen;
+        uint32_t records;
+    };
+    const SCase cases[] = {
+        {"silent line", ESimFault::Silent, EOp::Information, ECloneReason::NoEcho, false, false, false, 0},
+        {"transceiver off", ESimFault::Off, EOp::Information, ECloneReason::NoAnswer, true, true, false, 0},
+        {"changed echo", ESimFault::CorruptEcho, EOp::Information, ECloneReason::EchoDiffers, true, true,
+         false, 0},
+        {"bad checksum", ESimFault::BadChecksum, EOp::Read, ECloneReason::BadDataFrame, true, true, true,
+         CVirtualTransceiver::kRecordsBeforeBadChecksum},
+        // Every record of the file: counted below.
+        {"refused write", ESimFault::WriteRefused, EOp::Write, ECloneReason::WriteRefused, true, true, true,
+         0},
+        {"all well", ESimFault::None, EOp::Information, ECloneReason::Done, true, true, true, 0},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CTempDir dir;
+        const std::string cloneFile = dir.File("cl0002.tmp");
+        WriteFileText(cloneFile, "");
+        ASSERT_EQ(::chmod(cloneFile.c_str(), 0600), 0);
+        SVirtualTransceiverOptions options;
+        options.fault = c.fault;
+        CVirtualTransceiver sim(std::move(options));
+        ASSERT_TRUE(sim.Start()) << sim.GetErrorText();
+        CTestClock clock;
+        CCloneSession session(nullptr, clock);
+        session.SetDevice(sim.GetDevicePath());
+        session.SetCloneFile(cloneFile);
+        session.SetReadTotal(clone_protocol::kReadTotal);
+        switch (c.operation) {
+        case EOp::Information:
+            session.ReadInformation();
+            break;
+        case EOp::Read:
+            session.ReadFromTransceiver();
+            break;
+        case EOp::Write:
+            ASSERT_EQ(SaveCloneFile(cloneFile, SafetySaveRanges(), PatternImage(4), kSimComment), "OK");
+            session.WriteToTransceiver();
+            break;
+        }
+        uint32_t records = c.records;
+        if (c.operation == EOp::Write) {
+            const std::vector<std::string> lines = CrLfLines(ReadFileText(cloneFile));
+            // All lines but the header and the comment lines.
+            records = static_cast<uint32_t>(std::count_if(lines.begin() + 1, lines.end(),
+                                                          [](const std::string& l) { return l[0] != '#'; }));
+        }
+        const SCloneTrace& trace = session.GetTrace();
+        EXPECT_EQ(trace.reason, c.reason);
+        EXPECT_EQ(trace.device, sim.GetDevicePath());
+        EXPECT_EQ(trace.anyByte, c.anyByte);
+        EXPECT_EQ(trace.echoSeen, c.echoSeen);
+        EXPECT_EQ(trace.answerSeen, c.answerSeen);
+        EXPECT_EQ(trace.records, records);
+        EXPECT_EQ(trace.write, c.operation == EOp::Write);
+    }
+
+    CTestClock clock;
+    CCloneSession session(nullptr, clock);
+    session.SetDevice("/dev/no-such-cable");
+    session.ReadInformation();
+    EXPECT_EQ(session.GetTrace().reason, ECloneReason::PortNotOpened);
+    EXPECT_EQ(session.GetTrace().device, "/dev/no-such-cable");
+    EXPECT_EQ(session.GetTrace().openError, ENOENT);
+}

@@ -24,7 +24,7 @@ TEST(VirtualTransceiverTest, FaultNamesReadBackAsTheirFaults)
         EXPECT_EQ(SimFaultName(fault), name);
         ++count;
     }
-    EXPECT_EQ(count, 12);
+    EXPECT_EQ(count, 15);
     ESimFault fault = ESimFault::None;
     EXPECT_FALSE(ParseSimFault("Silent", fault));
 }
