@@ -55,6 +55,10 @@ constexpr SSubcommand kCommands[] = {
      "set channel fields as the Edit Memory dialog does", true},
     {"verify", RunVerify, "--port PORT [--profile D,L,F] FILE",
      "read the transceiver and print how it differs from FILE", true},
+    {"check", RunCheck, "--port PORT [--profile D,L,F]",
+     "check the port, the cable and the transceiver step by step, its memory untouched;\n"
+     "one exit code for each failing step (see 'zql52-cli check --help')",
+     true},
     {"archive", RunArchive, "list | path", "the copies of every read and write, and their folder", true},
     {"sim", RunSim, "[options]", "the virtual transceiver (see 'zql52-cli sim --help')", true},
 };

@@ -107,6 +107,7 @@ int RunDiff(int argc, char** argv);
 int RunSet(int argc, char** argv);
 int RunVerify(int argc, char** argv);
 int RunArchive(int argc, char** argv);
+int RunCheck(int argc, char** argv);
 
 // A whole read of the transceiver at --port (information read, version check, transfer, load) into a
 // new document with the arguments' profile, keeping no archive copy. `received` is given the
