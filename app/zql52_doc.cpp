@@ -90,6 +90,7 @@ CommandBindings CZQL52Doc::Bindings()
         {cmd::kCloneInformation, &CZQL52Doc::CloneInformation},
         {cmd::kFileOpenArchive, &CZQL52Doc::OpenFromArchive},
         {cmd::kCloneCompare, &CZQL52Doc::CloneCompare},
+        {cmd::kCloneCheckCable, &CZQL52Doc::CloneCheckCable},
         {cmd::kComPort1, &CZQL52Doc::UsePort<1>},
         {cmd::kComPort2, &CZQL52Doc::UsePort<2>},
         {cmd::kComPort3, &CZQL52Doc::UsePort<3>},

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+class CCableCheckDlg;
 class CCloneSession;
 class CEditHistory;
 class CGuiCloneHost;
@@ -123,6 +124,8 @@ public:
     // Reads the transceiver into a document of its own and lists how the document differs from it; the
     // document, its modified flag and its undo history stay as they were.
     void CloneCompare();
+    // The cable check in its window; after a failed transfer the window also tells what was seen.
+    void CloneCheckCable();
 
 Q_SIGNALS:
     void DocumentReplaced();
@@ -161,6 +164,9 @@ private:
     void UseArchiveSetting(CCloneCommands& commands) const;
     void ShowArchiveFailure(const CCloneCommands& commands);
     void ReportOutcome(ECloneCommand command, int outcome);
+    // After a transfer that failed on the line: the cable check's window with what the transfer saw.
+    void OfferDiagnosis(int outcome);
+    CCableCheckDlg& CableCheckDialog();
     int RunTransfer(const std::function<int()>& transfer);
     void CloseIfHeld();
     QWidget* DialogParent() const;
@@ -174,6 +180,7 @@ private:
     std::string m_cloneFile;
     std::unique_ptr<CGuiCloneHost> m_host;
     std::unique_ptr<CCloneSession> m_session;
+    QPointer<CCableCheckDlg> m_cableCheck;
     std::unique_ptr<CEditHistory> m_history;
     // The image as last created, opened or saved.
     std::string m_savedImage;

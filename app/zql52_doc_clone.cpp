@@ -1,7 +1,9 @@
+#include "app/cable_check_dialog.h"
 #include "app/clone_compare.h"
 #include "app/gui_clone_host.h"
 #include "app/information_dialog.h"
 #include "app/zql52_doc.h"
+#include "clone/cable_check.h"
 #include "clone/clone_archive.h"
 #include "clone/clone_session.h"
 #include "operations/written_channels.h"
@@ -108,6 +110,7 @@ void CZQL52Doc::CloneRead()
     }
     ReportOutcome(ECloneCommand::Read, outcome);
     ShowArchiveFailure(commands);
+    OfferDiagnosis(outcome);
     CloseIfHeld();
 }
 
@@ -133,6 +136,7 @@ void CZQL52Doc::CloneWrite()
     }
     ReportOutcome(ECloneCommand::Write, outcome);
     ShowArchiveFailure(commands);
+    OfferDiagnosis(outcome);
     CloseIfHeld();
 }
 
@@ -183,10 +187,47 @@ void CZQL52Doc::CloneInformation()
     }
     if (outcome != clone_outcome::kSuccess) {
         ReportOutcome(ECloneCommand::Information, outcome);
+        OfferDiagnosis(outcome);
         return;
     }
     CInformationDlg dialog(DialogParent());
     dialog.SetModel(LoadString(ids::kMachineName));
     dialog.SetComment(QString::fromLatin1(m_session->GetInformation().Comment()));
     dialog.exec();
+}
+
+CCableCheckDlg& CZQL52Doc::CableCheckDialog()
+{
+    if (m_cableCheck.isNull()) {
+        // Not modal: it stays beside the window while the user mends the cable and tries again.
+        m_cableCheck = new CCableCheckDlg(m_settings, DialogParent());
+        m_cableCheck->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_cableCheck->SetPort(m_session->GetPortName(), m_data->GetProfile());
+    return *m_cableCheck;
+}
+
+void CZQL52Doc::OfferDiagnosis(int outcome)
+{
+    // Only a failure on the line or at the port: the other outcomes' messages say all there is.
+    if (outcome != clone_outcome::kCommunicationFailure && outcome != clone_outcome::kPortFailure) {
+        return;
+    }
+    const std::string seen = DescribeTransfer(m_session->GetTrace());
+    if (seen.empty() || m_closeHeld) {
+        return;
+    }
+    CCableCheckDlg& dialog = CableCheckDialog();
+    dialog.SetSeen(QString::fromStdString(seen));
+    dialog.show();
+    dialog.raise();
+}
+
+void CZQL52Doc::CloneCheckCable()
+{
+    CCableCheckDlg& dialog = CableCheckDialog();
+    dialog.SetSeen(QString());
+    dialog.show();
+    dialog.raise();
+    dialog.RunCheck();
 }

@@ -477,6 +477,7 @@ constexpr SStringEntry kStrings[] = {
     {ids::kCheckPassed, "OK"},
     {ids::kCheckFailed, "FAILED"},
     {ids::kCheckNotRun, "not checked"},
+    {ids::kCheckCloseButton, "Close"},
     {ids::kStepDeviceExists, "The device exists"},
     {ids::kStepMayOpen, "It may be opened"},
     {ids::kStepFree, "It is free"},

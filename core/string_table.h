@@ -429,6 +429,7 @@ inline constexpr int kCheckCableButton = 61904;
 inline constexpr int kCheckPassed = 61905;
 inline constexpr int kCheckFailed = 61906;
 inline constexpr int kCheckNotRun = 61907;
+inline constexpr int kCheckCloseButton = 61908;
 inline constexpr int kStepDeviceExists = 61910;
 inline constexpr int kStepMayOpen = 61911;
 inline constexpr int kStepFree = 61912;

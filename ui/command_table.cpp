@@ -68,6 +68,7 @@ const SCommandDef kCommands[] = {
     {cmd::kCloneInformation, "actionCloneInformation", ids::kItemCloneInformation, EToolIcon::Information,
      false},
     {cmd::kCloneCompare, "actionCloneCompare", ids::kItemCloneCompare, std::nullopt, false},
+    {cmd::kCloneCheckCable, "actionCloneCheckCable", ids::kItemCheckCable, std::nullopt, false},
 
     {cmd::kHelpContents, "actionHelpContents", ids::kItemHelpContents, EToolIcon::HelpContents, false},
     {cmd::kHelpTopics, "actionHelpTopics", ids::kItemHelpTopics, std::nullopt, false},
@@ -130,7 +131,8 @@ const SMenuDef kMenus[] = {
      {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4, kSeparator, cmd::kPortDevices}},
     {"menuCloning",
      ids::kMenuCloning,
-     {cmd::kCloneRead, cmd::kCloneWrite, kSeparator, cmd::kCloneInformation, cmd::kCloneCompare}},
+     {cmd::kCloneRead, cmd::kCloneWrite, kSeparator, cmd::kCloneInformation, cmd::kCloneCompare, kSeparator,
+      cmd::kCloneCheckCable}},
     {"menuHelp", ids::kMenuHelp, {cmd::kHelpContents, cmd::kHelpTopics, kSeparator, cmd::kAppAbout}},
 };
 
