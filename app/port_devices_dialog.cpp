@@ -7,6 +7,9 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,12 +21,40 @@
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-constexpr int kMinimumComboCharacters = 40;
+constexpr int kMinimumComboCharacters = 60;
+
+// The folder of the stable device names, and the folder where new devices appear.
+const QString kStableNames = QStringLiteral("/dev/serial/by-id");
+const QString kDevices = QStringLiteral("/dev");
+
+// The stable name leading to `device`, or the device itself.
+QString StableName(const QString& device)
+{
+    const QDir folder(kStableNames);
+    for (const QFileInfo& link : folder.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+        if (link.canonicalFilePath() == QFileInfo(device).canonicalFilePath()) {
+            return link.absoluteFilePath();
+        }
+    }
+    return device;
+}
+
+// "FTDI FT232R USB UART A10KZ3F1": maker, product and serial number, as far as the system knows them.
+QString DescriptionOf(const QSerialPortInfo& info)
+{
+    QStringList parts;
+    for (const QString& part : {info.manufacturer(), info.description(), info.serialNumber()}) {
+        if (!part.isEmpty() && !parts.contains(part)) {
+            parts.append(part);
+        }
+    }
+    return parts.join(QLatin1Char(' '));
+}
 
 } // namespace
 
 CPortDevicesDlg::CPortDevicesDlg(ISettingsStore& settings, QWidget* parent, const DeviceLister& listDevices)
-    : QDialog(parent), m_settings(settings)
+    : QDialog(parent), m_settings(settings), m_listDevices(listDevices)
 {
     setObjectName(QStringLiteral("portDevicesDialog"));
     setWindowTitle(LoadString(ids::kPortDevicesCaption));
@@ -32,9 +63,6 @@ CPortDevicesDlg::CPortDevicesDlg(ISettingsStore& settings, QWidget* parent, cons
     intro->setTextFormat(Qt::PlainText);
     intro->setWordWrap(true);
 
-    QList<SDetected> detected = listDevices();
-    std::sort(detected.begin(), detected.end(),
-              [](const SDetected& a, const SDetected& b) { return a.path < b.path; });
     auto* form = new QFormLayout;
     for (unsigned slot = kFirstPortSlot; slot <= kLastPortSlot; ++slot) {
         auto* combo = new QComboBox(this);
@@ -42,22 +70,30 @@ CPortDevicesDlg::CPortDevicesDlg(ISettingsStore& settings, QWidget* parent, cons
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setMinimumContentsLength(kMinimumComboCharacters);
-        for (const SDetected& device : detected) {
-            const QString text =
-                device.description.isEmpty()
-                    ? device.path
-                    : LoadString(ids::kDetectedDeviceFormat).arg(device.path, device.description);
-            combo->addItem(text, device.path);
-        }
-        const std::string stored = ResolvePortDevice(PortSlotName(slot), &m_settings);
-        combo->setCurrentIndex(-1);
-        combo->setEditText(QString::fromStdString(stored));
         m_combos.at(slot - kFirstPortSlot) = combo;
 
         auto* label = new QLabel(LoadString(ids::kPortName1 + static_cast<int>(slot - kFirstPortSlot)), this);
         label->setBuddy(combo);
         form->addRow(label, combo);
     }
+
+    RefreshDevices();
+    for (unsigned slot = kFirstPortSlot; slot <= kLastPortSlot; ++slot) {
+        SetDevice(slot, QString::fromStdString(ResolvePortDevice(PortSlotName(slot), &m_settings)));
+    }
+    // A cable plugged in adds its stable name (and its folder, with the first one) and a device node.
+    auto* watcher = new QFileSystemWatcher(this);
+    for (const QString& folder : {kStableNames, QFileInfo(kStableNames).path(), kDevices}) {
+        if (QFileInfo::exists(folder)) {
+            watcher->addPath(folder);
+        }
+    }
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this, [this, watcher] {
+        if (QFileInfo::exists(kStableNames) && !watcher->directories().contains(kStableNames)) {
+            watcher->addPath(kStableNames);
+        }
+        RefreshDevices();
+    });
 
     QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::OkCancel);
 
@@ -71,9 +107,29 @@ QList<CPortDevicesDlg::SDetected> CPortDevicesDlg::DetectedDevices()
 {
     QList<SDetected> devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        devices.append({info.systemLocation(), info.description()});
+        devices.append({StableName(info.systemLocation()), DescriptionOf(info)});
     }
     return devices;
+}
+
+void CPortDevicesDlg::RefreshDevices()
+{
+    QList<SDetected> detected = m_listDevices();
+    std::sort(detected.begin(), detected.end(),
+              [](const SDetected& a, const SDetected& b) { return a.path < b.path; });
+    for (QComboBox* combo : m_combos) {
+        const QString shown = combo->currentText();
+        combo->clear();
+        for (const SDetected& device : detected) {
+            const QString text =
+                device.description.isEmpty()
+                    ? device.path
+                    : LoadString(ids::kDetectedDeviceFormat).arg(device.path, device.description);
+            combo->addItem(text, device.path);
+        }
+        combo->setCurrentIndex(-1);
+        combo->setEditText(shown);
+    }
 }
 
 QComboBox* CPortDevicesDlg::Combo(unsigned slot) const

@@ -122,10 +122,16 @@ void CZQL52Doc::UpdateCommand(int commandId, QAction& action)
     action.setChecked(m_session->GetPort() == slot);
     // The device each slot stands for; another program (the command-line tool) may change the mapping
     // meanwhile.
-    const QString text = PortItemText(slot, m_settings);
+    QString text = PortItemText(slot, m_settings);
+    QString tip = text;
+    // A USB adapter that was pulled out, or came back under another name: the item says so.
+    if (!QFileInfo::exists(QString::fromStdString(ResolvePortDevice(PortSlotName(slot), &m_settings)))) {
+        text = LoadString(ids::kPortGoneFormat).arg(text);
+        tip = text + QLatin1Char('\n') + LoadString(ids::kPortGoneTip);
+    }
     SetItemText(action, QString(text).replace(QLatin1Char('&'), QStringLiteral("&&")));
-    if (action.toolTip() != text) {
-        action.setToolTip(text);
+    if (action.toolTip() != tip) {
+        action.setToolTip(tip);
     }
 }
 
