@@ -163,7 +163,8 @@ void TestMainFrame::menuHasEveryItemWithItsTextAndCommand_data()
     QTest::newRow("Cloning") << u"menuCloning"_s
                              << QStringList({u"32774 &Read <- TR"_s, u"32775 &Write -> TR"_s, separator,
                                              u"32776 &Information..."_s,
-                                             u"32832 &Compare with Transceiver..."_s});
+                                             u"32832 &Compare with Transceiver..."_s, separator,
+                                             u"32834 Check Ca&ble..."_s});
     QTest::newRow("Help") << u"menuHelp"_s
                           << QStringList({u"57666 &Contents"_s, u"57667 &Help Topics"_s, separator,
                                           u"57664 &About ZQ-L52..."_s});
