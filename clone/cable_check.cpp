@@ -306,7 +306,7 @@ std::string DescribeTransfer(const SCloneTrace& trace, const SCheckSystem& syste
 
 CCableCheck::CCableCheck(IClock& clock) : m_clock(clock) {}
 
-bool CCableCheck::Add(SCheckReport& report, SCheckStepResult result, int failure)
+bool CCableCheck::Add(SCheckReport& report, const SCheckStepResult& result, int failure)
 {
     if (!result.passed) {
         report.outcome = failure;

@@ -121,7 +121,7 @@ public:
     SCheckReport Run(const std::string& port);
 
 private:
-    bool Add(SCheckReport& report, SCheckStepResult result, int failure);
+    bool Add(SCheckReport& report, const SCheckStepResult& result, int failure);
     bool CheckEcho(SCheckReport& report, CSerialPort& port);
     void CheckAnswer(SCheckReport& report);
 
