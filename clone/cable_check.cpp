@@ -3,6 +3,7 @@
 #include "clone/clone_commands.h"
 #include "clone/clone_protocol.h"
 #include "clone/port_map.h"
+#include "core/byte_string.h"
 #include "core/string_table.h"
 
 #include <algorithm>
@@ -417,8 +418,9 @@ void CCableCheck::CheckAnswer(SCheckReport& report)
     report.information = session.GetInformation();
     const STransceiverInformation& information = report.information;
     const std::string answer =
-        Format(ids::kFoundAnswerFormat, {HexWord(information.model) + HexWord(information.revision),
-                                         VersionText(information.bytes.data()), information.Comment()});
+        Format(ids::kFoundAnswerFormat,
+               {HexWord(information.model) + HexWord(information.revision),
+                VersionText(information.bytes.data()), EscapeControlBytes(information.Comment())});
     switch (CompareWithProfile(m_profile, information)) {
     case clone_outcome::kModelMismatch:
         Add(report,
