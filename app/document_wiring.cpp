@@ -29,7 +29,13 @@ std::unique_ptr<SFileCommands> ConnectDocumentFrame(CZQL52Doc& document, CZQL52V
     frame.SetCommandHandlers(view.Operations().Bindings());
     frame.SetCommandHandlers(files->interchange.Bindings());
     frame.SetCommandHandlers(files->print.Bindings());
-    frame.SetRecentFileHandler([&document](const QString& path) { document.OpenRecentFile(path); });
+    frame.SetRecentFileHandler([&document](const QString& path) { document.OpenFile(path); });
+    // A clone data file dropped on the window opens as with File > Open, a channel list is imported.
+    frame.SetFileDropHandler(document.DefaultSuffix(),
+                             [&document](const QString& path) { document.OpenFile(path); });
+    frame.SetFileDropHandler(QStringLiteral("csv"), [&interchange = files->interchange](const QString& path) {
+        interchange.ImportCsvFile(path);
+    });
     frame.SetCloseGuard([&document] { return document.MayClose(); });
     frame.SetDocumentName(document.GetTitle());
 
@@ -37,6 +43,7 @@ std::unique_ptr<SFileCommands> ConnectDocumentFrame(CZQL52Doc& document, CZQL52V
     QObject::connect(&document, &CZQL52Doc::FileUsed, &frame, &CMainFrame::AddToRecentFileList);
     QObject::connect(&document, &CZQL52Doc::FileMissing, &frame, &CMainFrame::RemoveFromRecentFileList);
     QObject::connect(&document, &CZQL52Doc::StatusText, &frame, &CMainFrame::SetMessageText);
+    QObject::connect(&document, &CZQL52Doc::CallSignChanged, &frame, &CMainFrame::SetCallSignText);
     QObject::connect(&document, &CZQL52Doc::CommandStateChanged, &frame, &CMainFrame::UpdateCommandUi);
     QObject::connect(&document, &CZQL52Doc::CloseRequested, &frame, &QWidget::close, Qt::QueuedConnection);
     // The channel commands depend on the row: a key pressed right after moving on must find them in the

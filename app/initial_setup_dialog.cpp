@@ -2,6 +2,7 @@
 
 #include "app/gui_clone_host.h"
 #include "app/port_devices_dialog.h"
+#include "channels/command_keys.h"
 #include "clone/clone_session.h"
 #include "clone/port_map.h"
 #include "core/settings_store.h"
@@ -11,15 +12,19 @@
 #include "ui/widgets/message_box.h"
 #include "ui/widgets/wait_cursor.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -29,6 +34,11 @@ constexpr int kPictureHeight = 120;
 // The introduction is about 60 characters wide and 14 lines high, like the dialog it comes from.
 constexpr int kIntroColumns = 64;
 constexpr int kIntroLines = 14;
+
+// What a transceiver reports without a setup: destination 5, level 0, no option flags.
+constexpr int kDefaultDestination = 5;
+constexpr int kCoverageLevels = 3;
+constexpr uint8_t kFlag50MHz = 2;
 
 } // namespace
 
@@ -93,6 +103,24 @@ CInitialSetupDlg::CInitialSetupDlg(ISettingsStore& settings, CCloneSession& sess
     m_status->setObjectName(QStringLiteral("statusText"));
     m_status->setTextFormat(Qt::PlainText);
 
+    CreateVersionChoice();
+    auto* version = new QGroupBox(LoadString(ids::kSetupVersionBox), this);
+    version->setObjectName(QStringLiteral("versionBox"));
+    auto* versionFields = new QGridLayout(version);
+    auto* destinationLabel = new QLabel(LoadString(ids::kSetupDestinationLabel), version);
+    destinationLabel->setBuddy(m_destination);
+    auto* coverageLabel = new QLabel(LoadString(ids::kSetupCoverageLabel), version);
+    coverageLabel->setBuddy(m_coverage);
+    versionFields->addWidget(m_readVersion, 0, 0, 1, 4);
+    versionFields->addWidget(m_chooseVersion, 1, 0, 1, 4);
+    versionFields->addWidget(destinationLabel, 2, 1);
+    versionFields->addWidget(m_destination, 2, 2);
+    versionFields->addWidget(coverageLabel, 3, 1);
+    versionFields->addWidget(m_coverage, 3, 2);
+    versionFields->addWidget(m_band50, 4, 1, 1, 2);
+    versionFields->setColumnMinimumWidth(0, QFontMetrics(font()).averageCharWidth() * 2);
+    versionFields->setColumnStretch(3, 1);
+
     QDialogButtonBox* buttons = CreateDialogButtons(this, EDialogButtons::OkCancel);
 
     auto* fields = new QGridLayout;
@@ -106,6 +134,7 @@ CInitialSetupDlg::CInitialSetupDlg(ISettingsStore& settings, CCloneSession& sess
     auto* right = new QVBoxLayout;
     right->addWidget(m_intro, 1);
     right->addLayout(fields);
+    right->addWidget(version);
     right->addWidget(m_status);
     right->addWidget(buttons);
 
@@ -131,9 +160,76 @@ QString CInitialSetupDlg::StatusText() const
     return m_status->text();
 }
 
+void CInitialSetupDlg::CreateVersionChoice()
+{
+    m_readVersion = new QRadioButton(LoadString(ids::kSetupReadVersion), this);
+    m_readVersion->setObjectName(QStringLiteral("readVersionButton"));
+    m_chooseVersion = new QRadioButton(LoadString(ids::kSetupChooseVersion), this);
+    m_chooseVersion->setObjectName(QStringLiteral("chooseVersionButton"));
+    auto* group = new QButtonGroup(this);
+    group->addButton(m_readVersion);
+    group->addButton(m_chooseVersion);
+    m_readVersion->setChecked(true);
+
+    m_destination = new QComboBox(this);
+    m_destination->setObjectName(QStringLiteral("destinationCombo"));
+    for (size_t index = 0; index < keys::kCountries.size(); ++index) {
+        m_destination->addItem(
+            LoadString(ids::kSetupDestinationFormat)
+                .arg(index)
+                .arg(QString::fromLatin1(keys::kCountries[index].data(),
+                                         static_cast<qsizetype>(keys::kCountries[index].size()))));
+    }
+    m_coverage = new QComboBox(this);
+    m_coverage->setObjectName(QStringLiteral("coverageCombo"));
+    for (int level = 0; level < kCoverageLevels; ++level) {
+        m_coverage->addItem(QString::number(level));
+    }
+    m_band50 = new QCheckBox(LoadString(ids::kSetupBand50), this);
+    m_band50->setObjectName(QStringLiteral("band50Check"));
+
+    // The choice starts from the stored version, or from what a new document uses without one.
+    int destination = kDefaultDestination;
+    int level = 0;
+    if (m_settings.GetInt(settings::kSetupInfo, settings::kSetupDone, 0) != 0) {
+        destination = m_settings.GetInt(settings::kSetupInfo, settings::kDestination, kDefaultDestination);
+        level = m_settings.GetInt(settings::kSetupInfo, settings::kExpandLevel, 0);
+        m_storedFlags =
+            static_cast<uint8_t>(m_settings.GetInt(settings::kSetupInfo, settings::kOptionFlags, 0));
+    }
+    m_destination->setCurrentIndex(std::clamp(destination, 0, m_destination->count() - 1));
+    m_coverage->setCurrentIndex(std::clamp(level, 0, m_coverage->count() - 1));
+    m_band50->setChecked((m_storedFlags & kFlag50MHz) != 0);
+
+    connect(m_chooseVersion, &QRadioButton::toggled, this, &CInitialSetupDlg::EnableVersionChoice);
+    EnableVersionChoice();
+}
+
+void CInitialSetupDlg::EnableVersionChoice()
+{
+    const bool byHand = m_chooseVersion->isChecked();
+    m_destination->setEnabled(byHand);
+    m_coverage->setEnabled(byHand);
+    m_band50->setEnabled(byHand);
+}
+
+std::array<uint8_t, 3> CInitialSetupDlg::ChosenVersion() const
+{
+    const auto flags =
+        static_cast<uint8_t>((m_storedFlags & ~kFlag50MHz) | (m_band50->isChecked() ? kFlag50MHz : 0));
+    return {static_cast<uint8_t>(m_destination->currentIndex()),
+            static_cast<uint8_t>(m_coverage->currentIndex()), flags};
+}
+
 void CInitialSetupDlg::accept()
 {
     m_session.SetPort(SelectedPort());
+    if (m_chooseVersion->isChecked()) {
+        StoreVersion(ChosenVersion());
+        Store(false);
+        QDialog::accept();
+        return;
+    }
     int outcome = clone_outcome::kSuccess;
     {
         CWaitCursor wait;
@@ -165,10 +261,7 @@ void CInitialSetupDlg::Store(bool withVersion)
 {
     if (withVersion) {
         const STransceiverInformation& information = m_session.GetInformation();
-        m_settings.SetInt(settings::kSetupInfo, settings::kSetupDone, 1);
-        m_settings.SetInt(settings::kSetupInfo, settings::kDestination, information.bytes[0]);
-        m_settings.SetInt(settings::kSetupInfo, settings::kExpandLevel, information.bytes[1]);
-        m_settings.SetInt(settings::kSetupInfo, settings::kOptionFlags, information.bytes[2]);
+        StoreVersion({information.bytes[0], information.bytes[1], information.bytes[2]});
     }
     QString callSign = m_callSign->text();
     if (WithoutTrailingBlanks(callSign).isEmpty()) {
@@ -176,6 +269,14 @@ void CInitialSetupDlg::Store(bool withVersion)
     }
     m_settings.SetString(settings::kSetupInfo, settings::kCallSign, callSign.toStdString());
     m_settings.SetInt(settings::kCommPort, settings::kPortNumber, static_cast<int>(SelectedPort()));
+}
+
+void CInitialSetupDlg::StoreVersion(const std::array<uint8_t, 3>& version)
+{
+    m_settings.SetInt(settings::kSetupInfo, settings::kSetupDone, 1);
+    m_settings.SetInt(settings::kSetupInfo, settings::kDestination, version[0]);
+    m_settings.SetInt(settings::kSetupInfo, settings::kExpandLevel, version[1]);
+    m_settings.SetInt(settings::kSetupInfo, settings::kOptionFlags, version[2]);
 }
 
 void CInitialSetupDlg::EditPortDevices()

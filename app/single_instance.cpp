@@ -31,6 +31,11 @@ QString LockPathIn(const QString& directory)
     return QDir(directory).filePath(QString::fromLatin1(kMutexName) + QStringLiteral(".lock"));
 }
 
+QString SocketPathIn(const QString& directory)
+{
+    return QDir(directory).filePath(QString::fromLatin1(kMutexName) + QStringLiteral(".socket"));
+}
+
 } // namespace
 
 CSingleInstance::CSingleInstance() : CSingleInstance(DefaultDirectory()) {}
@@ -101,6 +106,11 @@ void CSingleInstance::Release()
 QString CSingleInstance::LockPath() const
 {
     return m_path;
+}
+
+QString CSingleInstance::SocketPath() const
+{
+    return SocketPathIn(QFileInfo(m_path).absolutePath());
 }
 
 QString CSingleInstance::DefaultDirectory()

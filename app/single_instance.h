@@ -35,6 +35,8 @@ public:
     bool IsHeld() const;
     void Release();
     QString LockPath() const;
+    // The local socket beside the lock through which a second start hands its file to the running copy.
+    QString SocketPath() const;
     // Why the last TryAcquire failed, in plain words; empty unless it answered Failed.
     QString ErrorText() const { return m_errorText; }
 

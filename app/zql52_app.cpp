@@ -1,6 +1,7 @@
 #include "app/zql52_app.h"
 
 #include "app/document_wiring.h"
+#include "app/file_hand_over.h"
 #include "app/initial_setup_dialog.h"
 #include "app/single_instance.h"
 #include "app/tone_player.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -101,7 +103,12 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
     case CSingleInstance::EResult::Acquired:
         break;
     case CSingleInstance::EResult::HeldByAnother:
-        // A second copy ends silently and leaves the running one alone.
+        // A second copy ends silently: it hands the file it names, if any, to the running one, and
+        // leaves that one alone otherwise.
+        if (const QString fileName = ParseCommandLine(arguments).fileName; !fileName.isEmpty()) {
+            CFileHandOver::Send(m_instance->SocketPath(), QFileInfo(fileName).absoluteFilePath(),
+                                kHandOverTimeoutMs);
+        }
         m_instance.reset();
         return false;
     case CSingleInstance::EResult::Failed:
@@ -110,6 +117,9 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
         break;
     }
     g_application = this;
+    if (m_instance->IsHeld()) {
+        ListenForHandOver();
+    }
 
     m_settings = m_options.settingsFile.isEmpty()
                      ? std::make_unique<CQtSettingsStore>()
@@ -156,7 +166,53 @@ bool CZQL52App::InitInstance(const QStringList& arguments)
     if (m_terminationRequested) {
         QMetaObject::invokeMethod(m_frame.get(), &QWidget::close, Qt::QueuedConnection);
     }
+    OpenHandedOverFiles();
     return true;
+}
+
+void CZQL52App::ListenForHandOver()
+{
+    m_handOver = std::make_unique<CFileHandOver>(m_instance->SocketPath());
+    if (!m_handOver->Listen()) {
+        qWarning("zql52: a second start cannot hand its file to this copy: no socket %s",
+                 qPrintable(m_instance->SocketPath()));
+        m_handOver.reset();
+        return;
+    }
+    QObject::connect(m_handOver.get(), &CFileHandOver::FileReceived, m_handOver.get(),
+                     [this](const QString& path) { OnFileHandedOver(path); });
+}
+
+void CZQL52App::OnFileHandedOver(const QString& path)
+{
+    m_handedOver.append(path);
+    // Out of the socket's handler: opening may ask whether to save first.
+    QMetaObject::invokeMethod(
+        m_handOver.get(), [this] { OpenHandedOverFiles(); }, Qt::QueuedConnection);
+}
+
+void CZQL52App::OpenHandedOverFiles()
+{
+    if (m_handedOver.isEmpty() || !m_frame || !m_frame->isVisible()) {
+        return;
+    }
+    // A dialog (the setup, a clone in progress, a prompt) finishes first: the document must not change
+    // under it.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kHandOverRetryMs, m_handOver.get(), [this] { OpenHandedOverFiles(); });
+        return;
+    }
+    if (m_frame->isMinimized()) {
+        m_frame->showNormal();
+    }
+    m_frame->raise();
+    m_frame->activateWindow();
+    while (!m_handedOver.isEmpty() && QApplication::activeModalWidget() == nullptr) {
+        m_document->OpenFile(m_handedOver.takeFirst());
+    }
+    if (!m_handedOver.isEmpty()) {
+        OpenHandedOverFiles();
+    }
 }
 
 void CZQL52App::RunInitialSetup()
@@ -204,6 +260,8 @@ void CZQL52App::OnTerminationRequest()
 int CZQL52App::ExitInstance()
 {
     m_terminationNotifier.reset();
+    m_handOver.reset();
+    m_handedOver.clear();
     // The list stores its column widths and the document its port, so both go before the settings.
     m_view = nullptr;
     m_fileCommands.reset();

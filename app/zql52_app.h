@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <memory>
 
+class CFileHandOver;
 class CMainFrame;
 class CSingleInstance;
 class CZQL52Doc;
@@ -16,9 +17,10 @@ class ISettingsStore;
 class ITonePlayer;
 class QSocketNotifier;
 
-// The application: one running copy per user, the stored settings, the transceiver profile setup at the
-// first start (or with the flag "S"), then the document with its frame and channel list, a new document
-// or the file named on the command line, and the call sign in the status bar.
+// The application: one running copy per user (a second start hands the file it names to the running copy,
+// which comes to the front and opens it as File > Open does), the stored settings, the transceiver profile
+// setup at the first start (or with the flag "S"), then the document with its frame and channel list, a new
+// document or the file named on the command line, and the call sign in the status bar.
 class CZQL52App
 {
 public:
@@ -52,8 +54,14 @@ public:
     CZQL52App(const CZQL52App&) = delete;
     CZQL52App& operator=(const CZQL52App&) = delete;
 
+    // How long a second start waits for the running copy at each step of the hand-over.
+    static constexpr int kHandOverTimeoutMs = 10000;
+    // While a dialog is open the running copy keeps a file handed over, and tries again this often.
+    static constexpr int kHandOverRetryMs = 250;
+
     // The arguments as QCoreApplication::arguments() gives them, the program first. False ends the
-    // program at once with ExitCode(): 0 for a second copy, 1 when the named file does not open.
+    // program at once with ExitCode(): 0 for a second copy (which has handed its file, if any, to the
+    // running one), 1 when the named file does not open.
     bool InitInstance(const QStringList& arguments);
     // Closes the document and its window, gives up the single-instance lock; answers the exit code.
     int ExitInstance();
@@ -72,11 +80,17 @@ private:
     IClock& Clock() const { return m_options.clock != nullptr ? *m_options.clock : SteadyClock(); }
     bool NeedsSetup(const SCommandLine& commandLine) const;
     void RunInitialSetup();
+    void ListenForHandOver();
+    void OnFileHandedOver(const QString& path);
+    void OpenHandedOverFiles();
     void InstallTerminationHandler();
     void OnTerminationRequest();
 
     SOptions m_options;
     std::unique_ptr<CSingleInstance> m_instance;
+    std::unique_ptr<CFileHandOver> m_handOver;
+    // Files handed over while the window could not open them yet, the oldest first.
+    QStringList m_handedOver;
     std::unique_ptr<ISettingsStore> m_settings;
     std::unique_ptr<ITonePlayer> m_ownTones;
     ITonePlayer* m_tones = nullptr;

@@ -44,12 +44,12 @@ void SetItemText(QAction& action, const QString& text)
 } // namespace
 
 CZQL52Doc::CZQL52Doc(ISettingsStore& settings, ITonePlayer& tones, IClock& clock, QObject* parent)
-    : QObject(parent), m_settings(settings), m_tones(tones),
+    : QObject(parent), m_settings(settings), m_tones(tones), m_clock(clock),
       m_data(std::make_unique<CL52RadioData>(&settings)), m_cloneFile(MakeTemporaryFile(kExchangeFilePrefix))
 {
     setObjectName(QStringLiteral("document"));
     m_host = std::make_unique<CGuiCloneHost>(m_tones, [this](const QString& text) { ShowStatus(text); });
-    m_session = std::make_unique<CCloneSession>(m_host.get(), clock);
+    m_session = std::make_unique<CCloneSession>(m_host.get(), m_clock);
     m_session->SetReadTotal(clone_protocol::kReadTotal);
     m_session->SetPortMap(&m_settings);
     m_session->SetPort(
@@ -85,6 +85,7 @@ CommandBindings CZQL52Doc::Bindings()
         {cmd::kEditUndo, &CZQL52Doc::Undo},
         {cmd::kEditRedo, &CZQL52Doc::Redo},
         {cmd::kPortDevices, &CZQL52Doc::EditPortDevices},
+        {cmd::kTransceiverSetup, &CZQL52Doc::TransceiverSetup},
         {cmd::kCloneRead, &CZQL52Doc::CloneRead},
         {cmd::kCloneWrite, &CZQL52Doc::CloneWrite},
         {cmd::kCloneInformation, &CZQL52Doc::CloneInformation},

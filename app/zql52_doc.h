@@ -94,9 +94,12 @@ public:
     void FileOpen();
     bool FileSave();
     bool FileSaveAs();
-    void OpenRecentFile(const QString& path);
-    // The filter of the dialogs that choose a clone data file.
+    // File > Open once the file is chosen, as for a recent file, a file dropped on the window and one a
+    // second start hands over: the save prompt first, then the file.
+    void OpenFile(const QString& path);
+    // The filter of the dialogs that choose a clone data file, and the extension of such a file.
     QString FileFilter() const override;
+    QString DefaultSuffix() const;
     // Open from Archive: a copy as a new untitled document, or compared with the document.
     void OpenFromArchive();
     // The differences between the document (before the arrow) and a clone data file.
@@ -116,6 +119,9 @@ public:
     void SetPort(unsigned port);
     unsigned GetPort() const;
     void EditPortDevices();
+    // The transceiver profile setup again: the port, the call sign and the version read or chosen are in
+    // force at once, for this document and the next.
+    void TransceiverSetup();
 
     // Cloning menu.
     void CloneRead();
@@ -139,6 +145,8 @@ Q_SIGNALS:
     // A file that could not be opened because it is gone: it leaves the recent-file list.
     void FileMissing(const QString& path);
     void StatusText(const QString& text);
+    // The operator's call sign as the setup stored it.
+    void CallSignChanged(const QString& callSign);
     // A close of the window held back while a clone read or write ran may go ahead now: the window should
     // be asked to close again, once the command has returned.
     void CloseRequested();
@@ -170,10 +178,10 @@ private:
     int RunTransfer(const std::function<int()>& transfer);
     void CloseIfHeld();
     QWidget* DialogParent() const;
-    QString DefaultSuffix() const;
 
     ISettingsStore& m_settings;
     ITonePlayer& m_tones;
+    IClock& m_clock;
     QPointer<QWidget> m_window;
     CPortDevicesDlg::DeviceLister m_serialDevices = CPortDevicesDlg::DetectedDevices;
     std::unique_ptr<CL52RadioData> m_data;

@@ -2,10 +2,13 @@
 #include "app/clone_compare.h"
 #include "app/gui_clone_host.h"
 #include "app/information_dialog.h"
+#include "app/initial_setup_dialog.h"
 #include "app/zql52_doc.h"
 #include "clone/cable_check.h"
 #include "clone/clone_archive.h"
 #include "clone/clone_session.h"
+#include "core/rig/radio_data.h"
+#include "core/settings_store.h"
 #include "operations/written_channels.h"
 #include "res/load_string.h"
 #include "ui/differences_dialog.h"
@@ -66,6 +69,28 @@ void CZQL52Doc::EditPortDevices()
     if (dialog.exec() == QDialog::Accepted) {
         RefreshCommandUi();
     }
+}
+
+void CZQL52Doc::TransceiverSetup()
+{
+    {
+        // A session of its own, as at start-up: the dialog gives it its own host.
+        CCloneSession session(nullptr, m_clock);
+        session.SetPortMap(&m_settings);
+        CInitialSetupDlg dialog(m_settings, session, m_tones, DialogParent());
+        dialog.SetSerialDevices(m_serialDevices);
+        dialog.exec();
+        m_session->SetPort(dialog.SelectedPort());
+    }
+    // The channels stay as they are; their limits and rules follow the version now stored.
+    const bool edited = m_data->IsEdited();
+    m_data->ResetProfile();
+    m_data->ApplyProfile(m_data->GetProfile());
+    m_data->SetEdited(edited);
+    Q_EMIT CallSignChanged(
+        QString::fromStdString(m_settings.GetString(settings::kSetupInfo, settings::kCallSign, "")));
+    Q_EMIT DocumentChanged();
+    RefreshCommandUi();
 }
 
 void CZQL52Doc::ReportOutcome(ECloneCommand command, int outcome)

@@ -169,8 +169,8 @@ void CZQL52Doc::FileOpen()
     const QString start = m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath();
     const QString path =
         FileDialogs::GetOpenFileName(DialogParent(), LoadString(ids::kOpenCaption), start, FileFilter());
-    if (!path.isEmpty() && SaveModified()) {
-        OnOpenDocument(path);
+    if (!path.isEmpty()) {
+        OpenFile(path);
     }
 }
 
@@ -209,7 +209,7 @@ bool CZQL52Doc::FileSaveAs()
     return !path.isEmpty() && OnSaveDocument(path);
 }
 
-void CZQL52Doc::OpenRecentFile(const QString& path)
+void CZQL52Doc::OpenFile(const QString& path)
 {
     if (SaveModified()) {
         OnOpenDocument(path);

@@ -44,6 +44,8 @@ inline constexpr int kComPort3 = 32792;
 inline constexpr int kComPort4 = 32793;
 // Added to the COM Port menu by the document: the device each port slot stands for.
 inline constexpr int kPortDevices = 32794;
+// The transceiver profile setup again, from the COM Port menu: the version read or chosen by hand.
+inline constexpr int kTransceiverSetup = 32845;
 
 inline constexpr int kCloneRead = 32774;
 inline constexpr int kCloneWrite = 32775;

@@ -133,6 +133,7 @@ constexpr SStringEntry kStrings[] = {
      "Open or compare a copy from the archive of every read and write\nOpen from Archive"},
     {cmd::kCloneCompare, "Compare the document with the data in the transceiver\nCompare with Transceiver"},
     {cmd::kCloneCheckCable, "Check the port, the cable and the transceiver step by step\nCheck Cable"},
+    {cmd::kTransceiverSetup, "Read the transceiver's version again, or choose it by hand\nTransceiver Setup"},
 
     {ids::kSettingCaption, "Setting"},
     {ids::kReady, "Ready"},
@@ -541,6 +542,14 @@ constexpr SStringEntry kStrings[] = {
     {ids::kPortGoneFormat, "%1 - not connected"},
     {ids::kPortGoneTip, "The device is not there now: plug the cable in, or choose its device in COM Port > "
                         "Port Devices..."},
+    {ids::kItemTransceiverSetup, "&Transceiver Setup..."},
+    {ids::kSetupVersionBox, "Transceiver version"},
+    {ids::kSetupReadVersion, "&Read it from the transceiver"},
+    {ids::kSetupChooseVersion, "C&hoose it here (no transceiver needed)"},
+    {ids::kSetupDestinationLabel, "Des&tination"},
+    {ids::kSetupCoverageLabel, "Co&verage level"},
+    {ids::kSetupBand50, "&50 MHz band"},
+    {ids::kSetupDestinationFormat, "%1 - %2"},
 };
 
 constexpr bool IsStrictlyAscending()

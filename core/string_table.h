@@ -158,6 +158,16 @@ inline constexpr int kPortName1 = 61121;
 inline constexpr int kPortName2 = 61122;
 inline constexpr int kPortName3 = 61123;
 inline constexpr int kPortName4 = 61124;
+// The setup from the COM Port menu, and the version chosen by hand in it. "%1 - %2": the destination's
+// number and name.
+inline constexpr int kItemTransceiverSetup = 61950;
+inline constexpr int kSetupVersionBox = 61951;
+inline constexpr int kSetupReadVersion = 61952;
+inline constexpr int kSetupChooseVersion = 61953;
+inline constexpr int kSetupDestinationLabel = 61954;
+inline constexpr int kSetupCoverageLabel = 61955;
+inline constexpr int kSetupBand50 = 61956;
+inline constexpr int kSetupDestinationFormat = 61957;
 
 // Serial port reports.
 inline constexpr int kComPortErrorCaption = 61130;

@@ -62,6 +62,7 @@ const SCommandDef kCommands[] = {
     {cmd::kComPort3, "actionComPort3", ids::kItemCom3, EToolIcon::Com3, true},
     {cmd::kComPort4, "actionComPort4", ids::kItemCom4, EToolIcon::Com4, true},
     {cmd::kPortDevices, "actionPortDevices", ids::kItemPortDevices, std::nullopt, false},
+    {cmd::kTransceiverSetup, "actionTransceiverSetup", ids::kItemTransceiverSetup, std::nullopt, false},
 
     {cmd::kCloneRead, "actionCloneRead", ids::kItemCloneRead, EToolIcon::Read, false},
     {cmd::kCloneWrite, "actionCloneWrite", ids::kItemCloneWrite, EToolIcon::Write, false},
@@ -128,7 +129,8 @@ const SMenuDef kMenus[] = {
      {cmd::kDtmfAutoDial, cmd::kCommonSetting, kSeparator, cmd::kViewToolbar, cmd::kViewStatusBar}},
     {"menuComPort",
      ids::kMenuComPort,
-     {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4, kSeparator, cmd::kPortDevices}},
+     {cmd::kComPort1, cmd::kComPort2, cmd::kComPort3, cmd::kComPort4, kSeparator, cmd::kPortDevices,
+      cmd::kTransceiverSetup}},
     {"menuCloning",
      ids::kMenuCloning,
      {cmd::kCloneRead, cmd::kCloneWrite, kSeparator, cmd::kCloneInformation, cmd::kCloneCompare, kSeparator,

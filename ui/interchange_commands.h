@@ -25,10 +25,11 @@ public:
     void ImportCsv();
     void ExportCsv();
     void CompareWithFile();
+    // Import CSV with the file chosen (a file dropped on the window).
+    void ImportCsvFile(const QString& path);
 
 private:
     // The steps after the file dialogs.
-    void ImportCsvFile(const QString& path);
     bool ExportCsvFile(const QString& path, bool all);
 
     QString StartFolder() const;

@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
@@ -94,6 +97,7 @@ CMainFrame::CMainFrame(ISettingsStore& settings, QWidget* parent)
     SetDocumentName(QString());
     setMinimumSize(kMinimumSize);
     setMaximumSize(kMaximumSize);
+    setAcceptDrops(true);
 
     CreateActions();
     CreateMenus();
@@ -513,6 +517,52 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     if (event->isAccepted()) {
         Q_EMIT Closed();
     }
+}
+
+void CMainFrame::SetFileDropHandler(const QString& suffix, FileDropHandler handler)
+{
+    m_dropHandlers[suffix.toLower()] = std::move(handler);
+}
+
+std::pair<QString, CMainFrame::FileDropHandler> CMainFrame::DroppedFile(const QMimeData* mime) const
+{
+    if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1 ||
+        !mime->urls().first().isLocalFile()) {
+        return {};
+    }
+    const QString path = mime->urls().first().toLocalFile();
+    const auto handler = m_dropHandlers.find(QFileInfo(path).suffix().toLower());
+    if (handler == m_dropHandlers.end()) {
+        return {};
+    }
+    return {path, handler->second};
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (DroppedFile(event->mimeData()).second) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (DroppedFile(event->mimeData()).second) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    auto [path, handler] = DroppedFile(event->mimeData());
+    if (!handler) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The file manager waits for the drop to end; a save prompt or a report must not keep it waiting.
+    QMetaObject::invokeMethod(
+        this, [handler = std::move(handler), path = std::move(path)] { handler(path); },
+        Qt::QueuedConnection);
 }
 
 void CMainFrame::changeEvent(QEvent* event)

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 
 class ISettingsStore;
@@ -15,6 +16,7 @@ class CCommandRouter;
 class CRecentFileList;
 class QAction;
 class QLabel;
+class QMimeData;
 class QPoint;
 class QTimer;
 class QToolBar;
@@ -87,6 +89,11 @@ public:
     void RemoveFromRecentFileList(const QString& path);
     QStringList RecentFiles() const;
 
+    // A file dropped on the window goes to the handler of its suffix (any case, without the dot), after
+    // the drop has ended. The window takes a drag of exactly one local file with such a suffix.
+    using FileDropHandler = std::function<void(const QString& path)>;
+    void SetFileDropHandler(const QString& suffix, FileDropHandler handler);
+
 Q_SIGNALS:
     // A close request went through: the window is gone.
     void Closed();
@@ -95,6 +102,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The frame's own commands: Exit, the Toolbar and Status Bar switches, Help, About, the recent files and
@@ -119,6 +129,9 @@ private:
     void OnStatusTipChanged(const QString& tip);
     void UpdateLockIndicators(quint32 nativeModifiers);
 
+    // The dropped file and its handler; no handler unless the data is one file this window takes.
+    std::pair<QString, FileDropHandler> DroppedFile(const QMimeData* mime) const;
+
     void SaveBarState();
     void ApplySizeLimits();
 
@@ -127,6 +140,8 @@ private:
     std::unique_ptr<CCommandRouter> m_router;
     std::function<bool()> m_closeGuard;
     std::function<void(const QString&)> m_recentFileHandler;
+    // By lower-case suffix.
+    std::map<QString, FileDropHandler> m_dropHandlers;
 
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;

@@ -159,7 +159,8 @@ void TestMainFrame::menuHasEveryItemWithItsTextAndCommand_data()
                                           separator, u"59392 &Toolbar"_s, u"59393 &Status Bar"_s});
     QTest::newRow("COM Port") << u"menuComPort"_s
                               << QStringList({u"32790 COM1"_s, u"32791 COM2"_s, u"32792 COM3"_s,
-                                              u"32793 COM4"_s, separator, u"32794 Port &Devices..."_s});
+                                              u"32793 COM4"_s, separator, u"32794 Port &Devices..."_s,
+                                              u"32845 &Transceiver Setup..."_s});
     QTest::newRow("Cloning") << u"menuCloning"_s
                              << QStringList({u"32774 &Read <- TR"_s, u"32775 &Write -> TR"_s, separator,
                                              u"32776 &Information..."_s,

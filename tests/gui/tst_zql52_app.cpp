@@ -2,6 +2,7 @@
 #include "app/zql52_app.h"
 #include "app/zql52_doc.h"
 #include "core/rig/radio_data.h"
+#include "res/load_string.h"
 #include "support/app_fixture.h"
 #include "support/gui_test_main.h"
 #include "support/modal_dialogs.h"
@@ -10,9 +11,13 @@
 #include "ui/main_frame.h"
 #include "ui/widgets/message_box.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QProcess>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +25,42 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr std::string_view kWindowPosition = "Window Position";
+constexpr int kProgramTimeoutMs = 60000;
+
+// A clone data file with channel 9 at the frequency.
+bool WriteCloneFile(const QString& path, const char* frequency)
+{
+    CL52RadioData data;
+    data.Initialize();
+    data.Execute("CH.MCH.9.APPEAR=ON");
+    data.Execute(std::string("CH.MCH.9.FREQUENCY=") + frequency);
+    return data.SaveDocument(path.toStdString()) == "OK";
+}
+
+const QPoint kDropPosition(10, 10);
+
+// Whether the window takes a drag of the data entering it.
+bool TakesDrag(QWidget& window, const QMimeData& mime)
+{
+    QDragEnterEvent enter(kDropPosition, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    enter.setAccepted(false);
+    QApplication::sendEvent(&window, &enter);
+    return enter.isAccepted();
+}
+
+// Drops the file on the window as a file manager would; answers whether the window took it.
+bool DropFile(QWidget& window, const QString& path)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    if (!TakesDrag(window, mime)) {
+        return false;
+    }
+    QDropEvent drop(QPointF(kDropPosition), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    drop.setAccepted(false);
+    QApplication::sendEvent(&window, &drop);
+    return drop.isAccepted();
+}
 
 } // namespace
 
@@ -35,6 +76,11 @@ private Q_SLOTS:
     void firstStartAgainstTheTransceiverAppliesItsVersion();
     void setupFlagRunsTheSetupAgainButNotInLowerCase();
     void secondCopyEndsSilently();
+    void secondStartHandsItsFileToTheRunningCopy();
+    void droppedCloneFileOpensAndChannelListIsImported();
+    void windowTakesADropOfOneFileItCanOpen_data();
+    void windowTakesADropOfOneFileItCanOpen();
+    void transceiverSetupFromTheMenuTakesAVersionChosenByHand();
     void lockThatCannotBeMadeDoesNotStopTheStart();
     void fileOnTheCommandLineIsOpened();
     void fileThatDoesNotOpenEndsTheStart();
@@ -174,6 +220,149 @@ void TestZQL52App::secondCopyEndsSilently()
     QVERIFY(f.Frame().isVisible());
 }
 
+void TestZQL52App::secondStartHandsItsFileToTheRunningCopy()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    QVERIFY(WriteCloneFile(f.TempPath(u"club.vlk"_s), "145.6"));
+    f.Doc().SetModifiedFlag();
+    MessageBox::SetNextAnswer(MessageBox::Answer::No);
+
+    // The real program, started as a file manager would in the folder of the file, with the same user's
+    // runtime folder as the running copy.
+    QTemporaryDir config;
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"XDG_RUNTIME_DIR"_s, f.LockDirectory());
+    environment.insert(u"XDG_CONFIG_HOME"_s, config.path());
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(f.TempPath(QString()));
+    second.setProcessChannelMode(QProcess::ForwardedChannels);
+    second.start(QStringLiteral(ZQ_GUI_PATH), {u"club.vlk"_s});
+    QVERIFY(second.waitForStarted(kProgramTimeoutMs));
+    // The running copy answers from its event loop, which the wait keeps turning.
+    QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, kProgramTimeoutMs);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+
+    QTRY_COMPARE_WITH_TIMEOUT(f.Frame().windowTitle(), u"club.vlk - ZQ-L52"_s, kProgramTimeoutMs);
+    QCOMPARE(f.View().CellText(9, 1), u"145.6000"_s);
+    // As File > Open: asked about the modified document first.
+    QCOMPARE(MessageBox::Shown().size(), 1);
+    QCOMPARE(MessageBox::Shown().at(0).text, LoadString(ids::kSaveChangesFormat).arg(u"Untitled"_s));
+    QCOMPARE(f.Frame().RecentFiles().value(0), QFileInfo(f.TempPath(u"club.vlk"_s)).absoluteFilePath());
+}
+
+void TestZQL52App::droppedCloneFileOpensAndChannelListIsImported()
+{
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    QVERIFY(WriteCloneFile(f.TempPath(u"club.VLK"_s), "145.6"));
+    QVERIFY(DropFile(f.Frame(), f.TempPath(u"club.VLK"_s)));
+    QTRY_COMPARE(f.Frame().windowTitle(), u"club.VLK - ZQ-L52"_s);
+    QCOMPARE(f.View().CellText(9, 1), u"145.6000"_s);
+
+    QFile csv(f.TempPath(u"club.csv"_s));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Location,Frequency,Name\n30,145.500000,DROP\n");
+    csv.close();
+    QVERIFY(DropFile(f.Frame(), csv.fileName()));
+    QTRY_COMPARE(f.View().CellText(30, 4), u"DROP"_s);
+    // Imported into the open document, as one step to undo.
+    QCOMPARE(f.Frame().windowTitle(), u"club.VLK - ZQ-L52"_s);
+    QVERIFY(f.Doc().CanUndo());
+}
+
+void TestZQL52App::windowTakesADropOfOneFileItCanOpen_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("local");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("clone data file") << QStringList{u"a.vlk"_s} << true << true;
+    QTest::newRow("channel list, upper case") << QStringList{u"a.CSV"_s} << true << true;
+    QTest::newRow("other kind") << QStringList{u"a.txt"_s} << true << false;
+    QTest::newRow("no suffix") << QStringList{u"vlk"_s} << true << false;
+    QTest::newRow("two files") << QStringList{u"a.vlk"_s, u"b.vlk"_s} << true << false;
+    QTest::newRow("not a local file") << QStringList{u"a.vlk"_s} << false << false;
+}
+
+void TestZQL52App::windowTakesADropOfOneFileItCanOpen()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, local);
+    QFETCH(bool, taken);
+    CAppFixture f;
+    f.MarkSetupDone();
+    QVERIFY(f.Start());
+    QList<QUrl> urls;
+    for (const QString& name : names) {
+        urls.append(local ? QUrl::fromLocalFile(f.TempPath(name))
+                          : QUrl(u"https://example.invalid/"_s + name));
+    }
+    QMimeData mime;
+    mime.setUrls(urls);
+    QCOMPARE(TakesDrag(f.Frame(), mime), taken);
+}
+
+void TestZQL52App::transceiverSetupFromTheMenuTakesAVersionChosenByHand()
+{
+    CAppFixture f;
+    // Set up before for a transceiver with option bit 0 and without the 50 MHz band.
+    f.MarkSetupDone(5, 0, 1);
+    QVERIFY(f.Start());
+    QCOMPARE(f.View().model()->index(120, 0).data().toString(), u"CALL_WFM"_s);
+    QVERIFY(f.Frame().Action(cmd::kTransceiverSetup) != nullptr);
+    QCOMPARE(f.Frame().Action(cmd::kTransceiverSetup)->text(), u"&Transceiver Setup..."_s);
+
+    bool shown = false;
+    ClickInNextModal(u"initialSetupDialog"_s, u"okButton"_s, [&shown](QWidget* modal) {
+        shown = true;
+        auto* destination = modal->findChild<QComboBox*>(u"destinationCombo"_s);
+        auto* coverage = modal->findChild<QComboBox*>(u"coverageCombo"_s);
+        auto* band50 = modal->findChild<QCheckBox*>(u"band50Check"_s);
+        // Reading from the transceiver comes first; the choice shows the stored version.
+        QVERIFY(modal->findChild<QRadioButton*>(u"readVersionButton"_s)->isChecked());
+        QVERIFY(!destination->isEnabled());
+        QCOMPARE(destination->currentText(), u"5 - USA"_s);
+        QCOMPARE(coverage->currentIndex(), 0);
+        QVERIFY(!band50->isChecked());
+        modal->findChild<QRadioButton*>(u"chooseVersionButton"_s)->setChecked(true);
+        QVERIFY(destination->isEnabled());
+        destination->setCurrentIndex(1);
+        coverage->setCurrentIndex(2);
+        band50->setChecked(true);
+        modal->findChild<QLineEdit*>(u"callSignEdit"_s)->setText(u"JA1AAA"_s);
+    });
+    QVERIFY(f.Frame().RunCommand(cmd::kTransceiverSetup));
+    QVERIFY(shown);
+    QVERIFY(MessageBox::Shown().isEmpty());
+
+    // Stored as a read would store it, the other option bit kept, and in force at once.
+    const auto stored = f.Settings().Reopen();
+    QCOMPARE(stored->GetInt("SetupInfo", "0000", -1), 1);
+    QCOMPARE(stored->GetInt("SetupInfo", "0001", -1), 1);
+    QCOMPARE(stored->GetInt("SetupInfo", "0002", -1), 2);
+    QCOMPARE(stored->GetInt("SetupInfo", "0003", -1), 3);
+    const STransceiverProfile& profile = f.Doc().GetRadioData().GetProfile();
+    QCOMPARE(profile.version[0], 1);
+    QCOMPARE(profile.version[1], 2);
+    QCOMPARE(profile.version[2], 3);
+    QCOMPARE(f.View().model()->index(120, 0).data().toString(), u"CALL_50M"_s);
+    QCOMPARE(f.Frame().CallSignText(), u"JA1AAA"_s);
+    QVERIFY(!f.Doc().IsModified());
+
+    // Cloning checks the version chosen: a transceiver of that version passes (the one stored before would
+    // not).
+    CQtSimProcess sim;
+    QVERIFY(sim.Start(f.TempPath(u"radio"_s), {u"--version"_s, u"1,2,3"_s}));
+    f.MapPort(1, f.TempPath(u"radio"_s));
+    QVERIFY(f.Frame().RunCommand(cmd::kCloneRead));
+    QCOMPARE(f.Frame().MessageText(), u" Cloning completed."_s);
+}
+
 void TestZQL52App::lockThatCannotBeMadeDoesNotStopTheStart()
 {
     CAppFixture f;
@@ -200,13 +389,7 @@ void TestZQL52App::fileOnTheCommandLineIsOpened()
     CAppFixture f;
     f.MarkSetupDone();
     const QString path = f.TempPath(u"club.vlk"_s);
-    {
-        CL52RadioData data;
-        data.Initialize();
-        data.Execute("CH.MCH.9.APPEAR=ON");
-        data.Execute("CH.MCH.9.FREQUENCY=145.6");
-        QCOMPARE(data.SaveDocument(path.toStdString()), std::string("OK"));
-    }
+    QVERIFY(WriteCloneFile(path, "145.6"));
     QVERIFY(f.Start({path}));
     QCOMPARE(f.Frame().windowTitle(), u"club.vlk - ZQ-L52"_s);
     QCOMPARE(f.View().CellText(9, 1), u"145.6000"_s);

@@ -258,7 +258,7 @@ void TestZQL52Doc::failedOpenTellsWhyAndKeepsTheData()
     // A recent file that has gone is taken off the list.
     QVERIFY(f.Doc().OnOpenDocument(good));
     QVERIFY(QFile::remove(good));
-    f.Doc().OpenRecentFile(good);
+    f.Doc().OpenFile(good);
     QVERIFY(!f.Frame().RecentFiles().contains(good));
 }
 
