@@ -1,10 +1,9 @@
 # `cpack` in the build folder makes a Debian package of what `cmake --install` installs. Its
 # dependencies come from the shared-library scan (dpkg-shlibdeps). No maintainer scripts: on Debian the
-# triggers of desktop-file-utils, shared-mime-info, hicolor-icon-theme and man-db refresh their
-# databases when a package adds or removes files in their folders.
-set(ZQ_PACKAGE_MAINTAINER "ZQ-L52 maintainers <maintainers@zql52.invalid>"
-    CACHE STRING "Maintainer field of the Debian package")
-
+# triggers of desktop-file-utils, shared-mime-info, hicolor-icon-theme, man-db and doc-base refresh
+# their databases when a package adds or removes files in their folders. Every file time in the package
+# is the last commit's (ZQ_SOURCE_DATE_EPOCH, cmake/Install.cmake), so two builds of one commit give the
+# same package.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zql52)
 set(CPACK_PACKAGE_VENDOR "ZQ-L52")
@@ -24,5 +23,13 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZQ_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# Read by cpack when it runs: the file times of the package.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackSourceDate.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(ENV{SOURCE_DATE_EPOCH} ${ZQ_SOURCE_DATE_EPOCH})
+endif()
+")
 
 include(CPack)

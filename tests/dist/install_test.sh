@@ -26,7 +26,11 @@ expected=(
     share/applications/zql52.desktop
     share/bash-completion/completions/zql52
     share/bash-completion/completions/zql52-cli
+    share/doc-base/zql52
+    share/doc/zql52/changelog.gz
+    share/doc/zql52/copyright
     share/doc/zql52/manual/index.html
+    share/lintian/overrides/zql52
     share/man/man1/zql52-cli.1.gz
     share/man/man1/zql52.1.gz
     share/metainfo/com.velk.zql52.metainfo.xml
@@ -46,6 +50,23 @@ for size in "${sizes[@]}"; do
         fail "icon ${size}x${size} is not a PNG of that size"
 done
 xmllint --noout "$share/icons/hicolor/scalable/apps/zql52.svg" || fail "the SVG icon is not well-formed"
+
+# The programs carry no compiler notes.
+for program in zql52 zql52-cli; do
+    if readelf -S "$usr/bin/$program" | grep -q '\.comment'; then
+        fail "$program has a .comment section"
+    fi
+done
+
+# The licence, the changelog and the manual's documentation entry, as Debian reads them.
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$share/doc/zql52/copyright" ||
+    fail "the copyright file is not machine-readable"
+grep -qx 'License: GPL-3+' "$share/doc/zql52/copyright" || fail "the copyright file does not name GPL-3+"
+zcat "$share/doc/zql52/changelog.gz" >"$work/changelog"
+[ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
+    fail "the newest changelog entry is not $version"
+index=$(sed -n 's/^Index: //p' "$share/doc-base/zql52")
+[ -f "$root$index" ] || fail "doc-base names $index, which is not installed"
 
 # Both programs give the project's version, without a display.
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/zql52" --version)" = "zql52 $version" ] ||
@@ -67,6 +88,8 @@ appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" || {
     cat "$work/appstream.log" >&2
     fail "appstreamcli validate"
 }
+[ "$(xmllint --xpath 'string(/component/project_license)' "$metainfo")" = GPL-3.0-or-later ] ||
+    fail "the metainfo does not give the licence GPL-3.0-or-later"
 newest=$(xmllint --xpath 'string(/component/releases/release[1]/@version)' "$metainfo")
 [ "$newest" = "$version" ] || fail "the newest release in the metainfo is $newest, not $version"
 for binary in $(xmllint --xpath '/component/provides/binary/text()' "$metainfo"); do

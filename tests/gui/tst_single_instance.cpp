@@ -1,14 +1,19 @@
+#include "app/file_hand_over.h"
 #include "app/single_instance.h"
 #include "support/gui_test_main.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +55,7 @@ private Q_SLOTS:
     void withoutAPrivateRuntimeFolderTheLockGoesToAPrivateFolder_data();
     void withoutAPrivateRuntimeFolderTheLockGoesToAPrivateFolder();
     void aLockThatCannotBeMadeIsAFailureNotASecondCopy();
+    void aFileIsHandedToTheCopyThatListensBesideTheLock();
 };
 
 void TestSingleInstance::secondCopyIsRefusedWhileTheFirstRuns()
@@ -171,6 +177,37 @@ void TestSingleInstance::aLockThatCannotBeMadeIsAFailureNotASecondCopy()
     QCOMPARE(instance.TryAcquire(), EResult::Failed);
     QVERIFY(!instance.IsHeld());
     QVERIFY(instance.ErrorText().contains(instance.LockPath()));
+}
+
+void TestSingleInstance::aFileIsHandedToTheCopyThatListensBesideTheLock()
+{
+    QTemporaryDir dir;
+    CSingleInstance lock(dir.path());
+    QCOMPARE(lock.TryAcquire(), EResult::Acquired);
+    QCOMPARE(QFileInfo(lock.SocketPath()).absolutePath(), QFileInfo(lock.LockPath()).absolutePath());
+    // Nobody listens: the second start gives up and ends as before.
+    QVERIFY(!CFileHandOver::Send(lock.SocketPath(), u"/home/op/radio.vlk"_s, 1000));
+
+    // A socket left behind by a copy that died does not stop the next one from listening.
+    QFile stale(lock.SocketPath());
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    CFileHandOver handOver(lock.SocketPath());
+    QVERIFY(handOver.Listen());
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QCOMPARE(QFileInfo(lock.SocketPath()).permissions() & others, QFile::Permissions());
+
+    // The second start waits for the answer on a thread of its own, as another process would; this one
+    // answers from its event loop.
+    QSignalSpy received(&handOver, &CFileHandOver::FileReceived);
+    const QString path = u"/home/op/Funk \u00e4 radio.vlk"_s;
+    std::atomic<int> sent{-1};
+    std::thread second([&] { sent = CFileHandOver::Send(lock.SocketPath(), path, 30000) ? 1 : 0; });
+    QTRY_COMPARE_WITH_TIMEOUT(sent.load(), 1, 30000);
+    second.join();
+    QTRY_COMPARE(received.size(), 1);
+    QCOMPARE(received.at(0).at(0).toString(), path);
 }
 
 ZQ_GUI_TEST(TestSingleInstance)
