@@ -422,10 +422,11 @@ void TestZQL52Doc::portItemsShowTheirDevices()
     auto* menu = f.Frame().findChild<QMenu*>(u"menuComPort"_s);
     QVERIFY(menu != nullptr);
     const QList<QAction*> items = menu->actions();
-    QCOMPARE(items.size(), 6);
+    QCOMPARE(items.size(), 7);
     QVERIFY(items.at(4)->isSeparator());
     QCOMPARE(items.at(5)->objectName(), u"actionPortDevices"_s);
     QCOMPARE(items.at(5)->text(), u"Port &Devices..."_s);
+    QCOMPARE(items.at(6)->objectName(), u"actionTransceiverSetup"_s);
 }
 
 void TestZQL52Doc::portDevicesDialogStoresTheMapping()
