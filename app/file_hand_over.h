@@ -22,7 +22,7 @@ class CFileHandOver : public QObject
 
 public:
     // Longest path taken; a longer message is dropped.
-    static constexpr qsizetype kMaximumMessage = 64 * 1024;
+    static constexpr qsizetype kMaximumMessage = qsizetype{64} * 1024;
 
     explicit CFileHandOver(QString socketPath, QObject* parent = nullptr);
     ~CFileHandOver() override;
