@@ -470,6 +470,14 @@ constexpr SStringEntry kStrings[] = {
     {ids::kImportColumnName, "Name"},
     {ids::kImportColumnMode, "Mode"},
     {ids::kImportColumnNote, "Note"},
+    {ids::kItemTransceiverSetup, "&Transceiver Setup..."},
+    {ids::kSetupVersionBox, "Transceiver version"},
+    {ids::kSetupReadVersion, "&Read it from the transceiver"},
+    {ids::kSetupChooseVersion, "C&hoose it here (no transceiver needed)"},
+    {ids::kSetupDestinationLabel, "Des&tination"},
+    {ids::kSetupCoverageLabel, "Co&verage level"},
+    {ids::kSetupBand50, "&50 MHz band"},
+    {ids::kSetupDestinationFormat, "%1 - %2"},
     {ids::kItemCheckCable, "Check Ca&ble..."},
     {ids::kCheckCaption, "Check Cable"},
     {ids::kCheckIntroFormat, "Checks %1 step by step. Nothing is written to the transceiver's memory."},
@@ -542,14 +550,6 @@ constexpr SStringEntry kStrings[] = {
     {ids::kPortGoneFormat, "%1 - not connected"},
     {ids::kPortGoneTip, "The device is not there now: plug the cable in, or choose its device in COM Port > "
                         "Port Devices..."},
-    {ids::kItemTransceiverSetup, "&Transceiver Setup..."},
-    {ids::kSetupVersionBox, "Transceiver version"},
-    {ids::kSetupReadVersion, "&Read it from the transceiver"},
-    {ids::kSetupChooseVersion, "C&hoose it here (no transceiver needed)"},
-    {ids::kSetupDestinationLabel, "Des&tination"},
-    {ids::kSetupCoverageLabel, "Co&verage level"},
-    {ids::kSetupBand50, "&50 MHz band"},
-    {ids::kSetupDestinationFormat, "%1 - %2"},
 };
 
 constexpr bool IsStrictlyAscending()

@@ -269,7 +269,11 @@ void TestZQL52App::droppedCloneFileOpensAndChannelListIsImported()
     QVERIFY(csv.open(QIODevice::WriteOnly));
     csv.write("Location,Frequency,Name\n30,145.500000,DROP\n");
     csv.close();
+    // The drop starts Import CSV, whose preview comes first.
+    bool previewed = false;
+    ClickInNextModal(u"importPreviewDialog"_s, u"okButton"_s, [&previewed](QWidget*) { previewed = true; });
     QVERIFY(DropFile(f.Frame(), csv.fileName()));
+    QTRY_VERIFY(previewed);
     QTRY_COMPARE(f.View().CellText(30, 4), u"DROP"_s);
     // Imported into the open document, as one step to undo.
     QCOMPARE(f.Frame().windowTitle(), u"club.VLK - ZQ-L52"_s);
