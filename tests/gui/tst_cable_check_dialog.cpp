@@ -34,6 +34,18 @@ CCableCheckDlg* VisibleCheckDialog()
     return nullptr;
 }
 
+// The program with COM1 on a virtual transceiver of version 5,0,2 that misbehaves as `fault`.
+bool StartOnFaultySim(CAppFixture& app, CQtSimProcess& sim, const QString& fault)
+{
+    app.MarkSetupDone(5, 0, 2);
+    app.MapPort(1, app.TempPath(u"radio"_s));
+    if (!sim.Start(app.TempPath(u"radio"_s), {u"--version"_s, u"5,0,2"_s, u"--fault"_s, fault})) {
+        qWarning("%s", qPrintable(sim.ErrorOutput()));
+        return false;
+    }
+    return app.Start();
+}
+
 } // namespace
 
 class TestCableCheckDialog : public QObject
@@ -52,11 +64,7 @@ void TestCableCheckDialog::checkCableShowsEachStepWithItsResult()
 {
     CAppFixture app;
     CQtSimProcess sim;
-    app.MarkSetupDone(5, 0, 2);
-    app.MapPort(1, app.TempPath(u"radio"_s));
-    QVERIFY2(sim.Start(app.TempPath(u"radio"_s), {u"--version"_s, u"5,0,2"_s, u"--fault"_s, u"off"_s}),
-             qPrintable(sim.ErrorOutput()));
-    QVERIFY(app.Start());
+    QVERIFY(StartOnFaultySim(app, sim, u"off"_s));
 
     QVERIFY(app.Frame().RunCommand(cmd::kCloneCheckCable));
     CCableCheckDlg* dialog = VisibleCheckDialog();
@@ -90,11 +98,7 @@ void TestCableCheckDialog::aFailedTransferKeepsItsMessageAndThenTellsWhatWasSeen
 {
     CAppFixture app;
     CQtSimProcess sim;
-    app.MarkSetupDone(5, 0, 2);
-    app.MapPort(1, app.TempPath(u"radio"_s));
-    QVERIFY2(sim.Start(app.TempPath(u"radio"_s), {u"--version"_s, u"5,0,2"_s, u"--fault"_s, u"silent"_s}),
-             qPrintable(sim.ErrorOutput()));
-    QVERIFY(app.Start());
+    QVERIFY(StartOnFaultySim(app, sim, u"silent"_s));
 
     MessageBox::Reset();
     MessageBox::SetDefaultAnswer(MessageBox::Answer::Ok);
