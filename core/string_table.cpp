@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -563,6 +564,12 @@ constexpr bool IsStrictlyAscending()
 }
 static_assert(IsStrictlyAscending(), "string table entries must be sorted by identifier and unique");
 
+std::map<int, std::string>& TranslatedTexts()
+{
+    static std::map<int, std::string> texts;
+    return texts;
+}
+
 const SStringEntry* Find(int id)
 {
     const auto* end = std::end(kStrings);
@@ -573,13 +580,37 @@ const SStringEntry* Find(int id)
 
 } // namespace
 
-std::string_view StringText(int id)
+std::string_view EnglishText(int id)
 {
     const SStringEntry* entry = Find(id);
     return entry != nullptr ? entry->text : std::string_view();
 }
 
+std::string_view StringText(int id)
+{
+    const auto& translated = TranslatedTexts();
+    if (const auto it = translated.find(id); it != translated.end()) {
+        return it->second;
+    }
+    return EnglishText(id);
+}
+
 bool HasString(int id)
 {
     return Find(id) != nullptr;
+}
+
+std::vector<int> StringIds()
+{
+    std::vector<int> result;
+    result.reserve(std::size(kStrings));
+    for (const SStringEntry& entry : kStrings) {
+        result.push_back(entry.id);
+    }
+    return result;
+}
+
+void SetTranslatedTexts(std::map<int, std::string> texts)
+{
+    TranslatedTexts() = std::move(texts);
 }

@@ -2,7 +2,10 @@
 
 #include "core/command_ids.h"
 
+#include <map>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The numbered string table: every text the user sees. It needs nothing but the standard library, so
 // the command-line tool and the clone layer can share it with the desktop program. Texts are UTF-8 and
@@ -11,8 +14,17 @@
 // A command's prompt is the string with the command's identifier (see res/command_ids.h): the status-bar
 // text, a line feed and the tool-tip text, for example "Read From Transceiver\nClone in".
 
-// The text of an identifier; empty for an identifier the table does not have.
+// The text of an identifier, in the operator's language where the program has a translation of it; empty
+// for an identifier the table does not have.
 std::string_view StringText(int id);
+// The text of an identifier as the table holds it, in English.
+std::string_view EnglishText(int id);
+// Every identifier of the table, in ascending order.
+std::vector<int> StringIds();
+// Texts that StringText answers in place of the English ones, by identifier. The desktop program sets them
+// once at start, before any window opens and any thread starts; the command-line tool sets none, so its
+// output stays English for the scripts that read it.
+void SetTranslatedTexts(std::map<int, std::string> texts);
 // True when the table has the identifier (some texts are legitimately empty or blank).
 bool HasString(int id);
 

@@ -140,7 +140,7 @@ def check_folders(root, graph):
             failures.append(f"{folder or '.'}/: builds {len(targets)} targets ({', '.join(sorted(targets))})")
     for target in graph.layers():
         for source in graph.sources[target]:
-            if source.startswith("/"):
+            if source.startswith("/") or source.startswith(SKIPPED):
                 # Generated in the build tree.
                 continue
             if source.rpartition("/")[0] != graph.folder[target]:

@@ -1,6 +1,7 @@
 #include "app/early_start.h"
 #include "app/zql52_app.h"
 #include "res/icons.h"
+#include "res/translations.h"
 
 #include <QApplication>
 #include <memory>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("ZQ-L52"));
     QApplication::setDesktopFileName(QStringLiteral("zql52"));
     QApplication::setWindowIcon(AppIcon());
+    InstallDesktopLanguage();
 
     CZQL52App app;
     if (!app.InitInstance(QApplication::arguments())) {
