@@ -547,4 +547,29 @@ inline constexpr int kMoveLastFormat = 62435;
 inline constexpr int kFillSameFormat = 62436;
 inline constexpr int kFillModeRefusedFormat = 62437;
 inline constexpr int kFillStoredAsFormat = 62438;
+// The printed channel sheet: table titles and headers, the heading's profile line ("%1" the machine name,
+// "%2" the destination's number, "%3" the coverage, "%4" the bands), the page footer.
+inline constexpr int kSheetMemoryTitle = 62440;
+inline constexpr int kSheetEdgeTitle = 62441;
+inline constexpr int kSheetCallTitle = 62442;
+inline constexpr int kSheetSettingsTitle = 62443;
+inline constexpr int kSheetDtmfTitle = 62444;
+inline constexpr int kSheetNoMemoryChannels = 62445;
+inline constexpr int kSheetInUseFormat = 62446;
+inline constexpr int kSheetIllegalLegend = 62447;
+inline constexpr int kSheetSettingHeader = 62448;
+inline constexpr int kSheetValueHeader = 62449;
+inline constexpr int kSheetDtmfMemoryHeader = 62450;
+inline constexpr int kSheetDtmfDigitsHeader = 62451;
+inline constexpr int kSheetPrintedFormat = 62452;
+inline constexpr int kSheetPageFormat = 62453;
+inline constexpr int kSheetCoverageNormal = 62454;
+inline constexpr int kSheetCoverageExpanded = 62455;
+inline constexpr int kSheetCoverageCellular = 62456;
+inline constexpr int kSheetBandsWith50 = 62457;
+inline constexpr int kSheetBandsWithout50 = 62458;
+inline constexpr int kSheetProfileFormat = 62459;
+inline constexpr int kSheetSwitchOn = 62460;
+inline constexpr int kSheetSwitchOff = 62461;
+inline constexpr int kSheetContinuedFormat = 62462;
 } // namespace ids
