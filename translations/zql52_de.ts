@@ -2511,5 +2511,285 @@ und melden Sie sich dann ab und wieder an: Eine neue Anmeldung ist nötig.</tran
         <comment>62173</comment>
         <translation>Das Gerät ist derzeit nicht vorhanden: Schließen Sie das Kabel an, oder wählen Sie sein Gerät unter COM-Port &gt; Port-Geräte...</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <comment>62400</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row skipped</source>
+        <comment>62401</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, more than any channel list (%2 MiB), nothing imported</source>
+        <comment>62402</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no header line, nothing imported</source>
+        <comment>62403</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no %1 column, nothing imported</source>
+        <comment>62404</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 is given again as column %2, only column %3 is read</source>
+        <comment>62405</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <comment>62406</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inside the quoted field that line %1 leaves open</source>
+        <comment>62407</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no Location</source>
+        <comment>62408</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location %1 is not a channel (0-99, P0A-P9B, CALL_...)</source>
+        <comment>62409</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no Frequency</source>
+        <comment>62410</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency %1 cannot be stored</source>
+        <comment>62411</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplex %1 cannot be stored</source>
+        <comment>62412</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplex &apos;split&apos; takes the transmit frequency from Offset, and %1</source>
+        <comment>62413</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is blank</source>
+        <comment>62414</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is none</source>
+        <comment>62415</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplex &apos;split&apos; transmits on %1, %2 MHz from the receive frequency, more than the largest offset (%3)</source>
+        <comment>62416</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplex &apos;split&apos; transmitting on %1 stored as %2</source>
+        <comment>62417</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no duplex</source>
+        <comment>62418</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplex %1 Offset %2</source>
+        <comment>62419</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplex &apos;split&apos; transmits on %1, which the channel cannot hold (it would transmit on %2)</source>
+        <comment>62420</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside the transceiver&apos;s bands</source>
+        <comment>62421</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no free channel left</source>
+        <comment>62422</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location %1 is also on line %2, this row replaces it</source>
+        <comment>62423</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory channels %1-%2 are not a range within %3-%4.</source>
+        <comment>62430</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no row %1.</source>
+        <comment>62431</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not move: program-scan edges and call channels keep their rows.</source>
+        <comment>62432</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A channel moves one row up or down at a time.</source>
+        <comment>62433</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the first memory channel: it cannot move up.</source>
+        <comment>62434</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the last memory channel: it cannot move down.</source>
+        <comment>62435</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be filled: every channel would hold the same.</source>
+        <comment>62436</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode %1 is not allowed at %2, left as it was</source>
+        <comment>62437</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 stored as %3</source>
+        <comment>62438</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory channels</source>
+        <comment>62440</comment>
+        <translation type="unfinished">Speicherkanäle</translation>
+    </message>
+    <message>
+        <source>Program-scan edges</source>
+        <comment>62441</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call channels</source>
+        <comment>62442</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <comment>62443</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <comment>62444</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No memory channels in use.</source>
+        <comment>62445</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 in use</source>
+        <comment>62446</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>? marks a channel the transceiver would not accept as it is.</source>
+        <comment>62447</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <comment>62448</comment>
+        <translation type="unfinished">Einstellungen</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <comment>62449</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <comment>62450</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <comment>62451</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <comment>62452</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <comment>62453</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>normal coverage</source>
+        <comment>62454</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expanded coverage</source>
+        <comment>62455</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expanded coverage with the cellular bands</source>
+        <comment>62456</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bands 50/144/430/1200 MHz</source>
+        <comment>62457</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bands 144/430/1200 MHz</source>
+        <comment>62458</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, destination %2, %3, %4</source>
+        <comment>62459</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>62460</comment>
+        <translation type="unfinished">Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>62461</comment>
+        <translation type="unfinished">Aus</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <comment>62462</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
