@@ -2514,282 +2514,282 @@ then log out and log in again: a new login is needed.</source>
     <message>
         <source>line %1: %2</source>
         <comment>62400</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目: %2</translation>
     </message>
     <message>
         <source>%1, row skipped</source>
         <comment>62401</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1。この行は取り込みません</translation>
     </message>
     <message>
         <source>the file holds %1 bytes, more than any channel list (%2 MiB), nothing imported</source>
         <comment>62402</comment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのサイズが %1 バイトあり、チャンネルリストとしては大きすぎます (上限 %2 MiB)。何もインポートしません</translation>
     </message>
     <message>
         <source>no header line, nothing imported</source>
         <comment>62403</comment>
-        <translation type="unfinished"></translation>
+        <translation>ヘッダー行がありません。何もインポートしません</translation>
     </message>
     <message>
         <source>no %1 column, nothing imported</source>
         <comment>62404</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 列がありません。何もインポートしません</translation>
     </message>
     <message>
         <source>column %1 is given again as column %2, only column %3 is read</source>
         <comment>62405</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 列が %2 列目にもあります。読み込むのは %3 列目だけです</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
         <comment>62406</comment>
-        <translation type="unfinished"></translation>
+        <translation>引用符で囲まれたフィールドが閉じられていません</translation>
     </message>
     <message>
         <source>inside the quoted field that line %1 leaves open</source>
         <comment>62407</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目で閉じられていない引用符付きフィールドの中にあります</translation>
     </message>
     <message>
         <source>no Location</source>
         <comment>62408</comment>
-        <translation type="unfinished"></translation>
+        <translation>Location が空です</translation>
     </message>
     <message>
         <source>Location %1 is not a channel (0-99, P0A-P9B, CALL_...)</source>
         <comment>62409</comment>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 はチャンネルではありません (0-99、P0A-P9B、CALL_...)</translation>
     </message>
     <message>
         <source>no Frequency</source>
         <comment>62410</comment>
-        <translation type="unfinished"></translation>
+        <translation>Frequency が空です</translation>
     </message>
     <message>
         <source>Frequency %1 cannot be stored</source>
         <comment>62411</comment>
-        <translation type="unfinished"></translation>
+        <translation>Frequency %1 はチャンネルに設定できません</translation>
     </message>
     <message>
         <source>Duplex %1 cannot be stored</source>
         <comment>62412</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 はチャンネルに設定できません</translation>
     </message>
     <message>
         <source>Duplex &apos;split&apos; takes the transmit frequency from Offset, and %1</source>
         <comment>62413</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex &apos;split&apos; は送信周波数を Offset から取りますが、%1</translation>
     </message>
     <message>
         <source>it is blank</source>
         <comment>62414</comment>
-        <translation type="unfinished"></translation>
+        <translation>Offset が空です</translation>
     </message>
     <message>
         <source>%1 is none</source>
         <comment>62415</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は送信周波数ではありません</translation>
     </message>
     <message>
         <source>Duplex &apos;split&apos; transmits on %1, %2 MHz from the receive frequency, more than the largest offset (%3)</source>
         <comment>62416</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex &apos;split&apos; は %1 で送信しますが、受信周波数から %2 MHz 離れていて、最大のオフセット (%3) を超えています</translation>
     </message>
     <message>
         <source>Duplex &apos;split&apos; transmitting on %1 stored as %2</source>
         <comment>62417</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex &apos;split&apos; の送信 %1 は、%2 として設定します</translation>
     </message>
     <message>
         <source>no duplex</source>
         <comment>62418</comment>
-        <translation type="unfinished"></translation>
+        <translation>デュプレックスなし</translation>
     </message>
     <message>
         <source>Duplex %1 Offset %2</source>
         <comment>62419</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 Offset %2</translation>
     </message>
     <message>
         <source>Duplex &apos;split&apos; transmits on %1, which the channel cannot hold (it would transmit on %2)</source>
         <comment>62420</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex &apos;split&apos; は %1 で送信しますが、この送信周波数はチャンネルに設定できません (%2 で送信することになります)</translation>
     </message>
     <message>
         <source>%1 is outside the transceiver&apos;s bands</source>
         <comment>62421</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 はトランシーバーの周波数帯の範囲外です</translation>
     </message>
     <message>
         <source>no free channel left</source>
         <comment>62422</comment>
-        <translation type="unfinished"></translation>
+        <translation>この行を入れるチャンネルが残っていません</translation>
     </message>
     <message>
         <source>Location %1 is also on line %2, this row replaces it</source>
         <comment>62423</comment>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 は %2 行目にもあります。この行で置き換えます</translation>
     </message>
     <message>
         <source>Memory channels %1-%2 are not a range within %3-%4.</source>
         <comment>62430</comment>
-        <translation type="unfinished"></translation>
+        <translation>メモリーチャンネル %1-%2 は、%3-%4 の中の範囲ではありません。</translation>
     </message>
     <message>
         <source>There is no row %1.</source>
         <comment>62431</comment>
-        <translation type="unfinished"></translation>
+        <translation>行 %1 はありません。</translation>
     </message>
     <message>
         <source>%1 does not move: program-scan edges and call channels keep their rows.</source>
         <comment>62432</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は移動できません。プログラムスキャンエッジとコールチャンネルは行が固定されています。</translation>
     </message>
     <message>
         <source>A channel moves one row up or down at a time.</source>
         <comment>62433</comment>
-        <translation type="unfinished"></translation>
+        <translation>チャンネルは一度に1行ずつ上または下へ移動します。</translation>
     </message>
     <message>
         <source>%1 is the first memory channel: it cannot move up.</source>
         <comment>62434</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最初のメモリーチャンネルです。上へは移動できません。</translation>
     </message>
     <message>
         <source>%1 is the last memory channel: it cannot move down.</source>
         <comment>62435</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最後のメモリーチャンネルです。下へは移動できません。</translation>
     </message>
     <message>
         <source>%1 cannot be filled: every channel would hold the same.</source>
         <comment>62436</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は一括設定できません。すべてのチャンネルが同じ値になってしまいます。</translation>
     </message>
     <message>
         <source>Mode %1 is not allowed at %2, left as it was</source>
         <comment>62437</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2 では Mode %1 を使用できないため、元のままにしました</translation>
     </message>
     <message>
         <source>%1 %2 stored as %3</source>
         <comment>62438</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 を %3 として設定しました</translation>
     </message>
     <message>
         <source>Memory channels</source>
         <comment>62440</comment>
-        <translation type="unfinished">メモリーチャンネル</translation>
+        <translation>メモリーチャンネル</translation>
     </message>
     <message>
         <source>Program-scan edges</source>
         <comment>62441</comment>
-        <translation type="unfinished"></translation>
+        <translation>プログラムスキャンエッジ</translation>
     </message>
     <message>
         <source>Call channels</source>
         <comment>62442</comment>
-        <translation type="unfinished"></translation>
+        <translation>コールチャンネル</translation>
     </message>
     <message>
         <source>Common settings</source>
         <comment>62443</comment>
-        <translation type="unfinished"></translation>
+        <translation>共通設定</translation>
     </message>
     <message>
         <source>DTMF memories</source>
         <comment>62444</comment>
-        <translation type="unfinished"></translation>
+        <translation>DTMFメモリー</translation>
     </message>
     <message>
         <source>No memory channels in use.</source>
         <comment>62445</comment>
-        <translation type="unfinished"></translation>
+        <translation>使用中のメモリーチャンネルはありません。</translation>
     </message>
     <message>
         <source>%1 of %2 in use</source>
         <comment>62446</comment>
-        <translation type="unfinished"></translation>
+        <translation>使用中: %1 / %2</translation>
     </message>
     <message>
         <source>? marks a channel the transceiver would not accept as it is.</source>
         <comment>62447</comment>
-        <translation type="unfinished"></translation>
+        <translation>? は、トランシーバーがそのままでは受け付けないチャンネルを示します。</translation>
     </message>
     <message>
         <source>Setting</source>
         <comment>62448</comment>
-        <translation type="unfinished">設定</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Value</source>
         <comment>62449</comment>
-        <translation type="unfinished"></translation>
+        <translation>値</translation>
     </message>
     <message>
         <source>Memory</source>
         <comment>62450</comment>
-        <translation type="unfinished"></translation>
+        <translation>メモリー</translation>
     </message>
     <message>
         <source>Digits</source>
         <comment>62451</comment>
-        <translation type="unfinished"></translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Printed %1</source>
         <comment>62452</comment>
-        <translation type="unfinished"></translation>
+        <translation>印刷日: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
         <comment>62453</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 ページ</translation>
     </message>
     <message>
         <source>normal coverage</source>
         <comment>62454</comment>
-        <translation type="unfinished"></translation>
+        <translation>標準の周波数範囲</translation>
     </message>
     <message>
         <source>expanded coverage</source>
         <comment>62455</comment>
-        <translation type="unfinished"></translation>
+        <translation>拡張周波数範囲</translation>
     </message>
     <message>
         <source>expanded coverage with the cellular bands</source>
         <comment>62456</comment>
-        <translation type="unfinished"></translation>
+        <translation>セルラーバンドを含む拡張周波数範囲</translation>
     </message>
     <message>
         <source>bands 50/144/430/1200 MHz</source>
         <comment>62457</comment>
-        <translation type="unfinished"></translation>
+        <translation>50/144/430/1200MHz帯</translation>
     </message>
     <message>
         <source>bands 144/430/1200 MHz</source>
         <comment>62458</comment>
-        <translation type="unfinished"></translation>
+        <translation>144/430/1200MHz帯</translation>
     </message>
     <message>
         <source>%1, destination %2, %3, %4</source>
         <comment>62459</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1、仕向け地 %2、%3、%4</translation>
     </message>
     <message>
         <source>On</source>
         <comment>62460</comment>
-        <translation type="unfinished">ON</translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>62461</comment>
-        <translation type="unfinished">OFF</translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
         <comment>62462</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (続き)</translation>
     </message>
 </context>
 </TS>
