@@ -2514,282 +2514,282 @@ und melden Sie sich dann ab und wieder an: Eine neue Anmeldung ist nötig.</tran
     <message>
         <source>line %1: %2</source>
         <comment>62400</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>%1, row skipped</source>
         <comment>62401</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile übersprungen</translation>
     </message>
     <message>
         <source>the file holds %1 bytes, more than any channel list (%2 MiB), nothing imported</source>
         <comment>62402</comment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält %1 Bytes, mehr als jede Kanalliste (%2 MiB), nichts importiert</translation>
     </message>
     <message>
         <source>no header line, nothing imported</source>
         <comment>62403</comment>
-        <translation type="unfinished"></translation>
+        <translation>keine Kopfzeile, nichts importiert</translation>
     </message>
     <message>
         <source>no %1 column, nothing imported</source>
         <comment>62404</comment>
-        <translation type="unfinished"></translation>
+        <translation>keine Spalte %1, nichts importiert</translation>
     </message>
     <message>
         <source>column %1 is given again as column %2, only column %3 is read</source>
         <comment>62405</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1 kommt als Spalte %2 noch einmal vor, nur Spalte %3 wird gelesen</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
         <comment>62406</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein Feld in Anführungszeichen wird nicht geschlossen</translation>
     </message>
     <message>
         <source>inside the quoted field that line %1 leaves open</source>
         <comment>62407</comment>
-        <translation type="unfinished"></translation>
+        <translation>innerhalb des Felds in Anführungszeichen, das Zeile %1 offen lässt</translation>
     </message>
     <message>
         <source>no Location</source>
         <comment>62408</comment>
-        <translation type="unfinished"></translation>
+        <translation>kein Wert in Location</translation>
     </message>
     <message>
         <source>Location %1 is not a channel (0-99, P0A-P9B, CALL_...)</source>
         <comment>62409</comment>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 ist kein Kanal (0-99, P0A-P9B, CALL_...)</translation>
     </message>
     <message>
         <source>no Frequency</source>
         <comment>62410</comment>
-        <translation type="unfinished"></translation>
+        <translation>kein Wert in Frequency</translation>
     </message>
     <message>
         <source>Frequency %1 cannot be stored</source>
         <comment>62411</comment>
-        <translation type="unfinished"></translation>
+        <translation>Frequency %1 kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Duplex %1 cannot be stored</source>
         <comment>62412</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Duplex &apos;split&apos; takes the transmit frequency from Offset, and %1</source>
         <comment>62413</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex &apos;split&apos; nimmt die Sendefrequenz aus Offset, und %1</translation>
     </message>
     <message>
         <source>it is blank</source>
         <comment>62414</comment>
-        <translation type="unfinished"></translation>
+        <translation>das Feld ist leer</translation>
     </message>
     <message>
         <source>%1 is none</source>
         <comment>62415</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine</translation>
     </message>
     <message>
         <source>Duplex &apos;split&apos; transmits on %1, %2 MHz from the receive frequency, more than the largest offset (%3)</source>
         <comment>62416</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex &apos;split&apos; sendet auf %1, %2 MHz von der Empfangsfrequenz entfernt, mehr als die größte Ablage (%3)</translation>
     </message>
     <message>
         <source>Duplex &apos;split&apos; transmitting on %1 stored as %2</source>
         <comment>62417</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex &apos;split&apos; mit Sendefrequenz %1 gespeichert als %2</translation>
     </message>
     <message>
         <source>no duplex</source>
         <comment>62418</comment>
-        <translation type="unfinished"></translation>
+        <translation>kein Duplex</translation>
     </message>
     <message>
         <source>Duplex %1 Offset %2</source>
         <comment>62419</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 Offset %2</translation>
     </message>
     <message>
         <source>Duplex &apos;split&apos; transmits on %1, which the channel cannot hold (it would transmit on %2)</source>
         <comment>62420</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duplex &apos;split&apos; sendet auf %1, was der Kanal nicht speichern kann (er würde auf %2 senden)</translation>
     </message>
     <message>
         <source>%1 is outside the transceiver&apos;s bands</source>
         <comment>62421</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der Bänder des Transceivers</translation>
     </message>
     <message>
         <source>no free channel left</source>
         <comment>62422</comment>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Kanal mehr</translation>
     </message>
     <message>
         <source>Location %1 is also on line %2, this row replaces it</source>
         <comment>62423</comment>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 steht auch in Zeile %2, diese Zeile ersetzt jene</translation>
     </message>
     <message>
         <source>Memory channels %1-%2 are not a range within %3-%4.</source>
         <comment>62430</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Speicherkanäle %1-%2 bilden keinen Bereich innerhalb von %3-%4.</translation>
     </message>
     <message>
         <source>There is no row %1.</source>
         <comment>62431</comment>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Zeile %1.</translation>
     </message>
     <message>
         <source>%1 does not move: program-scan edges and call channels keep their rows.</source>
         <comment>62432</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht verschoben: Programm-Suchlaufgrenzen und Anrufkanäle behalten ihre Zeilen.</translation>
     </message>
     <message>
         <source>A channel moves one row up or down at a time.</source>
         <comment>62433</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kanal wird jeweils um eine Zeile nach oben oder unten verschoben.</translation>
     </message>
     <message>
         <source>%1 is the first memory channel: it cannot move up.</source>
         <comment>62434</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der erste Speicherkanal: Er kann nicht nach oben verschoben werden.</translation>
     </message>
     <message>
         <source>%1 is the last memory channel: it cannot move down.</source>
         <comment>62435</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist der letzte Speicherkanal: Er kann nicht nach unten verschoben werden.</translation>
     </message>
     <message>
         <source>%1 cannot be filled: every channel would hold the same.</source>
         <comment>62436</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld %1 kann nicht gefüllt werden: Jeder Kanal würde dasselbe enthalten.</translation>
     </message>
     <message>
         <source>Mode %1 is not allowed at %2, left as it was</source>
         <comment>62437</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode %1 ist bei %2 nicht zulässig, unverändert belassen</translation>
     </message>
     <message>
         <source>%1 %2 stored as %3</source>
         <comment>62438</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 als %3 gespeichert</translation>
     </message>
     <message>
         <source>Memory channels</source>
         <comment>62440</comment>
-        <translation type="unfinished">Speicherkanäle</translation>
+        <translation>Speicherkanäle</translation>
     </message>
     <message>
         <source>Program-scan edges</source>
         <comment>62441</comment>
-        <translation type="unfinished"></translation>
+        <translation>Programm-Suchlaufgrenzen</translation>
     </message>
     <message>
         <source>Call channels</source>
         <comment>62442</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anrufkanäle</translation>
     </message>
     <message>
         <source>Common settings</source>
         <comment>62443</comment>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
         <source>DTMF memories</source>
         <comment>62444</comment>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Speicher</translation>
     </message>
     <message>
         <source>No memory channels in use.</source>
         <comment>62445</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Speicherkanäle belegt.</translation>
     </message>
     <message>
         <source>%1 of %2 in use</source>
         <comment>62446</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 belegt</translation>
     </message>
     <message>
         <source>? marks a channel the transceiver would not accept as it is.</source>
         <comment>62447</comment>
-        <translation type="unfinished"></translation>
+        <translation>? markiert einen Kanal, den der Transceiver so nicht annehmen würde.</translation>
     </message>
     <message>
         <source>Setting</source>
         <comment>62448</comment>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellung</translation>
     </message>
     <message>
         <source>Value</source>
         <comment>62449</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Memory</source>
         <comment>62450</comment>
-        <translation type="unfinished"></translation>
+        <translation>Speicher</translation>
     </message>
     <message>
         <source>Digits</source>
         <comment>62451</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern</translation>
     </message>
     <message>
         <source>Printed %1</source>
         <comment>62452</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt am %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
         <comment>62453</comment>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>normal coverage</source>
         <comment>62454</comment>
-        <translation type="unfinished"></translation>
+        <translation>normaler Frequenzumfang</translation>
     </message>
     <message>
         <source>expanded coverage</source>
         <comment>62455</comment>
-        <translation type="unfinished"></translation>
+        <translation>erweiterter Frequenzumfang</translation>
     </message>
     <message>
         <source>expanded coverage with the cellular bands</source>
         <comment>62456</comment>
-        <translation type="unfinished"></translation>
+        <translation>erweiterter Frequenzumfang mit den Mobilfunkbändern</translation>
     </message>
     <message>
         <source>bands 50/144/430/1200 MHz</source>
         <comment>62457</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bänder 50/144/430/1200 MHz</translation>
     </message>
     <message>
         <source>bands 144/430/1200 MHz</source>
         <comment>62458</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bänder 144/430/1200 MHz</translation>
     </message>
     <message>
         <source>%1, destination %2, %3, %4</source>
         <comment>62459</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zielgebiet %2, %3, %4</translation>
     </message>
     <message>
         <source>On</source>
         <comment>62460</comment>
-        <translation type="unfinished">Ein</translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>62461</comment>
-        <translation type="unfinished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
         <comment>62462</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Fortsetzung)</translation>
     </message>
 </context>
 </TS>
