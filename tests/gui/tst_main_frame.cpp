@@ -1,3 +1,4 @@
+#include "res/icons.h"
 #include "res/load_string.h"
 #include "support/gui_test_main.h"
 #include "support/gui_test_support.h"
@@ -100,6 +101,7 @@ private Q_SLOTS:
     void recentFilesAreListedStoredAndOpened();
     void helpCommandsOpenTheManual();
     void aboutBoxShowsNameAndVersion();
+    void toolIconsFollowThePalette();
 };
 
 void TestMainFrame::menuBarHasTheMenusInOrder()
@@ -702,6 +704,29 @@ void TestMainFrame::aboutBoxShowsNameAndVersion()
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(about.result(), int(QDialog::Accepted));
     QVERIFY(!about.isVisible());
+}
+
+void TestMainFrame::toolIconsFollowThePalette()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    const QAction* save = frame.Action(cmd::kFileSave);
+    const QPalette light = QApplication::palette();
+    const QImage lightIcon = ToolPixmap(EToolIcon::Save, 16, light).toImage();
+    QCOMPARE(save->icon().pixmap(16).toImage(), lightIcon);
+
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor text(Qt::white);
+    const QPalette dark(text, window, window.lighter(), window.darker(), window, text, text, window, window);
+    // The application hands a new palette to its windows through posted events.
+    QApplication::setPalette(dark);
+    QCoreApplication::sendPostedEvents();
+    const QImage shownOnDark = save->icon().pixmap(16).toImage();
+    QApplication::setPalette(light);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(shownOnDark, ToolPixmap(EToolIcon::Save, 16, dark).toImage());
+    QVERIFY(shownOnDark != lightIcon);
+    QCOMPARE(save->icon().pixmap(16).toImage(), lightIcon);
 }
 
 ZQ_GUI_TEST(TestMainFrame)
