@@ -24,6 +24,8 @@ constexpr std::array kToolSizes = {16, 32};
 constexpr int kSmoothTextPixels = 12;
 constexpr std::array kAppIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 constexpr int kSmallArtworkLimit = 22;
+// The group of the artwork that draws the transceiver.
+constexpr QLatin1String kTransceiverElement("transceiver");
 // Outlines must stand out from the window at least as much as accessibility guidelines ask of the edges
 // of controls.
 constexpr double kOutlineContrast = 3.0;
@@ -114,29 +116,6 @@ void Glyph(QPainter& p, const QRectF& box, const QString& text, double pixelSize
 void Page(QPainter& p, const QColor& outline, double x, double y, double w, double h, const QColor& fill)
 {
     Box(p, outline, Cells(x, y, w, h), fill);
-}
-
-// A hand-held transceiver whose body fills the rectangle; the antenna rises above it. The body is seven
-// units wide: display and keypad leave one unit on each side.
-void Handheld(QPainter& p, const QRectF& body, double antennaHeight)
-{
-    const double unit = body.width() / 7.0;
-    p.setPen(Qt::NoPen);
-    p.setBrush(kOutline);
-    p.drawRect(QRectF(body.left() + unit, body.top() - antennaHeight, unit, antennaHeight + unit));
-    p.setPen(OutlinePen(kOutline));
-    p.setBrush(kRadioBody);
-    p.drawRoundedRect(body, unit, unit);
-    const QRectF display(body.left() + unit, body.top() + unit * 2, unit * 5, unit * 3);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kDisplay);
-    p.drawRect(display);
-    p.setBrush(kSteel);
-    for (double top = display.bottom() + unit; top + unit <= body.bottom() - unit; top += 2 * unit) {
-        for (int column = 0; column < 3; ++column) {
-            p.drawRect(QRectF(body.left() + unit * (1 + 2 * column), top, unit, unit));
-        }
-    }
 }
 
 // The transceiver of the 16-unit toolbar icons: too small for keys, it shows a display and a grille.
@@ -460,15 +439,17 @@ QIcon AppIcon()
     return icon;
 }
 
-QPixmap TransceiverPicture(int height)
+QPixmap TransceiverPicture(int height, qreal devicePixelRatio)
 {
-    constexpr double kUnitsHigh = 40.0;
-    const int width = static_cast<int>(std::lround(height * 0.45));
-    QPixmap pixmap = Canvas(width, height);
+    // The transceiver of the application icon's artwork, without the square and the waves behind it.
+    InitIconResources();
+    QSvgRenderer artwork(QStringLiteral(":/icons/zql52.svg"));
+    const QRectF bounds = artwork.boundsOnElement(kTransceiverElement);
+    const int width = static_cast<int>(std::lround(height * bounds.width() / bounds.height()));
+    QPixmap pixmap = Canvas(static_cast<int>(std::lround(width * devicePixelRatio)),
+                            static_cast<int>(std::lround(height * devicePixelRatio)));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = height / kUnitsHigh;
-    painter.scale(scale, scale);
-    Handheld(painter, QRectF(1.0, 10.0, 16.0, 29.0), 9.0);
+    artwork.render(&painter, kTransceiverElement, QRectF(0, 0, width, height));
     return pixmap;
 }
