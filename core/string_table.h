@@ -572,4 +572,33 @@ inline constexpr int kSheetProfileFormat = 62459;
 inline constexpr int kSheetSwitchOn = 62460;
 inline constexpr int kSheetSwitchOff = 62461;
 inline constexpr int kSheetContinuedFormat = 62462;
+// Notes on channel fields as they are stored (the CSV import, `zql52-cli set`, Fill): "%1" a field's
+// name as the channel lists write it (Frequency, Offset, Name...), a value or a row label.
+inline constexpr int kFieldWithoutDuplex = 62470;
+inline constexpr int kFieldWithoutTone = 62471;
+inline constexpr int kFieldWithoutSkip = 62472;
+inline constexpr int kFieldWithoutName = 62473;
+inline constexpr int kFieldBlankValue = 62474;
+inline constexpr int kFieldCannotBeBlankFormat = 62475;
+inline constexpr int kFieldRefusedFormat = 62476;
+inline constexpr int kFieldStoredAsFormat = 62477;
+inline constexpr int kFieldNotAToneFormat = 62478;
+inline constexpr int kFieldNearestToneFormat = 62479;
+inline constexpr int kFieldRoundedFormat = 62480;
+inline constexpr int kFieldCallNoNameFormat = 62481;
+inline constexpr int kFieldOnlyMemorySkipFormat = 62482;
+inline constexpr int kFieldModeStoredFormat = 62483;
+inline constexpr int kFieldRefusedStoredFormat = 62484;
+inline constexpr int kFieldBlankChannelFormat = 62485;
+inline constexpr int kFieldOutsideBandsFormat = 62486;
+// The Edit Memory dialog's hints under its fields: "%1" what OK will store.
+inline constexpr int kHintNoFrequency = 62490;
+inline constexpr int kHintNotAFrequency = 62491;
+inline constexpr int kHintKeepsFormat = 62492;
+inline constexpr int kHintBlanksFormat = 62493;
+inline constexpr int kHintStoredAsFormat = 62494;
+inline constexpr int kHintOutsideBands = 62495;
+inline constexpr int kHintOutsideNameSetFormat = 62496;
+inline constexpr int kHintSixCharactersFormat = 62497;
+inline constexpr int kHintModeNotAllowedFormat = 62498;
 } // namespace ids

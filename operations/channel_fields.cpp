@@ -4,6 +4,7 @@
 #include "channels/channel_rows.h"
 #include "channels/command_keys.h"
 #include "core/command_text.h"
+#include "core/string_table.h"
 
 #include <algorithm>
 #include <charconv>
@@ -117,15 +118,15 @@ std::string Shown(EChannelField field, std::string_view value)
     }
     switch (field) {
     case EChannelField::Duplex:
-        return "without duplex";
+        return std::string(StringText(ids::kFieldWithoutDuplex));
     case EChannelField::Tone:
-        return "without a tone";
+        return std::string(StringText(ids::kFieldWithoutTone));
     case EChannelField::Skip:
-        return "without skip";
+        return std::string(StringText(ids::kFieldWithoutSkip));
     case EChannelField::Name:
-        return "without a name";
+        return std::string(StringText(ids::kFieldWithoutName));
     default:
-        return "(blank)";
+        return std::string(StringText(ids::kFieldBlankValue));
     }
 }
 
@@ -145,16 +146,18 @@ SFieldResult SetFrequency(ICommandTarget& data, const CChannelId& channel, const
 {
     if (text.empty()) {
         if (!channel.MayBeBlank()) {
-            return Refused(data, channel, EChannelField::Frequency,
-                           channel_rows::ChannelLabel(data, channel) + " cannot be blank");
+            return Refused(
+                data, channel, EChannelField::Frequency,
+                FormatText(ids::kFieldCannotBeBlankFormat, {channel_rows::ChannelLabel(data, channel)}));
         }
         Write(data, channel, kAppear, answer::kOff);
         return {true, {}, {}};
     }
     const std::optional<int32_t> hertz = ParseExchangeMHz(text);
     if (!hertz || *hertz <= 0) {
-        return Refused(data, channel, EChannelField::Frequency,
-                       "Frequency " + Quoted(text) + " cannot be stored");
+        return Refused(
+            data, channel, EChannelField::Frequency,
+            FormatText(ids::kFieldRefusedFormat, {ChannelFieldName(EChannelField::Frequency), Quoted(text)}));
     }
     Write(data, channel, kFrequencyHertz, std::to_string(*hertz));
     Write(data, channel, kAppear, answer::kOn);
@@ -165,7 +168,9 @@ SFieldResult SetOffset(ICommandTarget& data, const CChannelId& channel, const st
 {
     const std::optional<int32_t> hertz = text.empty() ? std::optional<int32_t>(0) : ParseExchangeMHz(text);
     if (!hertz) {
-        return Refused(data, channel, EChannelField::Offset, "Offset " + Quoted(text) + " cannot be stored");
+        return Refused(
+            data, channel, EChannelField::Offset,
+            FormatText(ids::kFieldRefusedFormat, {ChannelFieldName(EChannelField::Offset), Quoted(text)}));
     }
     Write(data, channel, kOffsetHertz, std::to_string(*hertz));
     return {true, {}, FormatExchangeMHz(*hertz)};
@@ -184,7 +189,8 @@ SFieldResult SetName(ICommandTarget& data, const CChannelId& channel, std::strin
     const std::string given = TrimRightWhiteSpace(value);
     std::string note;
     if (stored != given) {
-        note = "Name " + Quoted(given) + " stored as " + Quoted(stored);
+        note = FormatText(ids::kFieldStoredAsFormat,
+                          {ChannelFieldName(EChannelField::Name), Quoted(given), Quoted(stored)});
     }
     return {true, std::move(note), stored};
 }
@@ -199,7 +205,7 @@ SFieldResult SetTone(ICommandTarget& data, const CChannelId& channel, EChannelFi
     const std::optional<double> wanted = ParsePlainDecimal(text);
     if (!wanted) {
         return Refused(data, channel, field,
-                       std::string(ChannelFieldName(field)) + " " + Quoted(text) + " is not a tone");
+                       FormatText(ids::kFieldNotAToneFormat, {ChannelFieldName(field), Quoted(text)}));
     }
     const CIndexList& tones = SChannelValueLists::Shared().tones;
     int nearest = tones.Lo();
@@ -215,7 +221,7 @@ SFieldResult SetTone(ICommandTarget& data, const CChannelId& channel, EChannelFi
     Write(data, channel, key, tone);
     std::string note;
     if (distance > 1e-6) {
-        note = text + " is not a tone, stored " + tone;
+        note = FormatText(ids::kFieldNearestToneFormat, {text, tone});
     }
     return {true, std::move(note), tone};
 }
@@ -228,27 +234,29 @@ std::string HealNote(ICommandTarget& data, const CChannelId& channel, const SFie
                                                                       : TrimWhiteSpace(assignment.value);
     switch (assignment.field) {
     case EChannelField::Frequency:
-        return "Frequency " + given + " rounded to " + actual;
+        return FormatText(ids::kFieldRoundedFormat, {ChannelFieldName(assignment.field), given, actual});
     case EChannelField::Offset:
-        return "Offset " + (given.empty() ? std::string("0") : given) + " rounded to " + actual;
+        return FormatText(ids::kFieldRoundedFormat, {ChannelFieldName(assignment.field),
+                                                     given.empty() ? std::string("0") : given, actual});
     case EChannelField::Name:
         if (channel.GetKind() == CChannelId::kCall) {
-            return "a call channel has no name, Name " + Quoted(given) + " not stored";
+            return FormatText(ids::kFieldCallNoNameFormat, {Quoted(given)});
         }
-        return "Name " + Quoted(given) + " stored as " + Quoted(actual);
+        return FormatText(ids::kFieldStoredAsFormat,
+                          {ChannelFieldName(assignment.field), Quoted(given), Quoted(actual)});
     case EChannelField::Skip:
         if (!channel.IsMemory()) {
-            return "only memory channels skip, Skip " + Quoted(given) + " not stored";
+            return FormatText(ids::kFieldOnlyMemorySkipFormat, {Quoted(given)});
         }
         break;
     case EChannelField::Mode:
-        return "Mode " + result.value + " is not allowed at " +
-               GetChannelField(data, channel, EChannelField::Frequency) + ", stored " + actual;
+        return FormatText(ids::kFieldModeStoredFormat,
+                          {result.value, GetChannelField(data, channel, EChannelField::Frequency), actual});
     default:
         break;
     }
-    return std::string(ChannelFieldName(assignment.field)) + " " + Quoted(given) + " stored as " +
-           Quoted(actual);
+    return FormatText(ids::kFieldStoredAsFormat,
+                      {ChannelFieldName(assignment.field), Quoted(given), Quoted(actual)});
 }
 
 } // namespace
@@ -410,7 +418,7 @@ SFieldResult SetChannelField(ICommandTarget& data, const CChannelId& channel, EC
     const std::string text = TrimWhiteSpace(value);
     const auto refused = [&] {
         return Refused(data, channel, field,
-                       std::string(ChannelFieldName(field)) + " " + Quoted(text) + " cannot be stored");
+                       FormatText(ids::kFieldRefusedFormat, {ChannelFieldName(field), Quoted(text)}));
     };
     switch (field) {
     case EChannelField::Frequency:
@@ -512,7 +520,7 @@ std::vector<std::string> WriteChannelFields(ICommandTarget& data, const CChannel
         if (blankingAsked || fields.empty()) {
             return {};
         }
-        return {channel_rows::ChannelLabel(data, channel) + " is blank: give it a Frequency to use it"};
+        return {FormatText(ids::kFieldBlankChannelFormat, {channel_rows::ChannelLabel(data, channel)})};
     }
     std::vector<std::string> notes;
     for (size_t i = 0; i < fields.size(); ++i) {
@@ -522,7 +530,7 @@ std::vector<std::string> WriteChannelFields(ICommandTarget& data, const CChannel
         if (!result.stored) {
             std::string note = result.note;
             if (assignment.field != EChannelField::Frequency) {
-                note += ", stored " + Shown(assignment.field, actual);
+                note = FormatText(ids::kFieldRefusedStoredFormat, {note, Shown(assignment.field, actual)});
             }
             notes.push_back(std::move(note));
         } else if (actual != result.value) {
@@ -532,7 +540,7 @@ std::vector<std::string> WriteChannelFields(ICommandTarget& data, const CChannel
         }
         if (assignment.field == EChannelField::Frequency && result.stored &&
             Read(data, channel, kIsLegal) == answer::kNg) {
-            notes.push_back(actual + " is outside the transceiver's bands, stored and marked ?");
+            notes.push_back(FormatText(ids::kFieldOutsideBandsFormat, {actual}));
         }
     }
     return notes;

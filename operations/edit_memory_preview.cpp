@@ -4,6 +4,7 @@
 #include "channels/command_keys.h"
 #include "core/command_text.h"
 #include "core/rig/rig_core.h"
+#include "core/string_table.h"
 #include "operations/channel_fields.h"
 
 #include <algorithm>
@@ -23,8 +24,6 @@ constexpr size_t kNameLength = 6;
 
 // Frequencies are typed in MHz; anything not above zero or from 2000 MHz on blanks the channel.
 constexpr double kMaxFrequencyMhz = 2000.0;
-
-constexpr std::string_view kOutsideNameSet = "characters outside A-Z 0-9 ( ) * + - . / : = become blanks";
 
 std::string WithDecimalPoint(std::string text)
 {
@@ -164,11 +163,12 @@ SEditMemoryHints CEditMemoryPreview::Hints(const SEditMemoryValues& values)
     const std::string typed = TrimWhiteSpace(WithDecimalPoint(values.frequency));
     const bool blank = Read(kAppear) == answer::kOff;
     if (SentFrequency(values.frequency).empty()) {
-        const std::string_view what = typed.empty() ? "no frequency" : "not a frequency";
+        const std::string_view what =
+            StringText(typed.empty() ? ids::kHintNoFrequency : ids::kHintNotAFrequency);
         if (!blank) {
-            hints.frequency = std::string(what) + ": OK keeps " + Read(kFrequency);
+            hints.frequency = FormatText(ids::kHintKeepsFormat, {what, Read(kFrequency)});
         } else if (!typed.empty() || !m_storedFrequency.empty()) {
-            hints.frequency = std::string(what) + ": OK will blank the channel";
+            hints.frequency = FormatText(ids::kHintBlanksFormat, {what});
         }
     }
     if (blank) {
@@ -179,15 +179,15 @@ SEditMemoryHints CEditMemoryPreview::Hints(const SEditMemoryValues& values)
     if (!hints.frequency.empty()) {
         frequency.push_back(hints.frequency);
     } else if (!SameFrequency(typed, Read(kFrequencyHertz))) {
-        frequency.push_back("will be stored as " + Read(kFrequency));
+        frequency.push_back(FormatText(ids::kHintStoredAsFormat, {Read(kFrequency)}));
     }
     if (Read(kIsLegal) == answer::kNg) {
-        frequency.emplace_back("outside this transceiver's bands: stored with ?");
+        frequency.emplace_back(StringText(ids::kHintOutsideBands));
     }
     hints.frequency = Joined(frequency);
 
     if (!SameFrequency(TrimWhiteSpace(WithDecimalPoint(values.offset)), Read(kOffsetHertz))) {
-        hints.offset = "will be stored as " + Read(kOffset);
+        hints.offset = FormatText(ids::kHintStoredAsFormat, {Read(kOffset)});
     }
 
     const std::string stored = TrimRightWhiteSpace(Read(kName));
@@ -198,15 +198,15 @@ SEditMemoryHints CEditMemoryPreview::Hints(const SEditMemoryValues& values)
             blanked = blanked || (name[i] != ' ' && (i >= stored.size() || stored[i] == ' '));
         }
         if (blanked) {
-            hints.name = std::string(kOutsideNameSet) + ": " + QuotedValue(stored);
+            hints.name = FormatText(ids::kHintOutsideNameSetFormat, {QuotedValue(stored)});
         } else if (name.size() > kNameLength) {
-            hints.name = "only six characters are kept: " + QuotedValue(stored);
+            hints.name = FormatText(ids::kHintSixCharactersFormat, {QuotedValue(stored)});
         }
     }
 
     const std::string mode = Read(kMode);
     if (!EqualsNoCase(mode, values.mode)) {
-        hints.mode = values.mode + " is not allowed here: " + mode;
+        hints.mode = FormatText(ids::kHintModeNotAllowedFormat, {values.mode, mode});
     }
     return hints;
 }
