@@ -351,7 +351,7 @@ constexpr SStringEntry kStrings[] = {
     {ids::kArchiveOpenButton, "&Open"},
     {ids::kArchiveCompareButton, "&Compare"},
     {ids::kArchiveShowFolderButton, "Show &Folder"},
-    {ids::kArchiveCloseButton, "Close"},
+    {ids::kArchiveCloseButton, "C&lose"},
     {ids::kArchiveFolderNotShown, " The folder\n %1\n could not be shown: no file manager answered."},
     {ids::kCompareTransceiverTitle, "Compare with Transceiver"},
     {ids::kCompareTransceiverSide, "the transceiver"},
@@ -487,7 +487,7 @@ constexpr SStringEntry kStrings[] = {
     {ids::kCheckPassed, "OK"},
     {ids::kCheckFailed, "FAILED"},
     {ids::kCheckNotRun, "not checked"},
-    {ids::kCheckCloseButton, "Close"},
+    {ids::kCheckCloseButton, "&Close"},
     {ids::kStepDeviceExists, "The device exists"},
     {ids::kStepMayOpen, "It may be opened"},
     {ids::kStepFree, "It is free"},
@@ -551,6 +551,18 @@ constexpr SStringEntry kStrings[] = {
     {ids::kPortGoneFormat, "%1 - not connected"},
     {ids::kPortGoneTip, "The device is not there now: plug the cable in, or choose its device in COM Port > "
                         "Port Devices..."},
+    {ids::kAccChannelList, "Channels"},
+    {ids::kAccCellFormat, "%1 %2"},
+    {ids::kAccRowFormat, "%1, %2"},
+    {ids::kAccNotAllowed, "not allowed for this transceiver version"},
+    {ids::kAccSetupInstructions, "Instructions"},
+    {ids::kAccDtmfMemories, "DTMF memories"},
+    {ids::kAccDtmfDigits, "Digits"},
+    {ids::kAccArchiveCopies, "Copies"},
+    {ids::kPortDevicesLabel1, "COM&1"},
+    {ids::kPortDevicesLabel2, "COM&2"},
+    {ids::kPortDevicesLabel3, "COM&3"},
+    {ids::kPortDevicesLabel4, "COM&4"},
 };
 
 constexpr bool IsStrictlyAscending()

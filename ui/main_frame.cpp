@@ -75,6 +75,20 @@ int TextPaneWidth(const QLabel& pane, const QString& text)
     return textWidth + 2 * (kPanePadding + pane.frameWidth());
 }
 
+// A menu item's text as a toolbar button's: without the shortcut after the tab, the mnemonic marks and the
+// dots ("&New\tCtrl+N" gives "New", "&Information..." "Information").
+QString ButtonText(const QString& itemText)
+{
+    QString text = itemText.section(QLatin1Char('\t'), 0, 0);
+    text.remove(QStringLiteral("..."));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            text.remove(i, 1);
+        }
+    }
+    return text.trimmed();
+}
+
 QLabel* MakePane(QWidget* parent, const char* objectName)
 {
     auto* pane = new QLabel(parent);
@@ -199,7 +213,12 @@ void CMainFrame::CreateToolBar()
         if (id == kSeparator) {
             m_toolBar->addSeparator();
         } else {
-            m_toolBar->addAction(Action(id));
+            QAction* action = Action(id);
+            // A button is named after its item's text, but without the shortcut shown after the tab.
+            if (action->text().contains(QLatin1Char('\t'))) {
+                action->setIconText(ButtonText(action->text()));
+            }
+            m_toolBar->addAction(action);
         }
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
