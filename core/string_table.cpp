@@ -563,6 +563,10 @@ constexpr SStringEntry kStrings[] = {
     {ids::kPortDevicesLabel2, "COM&2"},
     {ids::kPortDevicesLabel3, "COM&3"},
     {ids::kPortDevicesLabel4, "COM&4"},
+    {ids::kAnnounceOpenedFormat, "%1 opened."},
+    {ids::kAnnounceNotOpenedFormat, "%1 was not opened."},
+    {ids::kAnnounceSavedFormat, "%1 saved."},
+    {ids::kAnnounceNotSavedFormat, "%1 was not saved."},
 };
 
 constexpr bool IsStrictlyAscending()

@@ -507,7 +507,8 @@ inline constexpr int kSeenNoEchoOfRequest = 62171;
 inline constexpr int kPortGoneFormat = 62172;
 inline constexpr int kPortGoneTip = 62173;
 // What assistive technology says: the names and descriptions of controls whose visible text is not
-// enough ("%1" a column's title, "%2" a cell's text), and the Port Devices labels with their mnemonics.
+// enough ("%1" a column's title, "%2" a cell's text), the Port Devices labels with their mnemonics, and
+// the outcomes of the file commands ("%1" a file name).
 inline constexpr int kAccChannelList = 62200;
 inline constexpr int kAccCellFormat = 62201;
 inline constexpr int kAccRowFormat = 62202;
@@ -520,4 +521,8 @@ inline constexpr int kPortDevicesLabel1 = 62210;
 inline constexpr int kPortDevicesLabel2 = 62211;
 inline constexpr int kPortDevicesLabel3 = 62212;
 inline constexpr int kPortDevicesLabel4 = 62213;
+inline constexpr int kAnnounceOpenedFormat = 62220;
+inline constexpr int kAnnounceNotOpenedFormat = 62221;
+inline constexpr int kAnnounceSavedFormat = 62222;
+inline constexpr int kAnnounceNotSavedFormat = 62223;
 } // namespace ids

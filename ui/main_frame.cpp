@@ -8,6 +8,7 @@
 #include "ui/command_table.h"
 #include "ui/help_window.h"
 #include "ui/recent_file_list.h"
+#include "ui/widgets/announcer.h"
 #include "ui/window_placement.h"
 
 #include <QAction>
@@ -117,6 +118,8 @@ CMainFrame::CMainFrame(ISettingsStore& settings, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    // The window's own child, not the status bar's: it speaks while the status bar is switched off too.
+    m_announcer = new CAnnouncer(this);
     SetCommandHandlers(Bindings());
     RefreshRecentFileMenu();
 
@@ -360,6 +363,16 @@ void CMainFrame::SetMessageText(const QString& text)
     // A command prompt still showing would hide the text until the mouse moves on.
     statusBar()->clearMessage();
     m_messagePane->setText(text);
+}
+
+void CMainFrame::Announce(const QString& text)
+{
+    m_announcer->Announce(text);
+}
+
+QString CMainFrame::LastAnnouncement() const
+{
+    return m_announcer->LastText();
 }
 
 QString CMainFrame::MessageText() const
