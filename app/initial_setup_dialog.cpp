@@ -79,7 +79,7 @@ CInitialSetupDlg::CInitialSetupDlg(ISettingsStore& settings, CCloneSession& sess
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("setupPicture"));
-    picture->setPixmap(TransceiverPicture(kPictureHeight));
+    picture->setPixmap(TransceiverPicture(kPictureHeight, devicePixelRatioF()));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* portLabel = new QLabel(LoadString(ids::kComPortLabel), this);

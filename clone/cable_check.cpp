@@ -25,20 +25,6 @@ constexpr auto kEchoLimit = std::chrono::milliseconds(1000);
 constexpr int kInputPollMs = 5;
 constexpr size_t kPathCapacity = 4096;
 
-// The numbered text `id` with "%1", "%2", ... replaced by the arguments in turn.
-std::string Format(int id, std::initializer_list<std::string> arguments)
-{
-    std::string text(StringText(id));
-    int number = 1;
-    for (const std::string& argument : arguments) {
-        const std::string mark = "%" + std::to_string(number++);
-        if (const size_t place = text.find(mark); place != std::string::npos) {
-            text.replace(place, mark.size(), argument);
-        }
-    }
-    return text;
-}
-
 std::string Text(int id)
 {
     return std::string(StringText(id));
@@ -217,7 +203,7 @@ std::vector<std::string> DeviceHolders(const std::string& device, const std::str
             }
             std::fclose(comm);
         }
-        holders.push_back(Format(ids::kFoundHolderFormat, {pid, name}));
+        holders.push_back(FormatText(ids::kFoundHolderFormat, {pid, name}));
     }
     return holders;
 }
@@ -230,8 +216,9 @@ SCheckStepResult ExplainOpenFailure(const std::string& device, int error, const 
     case ENOENT: {
         result.step = ECheckStep::DeviceExists;
         const std::vector<std::string> devices = system.serialDevices();
-        result.found = Format(ids::kFoundNoDeviceFormat,
-                              {device, devices.empty() ? Text(ids::kFoundNoSerialDevices) : Joined(devices)});
+        result.found =
+            FormatText(ids::kFoundNoDeviceFormat,
+                       {device, devices.empty() ? Text(ids::kFoundNoSerialDevices) : Joined(devices)});
         result.advice = Text(ids::kAdvisePlugAdapter);
         return result;
     }
@@ -241,31 +228,31 @@ SCheckStepResult ExplainOpenFailure(const std::string& device, int error, const 
         struct stat info = {};
         const bool known = ::stat(device.c_str(), &info) == 0;
         const std::string group = known ? GroupName(info.st_gid) : std::string("dialout");
-        result.found = Format(ids::kFoundNoPermissionFormat, {device, group});
+        result.found = FormatText(ids::kFoundNoPermissionFormat, {device, group});
         const bool inLogin = known && Contains(system.loginGroups(), info.st_gid);
         const bool inDatabase = known && Contains(system.userGroups(), info.st_gid);
         if (inDatabase && !inLogin) {
-            result.found += " " + Format(ids::kFoundInGroupNotLoginFormat, {group});
+            result.found += " " + FormatText(ids::kFoundInGroupNotLoginFormat, {group});
             result.advice = Text(ids::kAdviseLoginAgain);
         } else {
             if (!inLogin) {
-                result.found += " " + Format(ids::kFoundNotInGroupFormat, {group});
+                result.found += " " + FormatText(ids::kFoundNotInGroupFormat, {group});
             }
-            result.advice = Format(ids::kAdviseJoinGroupFormat, {group});
+            result.advice = FormatText(ids::kAdviseJoinGroupFormat, {group});
         }
         return result;
     }
     case EBUSY: {
         result.step = ECheckStep::Free;
         const std::vector<std::string> holders = DeviceHolders(device, system.procRoot);
-        result.found =
-            holders.empty() ? Text(ids::kFoundBusy) : Format(ids::kFoundBusyHolderFormat, {Joined(holders)});
+        result.found = holders.empty() ? Text(ids::kFoundBusy)
+                                       : FormatText(ids::kFoundBusyHolderFormat, {Joined(holders)});
         result.advice = Text(ids::kAdviseCloseHolder);
         return result;
     }
     default:
         result.step = ECheckStep::MayOpen;
-        result.found = Format(ids::kFoundCannotOpenFormat, {std::strerror(error)});
+        result.found = FormatText(ids::kFoundCannotOpenFormat, {std::strerror(error)});
         return result;
     }
 }
@@ -276,28 +263,29 @@ std::string DescribeTransfer(const SCloneTrace& trace, const SCheckSystem& syste
     switch (trace.reason) {
     case ECloneReason::PortNotOpened: {
         const SCheckStepResult why = ExplainOpenFailure(trace.device, trace.openError, system);
-        return Format(ids::kSeenPortFormat,
-                      {trace.device, why.advice.empty() ? why.found : why.found + " " + why.advice});
+        return FormatText(ids::kSeenPortFormat,
+                          {trace.device, why.advice.empty() ? why.found : why.found + " " + why.advice});
     }
     case ECloneReason::NoEcho:
         if (!trace.anyByte) {
             return Text(ids::kSeenNothing);
         }
         return trace.records == 0 ? Text(ids::kSeenNoEchoOfRequest)
-                                  : Format(ids::kSeenStoppedFormat, {records});
+                                  : FormatText(ids::kSeenStoppedFormat, {records});
     case ECloneReason::NoAnswer:
-        return trace.records == 0 ? Text(ids::kSeenEchoNoAnswer) : Format(ids::kSeenStoppedFormat, {records});
+        return trace.records == 0 ? Text(ids::kSeenEchoNoAnswer)
+                                  : FormatText(ids::kSeenStoppedFormat, {records});
     case ECloneReason::EchoDiffers:
         return Text(ids::kSeenEchoChanged);
     case ECloneReason::BadInformation:
         return Text(ids::kSeenBrokenInformation);
     case ECloneReason::BadDataFrame:
         // The broken one is the record after those taken.
-        return Format(ids::kSeenBrokenFrameFormat, {std::to_string(trace.records + 1)});
+        return FormatText(ids::kSeenBrokenFrameFormat, {std::to_string(trace.records + 1)});
     case ECloneReason::BadEndFrame:
-        return Format(ids::kSeenBrokenEndFormat, {records});
+        return FormatText(ids::kSeenBrokenEndFormat, {records});
     case ECloneReason::WriteRefused:
-        return Format(ids::kSeenRefusedFormat, {records});
+        return FormatText(ids::kSeenRefusedFormat, {records});
     case ECloneReason::LineError:
         return Text(ids::kSeenLineFailed);
     default:
@@ -330,7 +318,7 @@ SCheckReport CCableCheck::Run(const std::string& port)
         Add(report, ExplainOpenFailure(device, ENOENT, m_system), check_outcome::kNoDevice);
         return report;
     }
-    Add(report, {ECheckStep::DeviceExists, true, Format(ids::kFoundDeviceFormat, {device}), {}}, 0);
+    Add(report, {ECheckStep::DeviceExists, true, FormatText(ids::kFoundDeviceFormat, {device}), {}}, 0);
 
     if (const int error = m_system.access(device); error == EACCES || error == EPERM) {
         Add(report, ExplainOpenFailure(device, error, m_system), check_outcome::kNotPermitted);
@@ -354,7 +342,7 @@ SCheckReport CCableCheck::Run(const std::string& port)
     if (!opened || !LineIs9600_8N1(probe.GetHandle())) {
         const int why = opened ? EINVAL : error;
         Add(report,
-            {ECheckStep::LineSettings, false, Format(ids::kFoundLineRefusedFormat, {std::strerror(why)}),
+            {ECheckStep::LineSettings, false, FormatText(ids::kFoundLineRefusedFormat, {std::strerror(why)}),
              Text(ids::kAdviseNotSerial)},
             check_outcome::kLineSettings);
         return report;
@@ -387,7 +375,7 @@ bool CCableCheck::CheckEcho(SCheckReport& report, CSerialPort& port)
     }
     const std::string size = std::to_string(sent.size());
     if (received == sent) {
-        return Add(report, {ECheckStep::Echo, true, Format(ids::kFoundEchoRightFormat, {size}), {}}, 0);
+        return Add(report, {ECheckStep::Echo, true, FormatText(ids::kFoundEchoRightFormat, {size}), {}}, 0);
     }
     if (received.empty()) {
         return Add(report, {ECheckStep::Echo, false, Text(ids::kFoundNoEcho), Text(ids::kAdviseNoEcho)},
@@ -395,7 +383,7 @@ bool CCableCheck::CheckEcho(SCheckReport& report, CSerialPort& port)
     }
     return Add(report,
                {ECheckStep::Echo, false,
-                Format(ids::kFoundEchoGarbledFormat, {std::to_string(received.size()), size}),
+                FormatText(ids::kFoundEchoGarbledFormat, {std::to_string(received.size()), size}),
                 Text(ids::kAdviseGarbled)},
                check_outcome::kGarbledEcho);
 }
@@ -418,16 +406,16 @@ void CCableCheck::CheckAnswer(SCheckReport& report)
     report.information = session.GetInformation();
     const STransceiverInformation& information = report.information;
     const std::string answer =
-        Format(ids::kFoundAnswerFormat,
-               {HexWord(information.model) + HexWord(information.revision),
-                VersionText(information.bytes.data()), EscapeControlBytes(information.Comment())});
+        FormatText(ids::kFoundAnswerFormat,
+                   {HexWord(information.model) + HexWord(information.revision),
+                    VersionText(information.bytes.data()), EscapeControlBytes(information.Comment())});
     switch (CompareWithProfile(m_profile, information)) {
     case clone_outcome::kModelMismatch:
         Add(report,
             {ECheckStep::Answer, false,
              answer + " " +
-                 Format(ids::kFoundOtherModelFormat,
-                        {HexWord(m_profile.model) + HexWord(m_profile.revision)}),
+                 FormatText(ids::kFoundOtherModelFormat,
+                            {HexWord(m_profile.model) + HexWord(m_profile.revision)}),
              Text(ids::kAdviseOtherModel)},
             check_outcome::kOtherModel);
         return;
@@ -435,8 +423,8 @@ void CCableCheck::CheckAnswer(SCheckReport& report)
         Add(report,
             {ECheckStep::Answer, false,
              answer + " " +
-                 Format(ids::kFoundOtherVersionFormat,
-                        {VersionText(information.bytes.data()), VersionText(m_profile.version.data())}),
+                 FormatText(ids::kFoundOtherVersionFormat,
+                            {VersionText(information.bytes.data()), VersionText(m_profile.version.data())}),
              Text(ids::kAdviseOtherVersion)},
             check_outcome::kOtherVersion);
         return;

@@ -567,6 +567,65 @@ constexpr SStringEntry kStrings[] = {
     {ids::kAnnounceNotOpenedFormat, "%1 was not opened."},
     {ids::kAnnounceSavedFormat, "%1 saved."},
     {ids::kAnnounceNotSavedFormat, "%1 was not saved."},
+    {ids::kCsvNoteFormat, "line %1: %2"},
+    {ids::kCsvRowSkippedFormat, "%1, row skipped"},
+    {ids::kCsvTooLargeFormat,
+     "the file holds %1 bytes, more than any channel list (%2 MiB), nothing imported"},
+    {ids::kCsvNoHeader, "no header line, nothing imported"},
+    {ids::kCsvNoColumnFormat, "no %1 column, nothing imported"},
+    {ids::kCsvColumnRepeatedFormat, "column %1 is given again as column %2, only column %3 is read"},
+    {ids::kCsvQuoteNotClosed, "a quoted field is not closed"},
+    {ids::kCsvInsideQuoteFormat, "inside the quoted field that line %1 leaves open"},
+    {ids::kCsvNoLocation, "no Location"},
+    {ids::kCsvLocationNotChannelFormat, "Location %1 is not a channel (0-99, P0A-P9B, CALL_...)"},
+    {ids::kCsvNoFrequency, "no Frequency"},
+    {ids::kCsvFrequencyRefusedFormat, "Frequency %1 cannot be stored"},
+    {ids::kCsvDuplexRefusedFormat, "Duplex %1 cannot be stored"},
+    {ids::kCsvSplitNoTransmitFormat, "Duplex 'split' takes the transmit frequency from Offset, and %1"},
+    {ids::kCsvSplitOffsetBlank, "it is blank"},
+    {ids::kCsvSplitOffsetNoneFormat, "%1 is none"},
+    {ids::kCsvSplitTooFarFormat,
+     "Duplex 'split' transmits on %1, %2 MHz from the receive frequency, more than the largest offset (%3)"},
+    {ids::kCsvSplitStoredFormat, "Duplex 'split' transmitting on %1 stored as %2"},
+    {ids::kCsvSplitNoDuplex, "no duplex"},
+    {ids::kCsvSplitDuplexFormat, "Duplex %1 Offset %2"},
+    {ids::kCsvSplitCannotHoldFormat,
+     "Duplex 'split' transmits on %1, which the channel cannot hold (it would transmit on %2)"},
+    {ids::kCsvOutsideBandsFormat, "%1 is outside the transceiver's bands"},
+    {ids::kCsvNoFreeChannel, "no free channel left"},
+    {ids::kCsvLocationRepeatedFormat, "Location %1 is also on line %2, this row replaces it"},
+    {ids::kRangeRefusedFormat, "Memory channels %1-%2 are not a range within %3-%4."},
+    {ids::kMoveNoRowFormat, "There is no row %1."},
+    {ids::kMoveFixedRowFormat, "%1 does not move: program-scan edges and call channels keep their rows."},
+    {ids::kMoveOneRow, "A channel moves one row up or down at a time."},
+    {ids::kMoveFirstFormat, "%1 is the first memory channel: it cannot move up."},
+    {ids::kMoveLastFormat, "%1 is the last memory channel: it cannot move down."},
+    {ids::kFillSameFormat, "%1 cannot be filled: every channel would hold the same."},
+    {ids::kFillModeRefusedFormat, "Mode %1 is not allowed at %2, left as it was"},
+    {ids::kFillStoredAsFormat, "%1 %2 stored as %3"},
+    {ids::kSheetMemoryTitle, "Memory channels"},
+    {ids::kSheetEdgeTitle, "Program-scan edges"},
+    {ids::kSheetCallTitle, "Call channels"},
+    {ids::kSheetSettingsTitle, "Common settings"},
+    {ids::kSheetDtmfTitle, "DTMF memories"},
+    {ids::kSheetNoMemoryChannels, "No memory channels in use."},
+    {ids::kSheetInUseFormat, "%1 of %2 in use"},
+    {ids::kSheetIllegalLegend, "? marks a channel the transceiver would not accept as it is."},
+    {ids::kSheetSettingHeader, "Setting"},
+    {ids::kSheetValueHeader, "Value"},
+    {ids::kSheetDtmfMemoryHeader, "Memory"},
+    {ids::kSheetDtmfDigitsHeader, "Digits"},
+    {ids::kSheetPrintedFormat, "Printed %1"},
+    {ids::kSheetPageFormat, "Page %1 of %2"},
+    {ids::kSheetCoverageNormal, "normal coverage"},
+    {ids::kSheetCoverageExpanded, "expanded coverage"},
+    {ids::kSheetCoverageCellular, "expanded coverage with the cellular bands"},
+    {ids::kSheetBandsWith50, "bands 50/144/430/1200 MHz"},
+    {ids::kSheetBandsWithout50, "bands 144/430/1200 MHz"},
+    {ids::kSheetProfileFormat, "%1, destination %2, %3, %4"},
+    {ids::kSheetSwitchOn, "On"},
+    {ids::kSheetSwitchOff, "Off"},
+    {ids::kSheetContinuedFormat, "%1 (continued)"},
 };
 
 constexpr bool IsStrictlyAscending()
@@ -614,6 +673,24 @@ std::string_view StringText(int id)
 bool HasString(int id)
 {
     return Find(id) != nullptr;
+}
+
+std::string FormatText(int id, std::initializer_list<std::string_view> arguments)
+{
+    const std::string_view text = StringText(id);
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const auto number = static_cast<size_t>(next - '0');
+        if (text[i] == '%' && next >= '1' && next <= '9' && number <= arguments.size()) {
+            result += *(arguments.begin() + (number - 1));
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }
 
 std::vector<int> StringIds()

@@ -2,6 +2,7 @@
 
 #include "core/command_ids.h"
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@
 std::string_view StringText(int id);
 // The text of an identifier as the table holds it, in English.
 std::string_view EnglishText(int id);
+// The text of an identifier with "%1" to "%9" replaced by the arguments, in one pass: a "%2" inside the first
+// argument stays as it is. A mark without its argument stays too.
+std::string FormatText(int id, std::initializer_list<std::string_view> arguments);
 // Every identifier of the table, in ascending order.
 std::vector<int> StringIds();
 // Texts that StringText answers in place of the English ones, by identifier. The desktop program sets them
@@ -525,4 +529,66 @@ inline constexpr int kAnnounceOpenedFormat = 62220;
 inline constexpr int kAnnounceNotOpenedFormat = 62221;
 inline constexpr int kAnnounceSavedFormat = 62222;
 inline constexpr int kAnnounceNotSavedFormat = 62223;
+// Notes of the channel list import, for the window and the command-line tool alike: "%1: %2" the line
+// number and what happened there. Column names (Location, Frequency, Duplex, Offset) and values in quotes
+// are the file's own and stay as they are.
+inline constexpr int kCsvNoteFormat = 62400;
+inline constexpr int kCsvRowSkippedFormat = 62401;
+inline constexpr int kCsvTooLargeFormat = 62402;
+inline constexpr int kCsvNoHeader = 62403;
+inline constexpr int kCsvNoColumnFormat = 62404;
+inline constexpr int kCsvColumnRepeatedFormat = 62405;
+inline constexpr int kCsvQuoteNotClosed = 62406;
+inline constexpr int kCsvInsideQuoteFormat = 62407;
+inline constexpr int kCsvNoLocation = 62408;
+inline constexpr int kCsvLocationNotChannelFormat = 62409;
+inline constexpr int kCsvNoFrequency = 62410;
+inline constexpr int kCsvFrequencyRefusedFormat = 62411;
+inline constexpr int kCsvDuplexRefusedFormat = 62412;
+inline constexpr int kCsvSplitNoTransmitFormat = 62413;
+inline constexpr int kCsvSplitOffsetBlank = 62414;
+inline constexpr int kCsvSplitOffsetNoneFormat = 62415;
+inline constexpr int kCsvSplitTooFarFormat = 62416;
+inline constexpr int kCsvSplitStoredFormat = 62417;
+inline constexpr int kCsvSplitNoDuplex = 62418;
+inline constexpr int kCsvSplitDuplexFormat = 62419;
+inline constexpr int kCsvSplitCannotHoldFormat = 62420;
+inline constexpr int kCsvOutsideBandsFormat = 62421;
+inline constexpr int kCsvNoFreeChannel = 62422;
+inline constexpr int kCsvLocationRepeatedFormat = 62423;
+// Refusals and notes of the operations on many channels: "%1" a row label or a field name, numbers.
+inline constexpr int kRangeRefusedFormat = 62430;
+inline constexpr int kMoveNoRowFormat = 62431;
+inline constexpr int kMoveFixedRowFormat = 62432;
+inline constexpr int kMoveOneRow = 62433;
+inline constexpr int kMoveFirstFormat = 62434;
+inline constexpr int kMoveLastFormat = 62435;
+inline constexpr int kFillSameFormat = 62436;
+inline constexpr int kFillModeRefusedFormat = 62437;
+inline constexpr int kFillStoredAsFormat = 62438;
+// The printed channel sheet: table titles and headers, the heading's profile line ("%1" the machine name,
+// "%2" the destination's number, "%3" the coverage, "%4" the bands), the page footer.
+inline constexpr int kSheetMemoryTitle = 62440;
+inline constexpr int kSheetEdgeTitle = 62441;
+inline constexpr int kSheetCallTitle = 62442;
+inline constexpr int kSheetSettingsTitle = 62443;
+inline constexpr int kSheetDtmfTitle = 62444;
+inline constexpr int kSheetNoMemoryChannels = 62445;
+inline constexpr int kSheetInUseFormat = 62446;
+inline constexpr int kSheetIllegalLegend = 62447;
+inline constexpr int kSheetSettingHeader = 62448;
+inline constexpr int kSheetValueHeader = 62449;
+inline constexpr int kSheetDtmfMemoryHeader = 62450;
+inline constexpr int kSheetDtmfDigitsHeader = 62451;
+inline constexpr int kSheetPrintedFormat = 62452;
+inline constexpr int kSheetPageFormat = 62453;
+inline constexpr int kSheetCoverageNormal = 62454;
+inline constexpr int kSheetCoverageExpanded = 62455;
+inline constexpr int kSheetCoverageCellular = 62456;
+inline constexpr int kSheetBandsWith50 = 62457;
+inline constexpr int kSheetBandsWithout50 = 62458;
+inline constexpr int kSheetProfileFormat = 62459;
+inline constexpr int kSheetSwitchOn = 62460;
+inline constexpr int kSheetSwitchOff = 62461;
+inline constexpr int kSheetContinuedFormat = 62462;
 } // namespace ids

@@ -6,6 +6,7 @@
 #include "core/byte_string.h"
 #include "core/command_text.h"
 #include "core/rig/radio_data.h"
+#include "core/string_table.h"
 #include "interchange/csv.h"
 #include "operations/channel_fields.h"
 
@@ -60,8 +61,6 @@ constexpr std::array<SFieldColumn, 9> kFieldColumns = {{
     {kSkip, EChannelField::Skip},
 }};
 
-constexpr std::string_view kRowSkipped = ", row skipped";
-
 std::string Quoted(std::string_view text)
 {
     return QuotedValue(text);
@@ -81,9 +80,9 @@ ColumnMap MapColumns(const csv::SRecord& header, std::vector<std::string>& repea
                 continue;
             }
             if (map[column]) {
-                repeats.push_back("column " + std::string(kColumns[column]) + " is given again as column " +
-                                  std::to_string(position + 1) + ", only column " +
-                                  std::to_string(*map[column] + 1) + " is read");
+                repeats.push_back(
+                    FormatText(ids::kCsvColumnRepeatedFormat, {kColumns[column], std::to_string(position + 1),
+                                                               std::to_string(*map[column] + 1)}));
             } else {
                 map[column] = position;
             }
@@ -114,7 +113,6 @@ std::string Join(const std::vector<std::string>& parts)
 }
 
 constexpr std::string_view kSplit = "split";
-constexpr std::string_view kNoChannelLeft = "no free channel left";
 constexpr int kMemoryChannels = channel_rows::kFirstEdgeRow;
 
 // A row as read from the file, before it has a channel.
@@ -147,25 +145,26 @@ std::optional<std::string> ReadSplit(int32_t receive, const std::optional<std::s
     const std::string text = offset ? TrimWhiteSpace(*offset) : std::string();
     const std::optional<int32_t> transmit = ParseExchangeMHz(text);
     if (!transmit || *transmit <= 0) {
-        return "Duplex 'split' takes the transmit frequency from Offset, and " +
-               (text.empty() ? std::string("it is blank") : Quoted(text) + " is none");
+        return FormatText(ids::kCsvSplitNoTransmitFormat,
+                          {text.empty() ? std::string(StringText(ids::kCsvSplitOffsetBlank))
+                                        : FormatText(ids::kCsvSplitOffsetNoneFormat, {Quoted(text)})});
     }
     const int32_t apart = *transmit - receive;
     const int32_t distance = apart < 0 ? -apart : apart;
     if (distance > CModelProfile::kMaxOffset) {
-        return "Duplex 'split' transmits on " + FormatExchangeMHz(*transmit) + ", " +
-               FormatExchangeMHz(distance) +
-               " MHz from the receive frequency, more than the largest offset (" +
-               FormatExchangeMHz(CModelProfile::kMaxOffset) + ")";
+        return FormatText(ids::kCsvSplitTooFarFormat,
+                          {FormatExchangeMHz(*transmit), FormatExchangeMHz(distance),
+                           FormatExchangeMHz(CModelProfile::kMaxOffset)});
     }
     const std::string_view duplex = apart > 0 ? exchange::kDupPlus : apart < 0 ? exchange::kDupMinus : "";
     Assign(plan, EChannelField::Duplex, std::string(duplex));
     Assign(plan, EChannelField::Offset, FormatExchangeMHz(distance));
     plan.transmit = *transmit;
-    plan.splitNote =
-        "Duplex 'split' transmitting on " + FormatExchangeMHz(*transmit) + " stored as " +
-        (duplex.empty() ? std::string("no duplex")
-                        : "Duplex " + std::string(duplex) + " Offset " + FormatExchangeMHz(distance));
+    plan.splitNote = FormatText(
+        ids::kCsvSplitStoredFormat,
+        {FormatExchangeMHz(*transmit),
+         duplex.empty() ? std::string(StringText(ids::kCsvSplitNoDuplex))
+                        : FormatText(ids::kCsvSplitDuplexFormat, {duplex, FormatExchangeMHz(distance)})});
     return std::nullopt;
 }
 
@@ -176,20 +175,20 @@ std::optional<std::string> ReadRow(const csv::SRecord& record, const ColumnMap& 
     if (placement == EPlacement::Location) {
         const std::string location = TrimWhiteSpace(*Cell(record, map, kLocation));
         if (location.empty()) {
-            return "no Location";
+            return std::string(StringText(ids::kCsvNoLocation));
         }
         plan.location = channel_rows::ParseChannelLabel(location);
         if (!plan.location) {
-            return "Location " + Quoted(location) + " is not a channel (0-99, P0A-P9B, CALL_...)";
+            return FormatText(ids::kCsvLocationNotChannelFormat, {Quoted(location)});
         }
     }
     const std::string frequency = TrimWhiteSpace(*Cell(record, map, kFrequency));
     if (frequency.empty()) {
-        return "no Frequency";
+        return std::string(StringText(ids::kCsvNoFrequency));
     }
     const std::optional<int32_t> hertz = ParseExchangeMHz(frequency);
     if (!hertz || *hertz <= 0) {
-        return "Frequency " + Quoted(frequency) + " cannot be stored";
+        return FormatText(ids::kCsvFrequencyRefusedFormat, {Quoted(frequency)});
     }
     for (const SFieldColumn& column : kFieldColumns) {
         if (std::optional<std::string> cell = Cell(record, map, column.column)) {
@@ -202,7 +201,7 @@ std::optional<std::string> ReadRow(const csv::SRecord& record, const ColumnMap& 
             return ReadSplit(*hertz, Cell(record, map, kOffset), plan);
         }
         if (!text.empty() && text != exchange::kDupMinus && text != exchange::kDupPlus) {
-            return "Duplex " + Quoted(text) + " cannot be stored";
+            return FormatText(ids::kCsvDuplexRefusedFormat, {Quoted(text)});
         }
     }
     return std::nullopt;
@@ -218,7 +217,8 @@ std::optional<std::string> StoredRowProblem(ICommandTarget& data, const CChannel
     const std::optional<int32_t> stored =
         ParseExchangeMHz(GetChannelField(data, channel, EChannelField::Frequency));
     if (!stored || *stored <= 0) {
-        return "Frequency " + Quoted(TrimWhiteSpace(*Cell(record, map, kFrequency))) + " cannot be stored";
+        return FormatText(ids::kCsvFrequencyRefusedFormat,
+                          {Quoted(TrimWhiteSpace(*Cell(record, map, kFrequency)))});
     }
     if (plan.transmit) {
         const int32_t offset = *ParseExchangeMHz(GetChannelField(data, channel, EChannelField::Offset));
@@ -227,12 +227,12 @@ std::optional<std::string> StoredRowProblem(ICommandTarget& data, const CChannel
                              : duplex == exchange::kDupMinus ? *stored - offset
                                                              : *stored;
         if (sent != *plan.transmit) {
-            return "Duplex 'split' transmits on " + FormatExchangeMHz(*plan.transmit) +
-                   ", which the channel cannot hold (it would transmit on " + FormatExchangeMHz(sent) + ")";
+            return FormatText(ids::kCsvSplitCannotHoldFormat,
+                              {FormatExchangeMHz(*plan.transmit), FormatExchangeMHz(sent)});
         }
     }
     if (fitting && data.Execute(channel.Path() + std::string(keys::kIsLegal)) == answer::kNg) {
-        return FormatExchangeMHz(*stored) + " is outside the transceiver's bands";
+        return FormatText(ids::kCsvOutsideBandsFormat, {FormatExchangeMHz(*stored)});
     }
     return std::nullopt;
 }
@@ -306,7 +306,7 @@ std::optional<EPlacement> FindPlacement(std::string_view name)
 
 std::string FormatNote(const SNote& note)
 {
-    return "line " + std::to_string(note.line) + ": " + EscapeControlBytes(note.text);
+    return FormatText(ids::kCsvNoteFormat, {std::to_string(note.line), EscapeControlBytes(note.text)});
 }
 
 SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions& options)
@@ -315,9 +315,8 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
     if (text.size() > kLargestList) {
         report.readable = false;
         report.notes.push_back({1,
-                                "the file holds " + std::to_string(text.size()) +
-                                    " bytes, more than any channel list (" +
-                                    std::to_string(kLargestList >> 20U) + " MiB), nothing imported",
+                                FormatText(ids::kCsvTooLargeFormat, {std::to_string(text.size()),
+                                                                     std::to_string(kLargestList >> 20U)}),
                                 true});
         return report;
     }
@@ -328,7 +327,7 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
     }
     if (!found) {
         report.readable = false;
-        report.notes.push_back({1, "no header line, nothing imported", true});
+        report.notes.push_back({1, std::string(StringText(ids::kCsvNoHeader)), true});
         return report;
     }
     const int headerLine = record.line;
@@ -338,7 +337,7 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
         if (!map[required] && (required != kLocation || options.placement == EPlacement::Location)) {
             report.readable = false;
             report.notes.push_back(
-                {headerLine, "no " + std::string(kColumns[required]) + " column, nothing imported", true});
+                {headerLine, FormatText(ids::kCsvNoColumnFormat, {kColumns[required]}), true});
         }
     }
     if (!report.readable) {
@@ -349,7 +348,7 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
     }
 
     const auto skip = [&report, &options](int line, const std::string& why) {
-        report.notes.push_back({line, why + std::string(kRowSkipped), true});
+        report.notes.push_back({line, FormatText(ids::kCsvRowSkippedFormat, {why}), true});
         ++report.skipped;
         if (options.listRows) {
             SImportRow row;
@@ -369,11 +368,10 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
             continue;
         }
         if (record.line == reader.UnclosedQuoteLine()) {
-            skip(record.line, "a quoted field is not closed");
+            skip(record.line, std::string(StringText(ids::kCsvQuoteNotClosed)));
             // Every later line went into that field: name each that held a row.
             for (const int line : reader.SwallowedLines()) {
-                skip(line,
-                     "inside the quoted field that line " + std::to_string(record.line) + " leaves open");
+                skip(line, FormatText(ids::kCsvInsideQuoteFormat, {std::to_string(record.line)}));
             }
             continue;
         }
@@ -394,7 +392,7 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
         std::optional<std::string> problem =
             StoredRowProblem(data, channel, record, map, plan, options.fitting);
         if (!problem && !target) {
-            problem = kNoChannelLeft;
+            problem = std::string(StringText(ids::kCsvNoFreeChannel));
         }
         if (problem) {
             data.Execute(channel.Path() + std::string(keys::kAll) + "=" + before);
@@ -407,9 +405,9 @@ SReport Import(ICommandTarget& data, std::string_view text, const SImportOptions
         }
         const auto [earlier, first] = lineOfChannel.try_emplace(channel.FlatIndex(), record.line);
         if (!first) {
-            notes.insert(notes.begin(), "Location " + TrimWhiteSpace(*Cell(record, map, kLocation)) +
-                                            " is also on line " + std::to_string(earlier->second) +
-                                            ", this row replaces it");
+            notes.insert(notes.begin(), FormatText(ids::kCsvLocationRepeatedFormat,
+                                                   {TrimWhiteSpace(*Cell(record, map, kLocation)),
+                                                    std::to_string(earlier->second)}));
             earlier->second = record.line;
         }
         if (!notes.empty()) {

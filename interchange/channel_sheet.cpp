@@ -14,29 +14,11 @@ namespace channel_sheet {
 
 namespace {
 
-constexpr std::string_view kMemoryTitle = "Memory channels";
-constexpr std::string_view kEdgeTitle = "Program-scan edges";
-constexpr std::string_view kCallTitle = "Call channels";
-constexpr std::string_view kSettingsTitle = "Common settings";
-constexpr std::string_view kDtmfTitle = "DTMF memories";
-constexpr std::string_view kNoMemoryChannels = "No memory channels in use.";
-// "12 of 100 in use"
-constexpr std::string_view kInUseFormat = "%d of %d in use";
-constexpr std::string_view kIllegalLegend = "? marks a channel the transceiver would not accept as it is.";
-constexpr std::string_view kSettingHeader = "Setting";
-constexpr std::string_view kValueHeader = "Value";
-constexpr std::string_view kDtmfMemoryHeader = "Memory";
-constexpr std::string_view kDtmfDigitsHeader = "Digits";
-constexpr std::string_view kPrintedPrefix = "Printed ";
-constexpr std::string_view kPageFormat = "Page %d of %d";
 constexpr std::string_view kNoteSeparator = "; ";
 constexpr std::string_view kIllegalMark = "?";
 
-constexpr std::array<std::string_view, 3> kCoverage = {"normal coverage", "expanded coverage",
-                                                       "expanded coverage with the cellular bands"};
-constexpr std::string_view kBandsWith50 = "bands 50/144/430/1200 MHz";
-constexpr std::string_view kBandsWithout50 = "bands 144/430/1200 MHz";
-constexpr std::string_view kDestinationPrefix = "destination ";
+constexpr std::array<int, 3> kCoverage = {ids::kSheetCoverageNormal, ids::kSheetCoverageExpanded,
+                                          ids::kSheetCoverageCellular};
 
 constexpr int kMemoryRows = channel_rows::kFirstEdgeRow;
 // The channel list's columns up to "Mode"; the filler column after it carries nothing.
@@ -68,8 +50,6 @@ constexpr std::array<SSwitch, 4> kSwitches = {{
     {ids::kLabelVoltageIndication, Dotted<kCommon, keys::kVoltageIndication>, false},
     {ids::kLabelIndicationMode, Dotted<kCommon, keys::kNameDisplay>, false},
 }};
-constexpr std::string_view kSwitchOn = "On";
-constexpr std::string_view kSwitchOff = "Off";
 
 // An answer word and the list text that shows it.
 struct SShown
@@ -162,13 +142,6 @@ std::string ShownAutoRepeater(ICommandTarget& data)
     return ShownListValue(data, list);
 }
 
-std::string FormatText(std::string_view format, int a, int b)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, std::string(format).c_str(), a, b);
-    return buffer;
-}
-
 std::string DateText(std::chrono::year_month_day date)
 {
     char buffer[16];
@@ -199,11 +172,12 @@ SHeading BuildHeading(ICommandTarget& data, std::string_view documentName,
         level >= static_cast<long long>(kCoverage.size())) {
         level = 0;
     }
-    heading.profile = Text(ids::kMachineName) + ", " + std::string(kDestinationPrefix) +
-                      data.Execute(kModelCountry) + ", " +
-                      std::string(kCoverage[static_cast<size_t>(level)]) + ", " +
-                      std::string(channel_rows::HasBand50(data) ? kBandsWith50 : kBandsWithout50);
-    heading.printed = std::string(kPrintedPrefix) + DateText(printed);
+    heading.profile = FormatText(
+        ids::kSheetProfileFormat,
+        {StringText(ids::kMachineName), data.Execute(kModelCountry),
+         StringText(kCoverage[static_cast<size_t>(level)]),
+         StringText(channel_rows::HasBand50(data) ? ids::kSheetBandsWith50 : ids::kSheetBandsWithout50)});
+    heading.printed = FormatText(ids::kSheetPrintedFormat, {DateText(printed)});
     return heading;
 }
 
@@ -247,12 +221,13 @@ int AddChannelRows(ICommandTarget& data, STable& table, int first, int end, bool
 STable SettingsTable(ICommandTarget& data)
 {
     STable table;
-    table.title = kSettingsTitle;
-    table.columns = {{std::string(kSettingHeader), EAlign::Left}, {std::string(kValueHeader), EAlign::Left}};
+    table.title = Text(ids::kSheetSettingsTitle);
+    table.columns = {{Text(ids::kSheetSettingHeader), EAlign::Left},
+                     {Text(ids::kSheetValueHeader), EAlign::Left}};
     for (const SSwitch& item : kSwitches) {
         const std::string answer = data.Execute(item.key);
         const bool on = item.onUnlessOff ? answer != answer::kOff : answer == answer::kOn;
-        table.rows.push_back({Text(item.labelId), std::string(on ? kSwitchOn : kSwitchOff)});
+        table.rows.push_back({Text(item.labelId), Text(on ? ids::kSheetSwitchOn : ids::kSheetSwitchOff)});
     }
     for (size_t i = 0; i < kLists.size(); ++i) {
         if (i == kAutoRepeaterPosition) {
@@ -276,11 +251,11 @@ std::string DtmfMemoryLabel(std::string_view number)
 STable DtmfTable(ICommandTarget& data)
 {
     STable table;
-    table.title = kDtmfTitle;
+    table.title = Text(ids::kSheetDtmfTitle);
     table.note = Text(ids::kDtmfChannelBox) + " " + DtmfMemoryLabel(data.Execute(kDtmfChannelKey)) +
                  std::string(kNoteSeparator) + Text(ids::kDtmfSpeedBox) + " " + data.Execute(kDtmfSpeedKey);
-    table.columns = {{std::string(kDtmfMemoryHeader), EAlign::Left},
-                     {std::string(kDtmfDigitsHeader), EAlign::Left}};
+    table.columns = {{Text(ids::kSheetDtmfMemoryHeader), EAlign::Left},
+                     {Text(ids::kSheetDtmfDigitsHeader), EAlign::Left}};
     for (int n = 1; n <= CDtmfMemories::kMemoryCount; ++n) {
         const std::string number = std::to_string(n);
         table.rows.push_back({DtmfMemoryLabel(number), data.Execute(keys::Path(keys::kDtmf, number))});
@@ -297,18 +272,18 @@ SSheet BuildSheet(ICommandTarget& data, std::string_view documentName, std::chro
     sheet.heading = BuildHeading(data, documentName, printed);
     bool illegalSeen = false;
 
-    STable memories = ChannelTable(kMemoryTitle);
+    STable memories = ChannelTable(Text(ids::kSheetMemoryTitle));
     const int inUse = AddChannelRows(data, memories, 0, kMemoryRows, options.blankChannels, illegalSeen);
-    memories.note = FormatText(kInUseFormat, inUse, kMemoryRows);
-    memories.emptyText = kNoMemoryChannels;
+    memories.note = FormatText(ids::kSheetInUseFormat, {std::to_string(inUse), std::to_string(kMemoryRows)});
+    memories.emptyText = Text(ids::kSheetNoMemoryChannels);
 
-    STable edges = ChannelTable(kEdgeTitle);
+    STable edges = ChannelTable(Text(ids::kSheetEdgeTitle));
     AddChannelRows(data, edges, channel_rows::kFirstEdgeRow, channel_rows::kFirstCallRow, false, illegalSeen);
-    STable calls = ChannelTable(kCallTitle);
+    STable calls = ChannelTable(Text(ids::kSheetCallTitle));
     AddChannelRows(data, calls, channel_rows::kFirstCallRow, channel_rows::kRowCount, false, illegalSeen);
 
     if (illegalSeen) {
-        memories.note = JoinNote(memories.note, kIllegalLegend);
+        memories.note = JoinNote(memories.note, Text(ids::kSheetIllegalLegend));
     }
     sheet.tables.push_back(std::move(memories));
     for (STable* table : {&edges, &calls}) {
@@ -327,7 +302,7 @@ SSheet BuildSheet(ICommandTarget& data, std::string_view documentName, std::chro
 
 std::string PageNumberText(int page, int pageCount)
 {
-    return FormatText(kPageFormat, page, pageCount);
+    return FormatText(ids::kSheetPageFormat, {std::to_string(page), std::to_string(pageCount)});
 }
 
 } // namespace channel_sheet

@@ -3,6 +3,7 @@
 #include "channels/channel_rows.h"
 #include "channels/command_keys.h"
 #include "core/command_text.h"
+#include "core/string_table.h"
 
 #include <algorithm>
 #include <numeric>
@@ -74,8 +75,8 @@ std::string CChannelOperations::Send(int row, std::string_view operation)
 std::string CChannelOperations::CheckRange(int first, int last)
 {
     if (first < kFirstMemory || last > kLastMemory || first > last) {
-        return "Memory channels " + std::to_string(first) + "-" + std::to_string(last) +
-               " are not a range within " + Label(kFirstMemory) + "-" + Label(kLastMemory) + ".";
+        return FormatText(ids::kRangeRefusedFormat, {std::to_string(first), std::to_string(last),
+                                                     Label(kFirstMemory), Label(kLastMemory)});
     }
     return {};
 }
@@ -222,15 +223,15 @@ SOperationResult CChannelOperations::Move(int row, int delta)
 {
     SOperationResult result;
     if (row < 0 || row >= channel_rows::kRowCount) {
-        result.refusal = "There is no row " + std::to_string(row) + ".";
+        result.refusal = FormatText(ids::kMoveNoRowFormat, {std::to_string(row)});
     } else if (row > kLastMemory) {
-        result.refusal = Label(row) + " does not move: program-scan edges and call channels keep their rows.";
+        result.refusal = FormatText(ids::kMoveFixedRowFormat, {Label(row)});
     } else if (delta != -1 && delta != 1) {
-        result.refusal = "A channel moves one row up or down at a time.";
+        result.refusal = StringText(ids::kMoveOneRow);
     } else if (row + delta < kFirstMemory) {
-        result.refusal = Label(row) + " is the first memory channel: it cannot move up.";
+        result.refusal = FormatText(ids::kMoveFirstFormat, {Label(row)});
     } else if (row + delta > kLastMemory) {
-        result.refusal = Label(row) + " is the last memory channel: it cannot move down.";
+        result.refusal = FormatText(ids::kMoveLastFormat, {Label(row)});
     }
     if (result.Refused()) {
         return result;
@@ -252,8 +253,7 @@ SOperationResult CChannelOperations::Fill(int first, int last, EChannelField fie
     SOperationResult result;
     result.refusal = CheckRange(first, last);
     if (!result.Refused() && !CanFill(field)) {
-        result.refusal =
-            std::string(ChannelFieldName(field)) + " cannot be filled: every channel would hold the same.";
+        result.refusal = FormatText(ids::kFillSameFormat, {ChannelFieldName(field)});
     }
     if (result.Refused()) {
         return result;
@@ -275,12 +275,12 @@ SOperationResult CChannelOperations::Fill(int first, int last, EChannelField fie
             SetChannelField(m_data, channel, field, old);
             Send(row, kHeal);
             result.skippedRows.push_back(
-                {row, "Mode " + set.value + " is not allowed at " + frequency + ", left as it was"});
+                {row, FormatText(ids::kFillModeRefusedFormat, {set.value, frequency})});
             continue;
         }
         if (now != set.value) {
             result.adjustedRows.push_back(
-                {row, std::string(ChannelFieldName(field)) + " " + set.value + " stored as " + now});
+                {row, FormatText(ids::kFillStoredAsFormat, {ChannelFieldName(field), set.value, now})});
         } else if (!set.note.empty()) {
             result.adjustedRows.push_back({row, set.note});
         }

@@ -9,18 +9,6 @@ namespace {
 constexpr int kFrequencyColumn = 1;
 constexpr int kModeColumn = 9;
 
-std::string Format(int id, const std::vector<std::string>& arguments)
-{
-    std::string text(StringText(id));
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string marker = "%" + std::to_string(i + 1);
-        if (const size_t at = text.find(marker); at != std::string::npos) {
-            text.replace(at, marker.size(), arguments[i]);
-        }
-    }
-    return text;
-}
-
 } // namespace
 
 std::vector<SWrittenChannel> IllegalChannelsAsWritten(ICommandTarget& data)
@@ -68,9 +56,9 @@ std::string IllegalChannelsWarning(ICommandTarget& data)
         if (!lines.empty()) {
             lines += '\n';
         }
-        lines += channel.empty ? Format(ids::kIllegalChannelWrittenEmptyFormat, {channel.label})
-                               : Format(ids::kIllegalChannelWrittenAsFormat,
-                                        {channel.label, channel.frequency, channel.mode});
+        lines += channel.empty ? FormatText(ids::kIllegalChannelWrittenEmptyFormat, {channel.label})
+                               : FormatText(ids::kIllegalChannelWrittenAsFormat,
+                                            {channel.label, channel.frequency, channel.mode});
     }
-    return Format(ids::kIllegalChannelsWritten, {lines});
+    return FormatText(ids::kIllegalChannelsWritten, {lines});
 }

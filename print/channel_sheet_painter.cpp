@@ -1,5 +1,7 @@
 #include "print/channel_sheet_painter.h"
 
+#include "core/string_table.h"
+
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageRanges>
@@ -57,7 +59,6 @@ const QColor kGrid(0xc5, 0xd0, 0xde);
 const QColor kBorder(0x8a, 0x9b, 0xb0);
 const QColor kIllegal(0xa0, 0x1c, 0x1c);
 
-const QString kContinued = QStringLiteral(" (continued)");
 const QString kApplicationName = QStringLiteral("ZQ-L52");
 const QString kNoteGap = QStringLiteral("    ");
 const QString kHeadingSeparator = QStringLiteral("   |   ");
@@ -297,10 +298,8 @@ private:
         // Title, and the note beside it on the table's first page.
         double y = segment.top;
         const QRectF titleArea(0, y, m_width, m_style.titleHeight);
-        QString title = Q(table.title);
-        if (segment.continued) {
-            title += kContinued;
-        }
+        const QString title =
+            Q(segment.continued ? FormatText(ids::kSheetContinuedFormat, {table.title}) : table.title);
         Text(titleArea, Qt::AlignLeft | Qt::AlignVCenter, title, m_style.tableTitle, kAccent);
         if (!segment.continued && !table.note.empty()) {
             const double titleWidth =

@@ -24,6 +24,13 @@ constexpr std::array kToolSizes = {16, 32};
 constexpr int kSmoothTextPixels = 12;
 constexpr std::array kAppIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 constexpr int kSmallArtworkLimit = 22;
+// The group of the artwork that draws the transceiver.
+constexpr QLatin1String kTransceiverElement("transceiver");
+// Outlines must stand out from the window at least as much as accessibility guidelines ask of the edges
+// of controls.
+constexpr double kOutlineContrast = 3.0;
+// How much of the palette's text colour the outlines on a dark window take.
+constexpr double kTextShare = 0.7;
 
 const QColor kOutline(0x2b, 0x35, 0x42);
 const QColor kPaper(0xff, 0xff, 0xff);
@@ -42,9 +49,9 @@ const QColor kRadioBody(0x3b, 0x47, 0x56);
 const QColor kDisplay(0xbf, 0xe3, 0xa0);
 const QColor kPurple(0x5a, 0x4f, 0xbf);
 
-QPen OutlinePen()
+QPen OutlinePen(const QColor& outline)
 {
-    QPen pen(kOutline, 1.0);
+    QPen pen(outline, 1.0);
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setCapStyle(Qt::SquareCap);
     return pen;
@@ -56,16 +63,16 @@ QRectF Cells(double x, double y, double w, double h)
     return QRectF(x + 0.5, y + 0.5, w - 1.0, h - 1.0);
 }
 
-void Box(QPainter& p, const QRectF& r, const QColor& fill)
+void Box(QPainter& p, const QColor& outline, const QRectF& r, const QColor& fill)
 {
-    p.setPen(OutlinePen());
+    p.setPen(OutlinePen(outline));
     p.setBrush(fill);
     p.drawRect(r);
 }
 
-void Shape(QPainter& p, const QPolygonF& polygon, const QColor& fill)
+void Shape(QPainter& p, const QColor& outline, const QPolygonF& polygon, const QColor& fill)
 {
-    p.setPen(OutlinePen());
+    p.setPen(OutlinePen(outline));
     p.setBrush(fill);
     p.drawPolygon(polygon);
 }
@@ -106,41 +113,18 @@ void Glyph(QPainter& p, const QRectF& box, const QString& text, double pixelSize
     p.restore();
 }
 
-void Page(QPainter& p, double x, double y, double w, double h, const QColor& fill)
+void Page(QPainter& p, const QColor& outline, double x, double y, double w, double h, const QColor& fill)
 {
-    Box(p, Cells(x, y, w, h), fill);
-}
-
-// A hand-held transceiver whose body fills the rectangle; the antenna rises above it. The body is seven
-// units wide: display and keypad leave one unit on each side.
-void Handheld(QPainter& p, const QRectF& body, double antennaHeight)
-{
-    const double unit = body.width() / 7.0;
-    p.setPen(Qt::NoPen);
-    p.setBrush(kOutline);
-    p.drawRect(QRectF(body.left() + unit, body.top() - antennaHeight, unit, antennaHeight + unit));
-    p.setPen(OutlinePen());
-    p.setBrush(kRadioBody);
-    p.drawRoundedRect(body, unit, unit);
-    const QRectF display(body.left() + unit, body.top() + unit * 2, unit * 5, unit * 3);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kDisplay);
-    p.drawRect(display);
-    p.setBrush(kSteel);
-    for (double top = display.bottom() + unit; top + unit <= body.bottom() - unit; top += 2 * unit) {
-        for (int column = 0; column < 3; ++column) {
-            p.drawRect(QRectF(body.left() + unit * (1 + 2 * column), top, unit, unit));
-        }
-    }
+    Box(p, outline, Cells(x, y, w, h), fill);
 }
 
 // The transceiver of the 16-unit toolbar icons: too small for keys, it shows a display and a grille.
-void SmallHandheld(QPainter& p)
+void SmallHandheld(QPainter& p, const QColor& outline)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(kOutline);
+    p.setBrush(outline);
     p.drawRect(QRectF(10, 0, 1, 4));
-    p.setPen(OutlinePen());
+    p.setPen(OutlinePen(outline));
     p.setBrush(kRadioBody);
     p.drawRect(Cells(9, 3, 7, 13));
     p.setPen(Qt::NoPen);
@@ -152,75 +136,77 @@ void SmallHandheld(QPainter& p)
     p.drawRect(QRectF(11, 13, 3, 1));
 }
 
-void PaintNew(QPainter& p)
+void PaintNew(QPainter& p, const QColor& outline)
 {
-    Shape(p, QPolygonF({{3.5, 1.5}, {9.5, 1.5}, {13.5, 5.5}, {13.5, 14.5}, {3.5, 14.5}}), kPaper);
-    Shape(p, QPolygonF({{9.5, 1.5}, {9.5, 5.5}, {13.5, 5.5}}), kPaperShade);
+    Shape(p, outline, QPolygonF({{3.5, 1.5}, {9.5, 1.5}, {13.5, 5.5}, {13.5, 14.5}, {3.5, 14.5}}), kPaper);
+    Shape(p, outline, QPolygonF({{9.5, 1.5}, {9.5, 5.5}, {13.5, 5.5}}), kPaperShade);
     Line(p, QPointF(5, 8.5), QPointF(12, 8.5), kTextLine);
     Line(p, QPointF(5, 10.5), QPointF(12, 10.5), kTextLine);
     Line(p, QPointF(5, 12.5), QPointF(10, 12.5), kTextLine);
 }
 
-void PaintOpen(QPainter& p)
+void PaintOpen(QPainter& p, const QColor& outline)
 {
-    Shape(p, QPolygonF({{0.5, 2.5}, {5.5, 2.5}, {7.5, 4.5}, {13.5, 4.5}, {13.5, 13.5}, {0.5, 13.5}}), kAmber);
-    Shape(p, QPolygonF({{0.5, 13.5}, {3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}}), kYellow);
+    Shape(p, outline, QPolygonF({{0.5, 2.5}, {5.5, 2.5}, {7.5, 4.5}, {13.5, 4.5}, {13.5, 13.5}, {0.5, 13.5}}),
+          kAmber);
+    Shape(p, outline, QPolygonF({{0.5, 13.5}, {3.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}}), kYellow);
 }
 
-void PaintSave(QPainter& p)
+void PaintSave(QPainter& p, const QColor& outline)
 {
-    Shape(p, QPolygonF({{1.5, 1.5}, {13.5, 1.5}, {14.5, 2.5}, {14.5, 14.5}, {1.5, 14.5}}), kBlue);
-    Box(p, Cells(4, 1, 8, 6), kSteel);
+    Shape(p, outline, QPolygonF({{1.5, 1.5}, {13.5, 1.5}, {14.5, 2.5}, {14.5, 14.5}, {1.5, 14.5}}), kBlue);
+    Box(p, outline, Cells(4, 1, 8, 6), kSteel);
+    // The shutter's window lies on the light shutter: it stays dark on every palette.
     p.setPen(Qt::NoPen);
     p.setBrush(kOutline);
     p.drawRect(QRectF(9, 2.5, 1.5, 3));
-    Box(p, Cells(3, 9, 10, 6), kPaper);
+    Box(p, outline, Cells(3, 9, 10, 6), kPaper);
     TextLines(p, 5, 11, {11.5});
 }
 
-void PaintEditMemory(QPainter& p)
+void PaintEditMemory(QPainter& p, const QColor& outline)
 {
-    Page(p, 1, 1, 10, 14, kPaper);
+    Page(p, outline, 1, 1, 10, 14, kPaper);
     TextLines(p, 3, 9, {4.5, 7.5, 10.5});
     p.save();
     p.translate(11.5, 8.5);
     p.rotate(45.0);
-    Box(p, QRectF(-1.5, -6.0, 3.0, 8.5), kAmber);
-    Shape(p, QPolygonF({{-1.5, 2.5}, {1.5, 2.5}, {0.0, 6.0}}), kYellow);
-    Box(p, QRectF(-1.5, -7.5, 3.0, 1.5), kPink);
+    Box(p, outline, QRectF(-1.5, -6.0, 3.0, 8.5), kAmber);
+    Shape(p, outline, QPolygonF({{-1.5, 2.5}, {1.5, 2.5}, {0.0, 6.0}}), kYellow);
+    Box(p, outline, QRectF(-1.5, -7.5, 3.0, 1.5), kPink);
     p.restore();
 }
 
-void PaintCopy(QPainter& p)
+void PaintCopy(QPainter& p, const QColor& outline)
 {
-    Page(p, 1, 1, 9, 11, kPaperShade);
+    Page(p, outline, 1, 1, 9, 11, kPaperShade);
     TextLines(p, 3, 8, {3.5, 5.5});
-    Page(p, 5, 4, 10, 12, kPaper);
+    Page(p, outline, 5, 4, 10, 12, kPaper);
     TextLines(p, 7, 13, {7.5, 9.5, 11.5, 13.5});
 }
 
-void PaintPaste(QPainter& p)
+void PaintPaste(QPainter& p, const QColor& outline)
 {
-    Box(p, Cells(1, 2, 11, 13), kBrown);
-    Box(p, Cells(4, 1, 5, 3), kSteel);
-    Page(p, 6, 6, 9, 10, kPaper);
+    Box(p, outline, Cells(1, 2, 11, 13), kBrown);
+    Box(p, outline, Cells(4, 1, 5, 3), kSteel);
+    Page(p, outline, 6, 6, 9, 10, kPaper);
     TextLines(p, 8, 13, {8.5, 10.5, 12.5});
 }
 
-void PaintClear(QPainter& p)
+void PaintClear(QPainter& p, const QColor& outline)
 {
     Line(p, QPointF(1, 14.5), QPointF(15, 14.5), kTextLine);
     p.save();
     p.translate(8.5, 7.5);
     p.rotate(-40.0);
-    Box(p, QRectF(-6.5, -3.0, 5.0, 6.0), kBlueLight);
-    Box(p, QRectF(-1.5, -3.0, 8.0, 6.0), kPink);
+    Box(p, outline, QRectF(-6.5, -3.0, 5.0, 6.0), kBlueLight);
+    Box(p, outline, QRectF(-1.5, -3.0, 8.0, 6.0), kPink);
     p.restore();
 }
 
-void PaintDtmf(QPainter& p)
+void PaintDtmf(QPainter& p, const QColor& outline)
 {
-    p.setPen(OutlinePen());
+    p.setPen(OutlinePen(outline));
     p.setBrush(kRadioBody);
     p.drawRoundedRect(Cells(2, 0, 12, 16), 1.5, 1.5);
     p.setPen(Qt::NoPen);
@@ -234,7 +220,7 @@ void PaintDtmf(QPainter& p)
     }
 }
 
-void PaintCommonSetting(QPainter& p)
+void PaintCommonSetting(QPainter& p, const QColor& outline)
 {
     constexpr int kTeeth = 8;
     constexpr double kOuter = 7.2;
@@ -246,21 +232,21 @@ void PaintCommonSetting(QPainter& p)
         const double radius = (i % 4 == 0 || i % 4 == 1) ? kOuter : kInner;
         gear << centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
     }
-    Shape(p, gear, kSteel);
-    p.setPen(OutlinePen());
+    Shape(p, outline, gear, kSteel);
+    p.setPen(OutlinePen(outline));
     p.setBrush(kBlue);
     p.drawEllipse(centre, 3.0, 3.0);
     p.setBrush(kPaper);
     p.drawEllipse(centre, 1.2, 1.2);
 }
 
-void PaintComPort(QPainter& p, int number)
+void PaintComPort(QPainter& p, const QColor& outline, int number)
 {
-    Shape(p, QPolygonF({{0.5, 3.5}, {15.5, 3.5}, {13.5, 12.5}, {2.5, 12.5}}), kBlue);
+    Shape(p, outline, QPolygonF({{0.5, 3.5}, {15.5, 3.5}, {13.5, 12.5}, {2.5, 12.5}}), kBlue);
     Glyph(p, QRectF(2, 3, 12, 10), QString::number(number), 9.0, kPaper);
 }
 
-void Arrow(QPainter& p, bool pointsLeft, const QColor& fill)
+void Arrow(QPainter& p, const QColor& outline, bool pointsLeft, const QColor& fill)
 {
     QPolygonF arrow({{0.5, 9.5}, {4.5, 5.5}, {4.5, 7.5}, {8.5, 7.5}, {8.5, 11.5}, {4.5, 11.5}, {4.5, 13.5}});
     if (!pointsLeft) {
@@ -268,25 +254,25 @@ void Arrow(QPainter& p, bool pointsLeft, const QColor& fill)
             point.setX(9.0 - point.x());
         }
     }
-    Shape(p, arrow, fill);
+    Shape(p, outline, arrow, fill);
 }
 
-void PaintRead(QPainter& p)
+void PaintRead(QPainter& p, const QColor& outline)
 {
-    SmallHandheld(p);
-    Arrow(p, true, kGreen);
+    SmallHandheld(p, outline);
+    Arrow(p, outline, true, kGreen);
 }
 
-void PaintWrite(QPainter& p)
+void PaintWrite(QPainter& p, const QColor& outline)
 {
-    SmallHandheld(p);
-    Arrow(p, false, kRed);
+    SmallHandheld(p, outline);
+    Arrow(p, outline, false, kRed);
 }
 
-void PaintInformation(QPainter& p)
+void PaintInformation(QPainter& p, const QColor& outline)
 {
-    SmallHandheld(p);
-    p.setPen(OutlinePen());
+    SmallHandheld(p, outline);
+    p.setPen(OutlinePen(outline));
     p.setBrush(kBlue);
     p.drawEllipse(QPointF(4.5, 9.5), 4.0, 4.0);
     p.setPen(Qt::NoPen);
@@ -295,66 +281,108 @@ void PaintInformation(QPainter& p)
     p.drawRect(QRectF(4, 8, 1, 4));
 }
 
-void PaintHelpContents(QPainter& p)
+void PaintHelpContents(QPainter& p, const QColor& outline)
 {
-    Box(p, Cells(3, 1, 11, 13), kPaper);
-    Box(p, Cells(2, 1, 11, 14), kPurple);
+    Box(p, outline, Cells(3, 1, 11, 13), kPaper);
+    Box(p, outline, Cells(2, 1, 11, 14), kPurple);
+    // The spine's groove lies on the cover: it stays dark on every palette.
     Line(p, QPointF(4.5, 2), QPointF(4.5, 14), kOutline);
     Glyph(p, QRectF(4, 2, 9, 12), QStringLiteral("?"), 10.0, kPaper);
 }
 
 // A printer with a sheet going in at the back and a printed sheet coming out at the front.
-void PaintPrint(QPainter& p)
+void PaintPrint(QPainter& p, const QColor& outline)
 {
-    Page(p, 4, 1, 8, 6, kPaper);
-    Box(p, Cells(1, 6, 14, 6), kSteel);
+    Page(p, outline, 4, 1, 8, 6, kPaper);
+    Box(p, outline, Cells(1, 6, 14, 6), kSteel);
     p.setPen(Qt::NoPen);
     p.setBrush(kGreen);
     p.drawRect(QRectF(12, 8, 1, 1));
-    Page(p, 3, 10, 10, 6, kPaper);
+    Page(p, outline, 3, 10, 10, 6, kPaper);
     TextLines(p, 5, 11, {12.5, 14.5});
 }
 
-void PaintTool(QPainter& p, EToolIcon which)
+void PaintTool(QPainter& p, EToolIcon which, const QColor& outline)
 {
     switch (which) {
     case EToolIcon::New:
-        return PaintNew(p);
+        return PaintNew(p, outline);
     case EToolIcon::Open:
-        return PaintOpen(p);
+        return PaintOpen(p, outline);
     case EToolIcon::Save:
-        return PaintSave(p);
+        return PaintSave(p, outline);
     case EToolIcon::EditMemory:
-        return PaintEditMemory(p);
+        return PaintEditMemory(p, outline);
     case EToolIcon::Copy:
-        return PaintCopy(p);
+        return PaintCopy(p, outline);
     case EToolIcon::Paste:
-        return PaintPaste(p);
+        return PaintPaste(p, outline);
     case EToolIcon::Clear:
-        return PaintClear(p);
+        return PaintClear(p, outline);
     case EToolIcon::DtmfAutoDial:
-        return PaintDtmf(p);
+        return PaintDtmf(p, outline);
     case EToolIcon::CommonSetting:
-        return PaintCommonSetting(p);
+        return PaintCommonSetting(p, outline);
     case EToolIcon::Com1:
-        return PaintComPort(p, 1);
+        return PaintComPort(p, outline, 1);
     case EToolIcon::Com2:
-        return PaintComPort(p, 2);
+        return PaintComPort(p, outline, 2);
     case EToolIcon::Com3:
-        return PaintComPort(p, 3);
+        return PaintComPort(p, outline, 3);
     case EToolIcon::Com4:
-        return PaintComPort(p, 4);
+        return PaintComPort(p, outline, 4);
     case EToolIcon::Read:
-        return PaintRead(p);
+        return PaintRead(p, outline);
     case EToolIcon::Write:
-        return PaintWrite(p);
+        return PaintWrite(p, outline);
     case EToolIcon::Information:
-        return PaintInformation(p);
+        return PaintInformation(p, outline);
     case EToolIcon::HelpContents:
-        return PaintHelpContents(p);
+        return PaintHelpContents(p, outline);
     case EToolIcon::Print:
-        return PaintPrint(p);
+        return PaintPrint(p, outline);
     }
+}
+
+// The first colour with the given share of it, the rest taken from the second.
+QColor Mixed(const QColor& first, const QColor& second, double share)
+{
+    const auto mix = [share](float a, float b) { return static_cast<float>(a * share + b * (1.0 - share)); };
+    const QColor a = first.toRgb();
+    const QColor b = second.toRgb();
+    return QColor::fromRgbF(mix(a.redF(), b.redF()), mix(a.greenF(), b.greenF()), mix(a.blueF(), b.blueF()));
+}
+
+// The relative luminance of an sRGB colour, 0 for black to 1 for white.
+double Luminance(const QColor& color)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.04045F ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+// Outlines are drawn in the usual dark colour wherever it stands out from the window, so light palettes
+// keep the icons as they always were. On a dark window they take the palette's text colour, toned down
+// towards the window where that still stands out, so that white paper keeps an edge of its own.
+QColor OutlineFor(const QPalette& palette)
+{
+    const QColor window = palette.color(QPalette::Window);
+    if (ContrastRatio(kOutline, window) >= kOutlineContrast) {
+        return kOutline;
+    }
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor toned = Mixed(text, window, kTextShare);
+    if (ContrastRatio(toned, window) >= kOutlineContrast) {
+        return toned;
+    }
+    if (ContrastRatio(text, window) >= kOutlineContrast) {
+        return text;
+    }
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return ContrastRatio(black, window) > ContrastRatio(white, window) ? black : white;
 }
 
 QPixmap Canvas(int width, int height)
@@ -364,24 +392,31 @@ QPixmap Canvas(int width, int height)
     return pixmap;
 }
 
-// The application icon on a 32-unit grid: a transceiver with radio waves leaving its antenna.
 } // namespace
 
-QPixmap ToolPixmap(EToolIcon which, int size)
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    constexpr double kFlare = 0.05;
+    const double first = Luminance(a);
+    const double second = Luminance(b);
+    return (std::max(first, second) + kFlare) / (std::min(first, second) + kFlare);
+}
+
+QPixmap ToolPixmap(EToolIcon which, int size, const QPalette& palette)
 {
     QPixmap pixmap = Canvas(size, size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / kGrid, size / kGrid);
-    PaintTool(painter, which);
+    PaintTool(painter, which, OutlineFor(palette));
     return pixmap;
 }
 
-QIcon ToolIcon(EToolIcon which)
+QIcon ToolIcon(EToolIcon which, const QPalette& palette)
 {
     QIcon icon;
     for (const int size : kToolSizes) {
-        icon.addPixmap(ToolPixmap(which, size));
+        icon.addPixmap(ToolPixmap(which, size, palette));
     }
     return icon;
 }
@@ -404,15 +439,17 @@ QIcon AppIcon()
     return icon;
 }
 
-QPixmap TransceiverPicture(int height)
+QPixmap TransceiverPicture(int height, qreal devicePixelRatio)
 {
-    constexpr double kUnitsHigh = 40.0;
-    const int width = static_cast<int>(std::lround(height * 0.45));
-    QPixmap pixmap = Canvas(width, height);
+    // The transceiver of the application icon's artwork, without the square and the waves behind it.
+    InitIconResources();
+    QSvgRenderer artwork(QStringLiteral(":/icons/zql52.svg"));
+    const QRectF bounds = artwork.boundsOnElement(kTransceiverElement);
+    const int width = static_cast<int>(std::lround(height * bounds.width() / bounds.height()));
+    QPixmap pixmap = Canvas(static_cast<int>(std::lround(width * devicePixelRatio)),
+                            static_cast<int>(std::lround(height * devicePixelRatio)));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = height / kUnitsHigh;
-    painter.scale(scale, scale);
-    Handheld(painter, QRectF(1.0, 10.0, 16.0, 29.0), 9.0);
+    artwork.render(&painter, kTransceiverElement, QRectF(0, 0, width, height));
     return pixmap;
 }

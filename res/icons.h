@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 
-// The program's pictures, painted in code so they stay crisp at every size: the toolbar icons (16 x 16
-// and 32 x 32 pixels) and the transceiver picture of the About box and the setup dialog. The application
-// icon is rendered from the SVG artwork that is installed into the icon theme. They need a
+// The program's pictures: the toolbar icons (16 x 16 and 32 x 32 pixels), painted in code so they stay
+// crisp and follow the palette; the application icon and the transceiver picture of the About box and the
+// setup dialog, rendered from the SVG artwork that is installed into the icon theme. They need a
 // QGuiApplication.
 
 enum class EToolIcon
@@ -30,9 +32,15 @@ enum class EToolIcon
     Print,
 };
 
-QIcon ToolIcon(EToolIcon which);
+// A toolbar icon for buttons and menus on the palette's window: its outlines stand out from the window
+// colour on light and dark palettes alike. Make the icons again when the palette changes.
+QIcon ToolIcon(EToolIcon which, const QPalette& palette);
 // The image of one toolbar icon at the given size in pixels.
-QPixmap ToolPixmap(EToolIcon which, int size);
+QPixmap ToolPixmap(EToolIcon which, int size, const QPalette& palette);
 QIcon AppIcon();
-// A hand-held transceiver, about twice as high as wide, at the given height in pixels.
-QPixmap TransceiverPicture(int height);
+// A hand-held transceiver, higher than wide, the given number of logical pixels high, drawn for a screen
+// of the given device pixel ratio.
+QPixmap TransceiverPicture(int height, qreal devicePixelRatio);
+// The contrast ratio of two colours, from 1 (the same luminance) to 21 (black and white), as accessibility
+// guidelines measure it.
+double ContrastRatio(const QColor& a, const QColor& b);

@@ -30,7 +30,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("aboutPicture"));
-    picture->setPixmap(TransceiverPicture(kPictureHeight));
+    picture->setPixmap(TransceiverPicture(kPictureHeight, devicePixelRatioF()));
 
     auto* version = new QLabel(LoadString(ids::kAboutVersion), this);
     version->setObjectName(QStringLiteral("aboutVersion"));

@@ -115,6 +115,7 @@ CMainFrame::CMainFrame(ISettingsStore& settings, QWidget* parent)
     setAcceptDrops(true);
 
     CreateActions();
+    RefreshToolIcons();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -161,9 +162,6 @@ void CMainFrame::CreateActions()
         if (def.textId != kNoText) {
             action->setText(LoadString(def.textId));
         }
-        if (def.icon.has_value()) {
-            action->setIcon(ToolIcon(*def.icon));
-        }
         action->setCheckable(def.checkable);
         // In a menu the style draws an item's icon in place of its check mark.
         action->setIconVisibleInMenu(!def.checkable);
@@ -184,6 +182,16 @@ void CMainFrame::CreateActions()
         const int id = def.id;
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         m_router->AddAction(def.id, *action);
+    }
+}
+
+void CMainFrame::RefreshToolIcons()
+{
+    for (const command_table::SCommandDef& def : command_table::Commands()) {
+        QAction* action = Action(def.id);
+        if (def.icon.has_value() && action != nullptr) {
+            action->setIcon(ToolIcon(*def.icon, palette()));
+        }
     }
 }
 
@@ -601,6 +609,10 @@ void CMainFrame::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange) {
         ApplySizeLimits();
+    }
+    // An application palette (a dark theme chosen while the program runs) reaches the frame as its own.
+    if (event->type() == QEvent::PaletteChange) {
+        RefreshToolIcons();
     }
     QMainWindow::changeEvent(event);
 }

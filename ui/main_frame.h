@@ -126,6 +126,9 @@ private:
     void OpenRecentFileAt(int index);
 
     void CreateActions();
+    // The toolbar icons drawn for the window's palette, again whenever it changes (a dark theme chosen
+    // while the program runs).
+    void RefreshToolIcons();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

@@ -96,6 +96,18 @@ for binary in $(xmllint --xpath '/component/provides/binary/text()' "$metainfo")
     [ -x "$usr/bin/$binary" ] || fail "the metainfo provides $binary, which is not installed"
 done
 
+# The program's languages besides English: the menu and the software centre give its name and purpose in
+# each.
+for lang in de ja; do
+    for key in Name GenericName Comment; do
+        [ -n "$(grep -F "$key[$lang]=" "$desktop" | cut -d= -f2-)" ] || fail "the desktop entry has no $key[$lang]"
+    done
+    for element in name summary; do
+        [ -n "$(xmllint --xpath "string(/component/$element[@xml:lang='$lang'])" "$metainfo")" ] ||
+            fail "the metainfo has no $element in $lang"
+    done
+done
+
 # MIME type: a file the CLI saves is recognised by its name and, without the extension, by its first
 # line.
 xmllint --noout "$share/mime/packages/zql52.xml" || fail "xmllint of the MIME type"

@@ -1,3 +1,4 @@
+#include "res/icons.h"
 #include "res/load_string.h"
 #include "support/gui_test_main.h"
 #include "support/gui_test_support.h"
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -23,6 +25,7 @@ namespace {
 
 constexpr std::string_view kWindowPosition = "Window Position";
 constexpr int kSeparator = 0;
+constexpr int kChildTimeoutMs = 120000;
 
 struct SItem
 {
@@ -101,6 +104,9 @@ private Q_SLOTS:
     void recentFilesAreListedStoredAndOpened();
     void helpCommandsOpenTheManual();
     void aboutBoxShowsNameAndVersion();
+    void aboutBoxPicturesAreDrawnForTheScale_data();
+    void aboutBoxPicturesAreDrawnForTheScale();
+    void toolIconsFollowThePalette();
 };
 
 void TestMainFrame::menuBarHasTheMenusInOrder()
@@ -708,6 +714,75 @@ void TestMainFrame::aboutBoxShowsNameAndVersion()
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(about.result(), int(QDialog::Accepted));
     QVERIFY(!about.isVisible());
+}
+
+void TestMainFrame::aboutBoxPicturesAreDrawnForTheScale_data()
+{
+    QTest::addColumn<QByteArray>("scale");
+    QTest::newRow("1x") << QByteArray("1");
+    QTest::newRow("1.5x") << QByteArray("1.5");
+    QTest::newRow("2x") << QByteArray("2");
+}
+
+// The scale is chosen before the application starts, so each scale runs in a process of its own.
+void TestMainFrame::aboutBoxPicturesAreDrawnForTheScale()
+{
+    QFETCH(QByteArray, scale);
+    if (qgetenv("QT_SCALE_FACTOR") != scale) {
+        QProcess child;
+        child.setProgram(QCoreApplication::applicationFilePath());
+        child.setArguments(
+            gui_test::ArgumentsForThisTest({QString::fromLatin1(QTest::currentTestFunction()) + u':' +
+                                            QString::fromLatin1(QTest::currentDataTag())}));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_SCALE_FACTOR"_s, QString::fromLatin1(scale));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start();
+        QVERIFY(child.waitForFinished(kChildTimeoutMs));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        return;
+    }
+    const qreal ratio = scale.toDouble();
+    QCOMPARE(qApp->devicePixelRatio(), ratio);
+    CAboutDlg about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const QPixmap picture = about.findChild<QLabel*>(u"aboutPicture"_s)->pixmap();
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    QCOMPARE(picture.deviceIndependentSize(), QSizeF(42, 72));
+    // The artwork's transceiver is drawn: its display in the middle is painted, the corner beside the
+    // antenna is not.
+    const QImage image = picture.toImage();
+    QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() * 2 / 5)), 255);
+    QCOMPARE(qAlpha(image.pixel(image.width() - 1, 0)), 0);
+    const QPixmap icon = about.findChild<QLabel*>(u"aboutIcon"_s)->pixmap();
+    QCOMPARE(icon.devicePixelRatio(), ratio);
+    QCOMPARE(icon.deviceIndependentSize(), QSizeF(32, 32));
+}
+
+void TestMainFrame::toolIconsFollowThePalette()
+{
+    CTestSettings settings;
+    CMainFrame frame(settings.Store());
+    const QAction* save = frame.Action(cmd::kFileSave);
+    const QPalette light = QApplication::palette();
+    const QImage lightIcon = ToolPixmap(EToolIcon::Save, 16, light).toImage();
+    QCOMPARE(save->icon().pixmap(16).toImage(), lightIcon);
+
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor text(Qt::white);
+    const QPalette dark(text, window, window.lighter(), window.darker(), window, text, text, window, window);
+    // The application hands a new palette to its windows through posted events.
+    QApplication::setPalette(dark);
+    QCoreApplication::sendPostedEvents();
+    const QImage shownOnDark = save->icon().pixmap(16).toImage();
+    QApplication::setPalette(light);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(shownOnDark, ToolPixmap(EToolIcon::Save, 16, dark).toImage());
+    QVERIFY(shownOnDark != lightIcon);
+    QCOMPARE(save->icon().pixmap(16).toImage(), lightIcon);
 }
 
 ZQ_GUI_TEST(TestMainFrame)
