@@ -43,6 +43,7 @@ std::unique_ptr<SFileCommands> ConnectDocumentFrame(CZQL52Doc& document, CZQL52V
     QObject::connect(&document, &CZQL52Doc::FileUsed, &frame, &CMainFrame::AddToRecentFileList);
     QObject::connect(&document, &CZQL52Doc::FileMissing, &frame, &CMainFrame::RemoveFromRecentFileList);
     QObject::connect(&document, &CZQL52Doc::StatusText, &frame, &CMainFrame::SetMessageText);
+    QObject::connect(&document, &CZQL52Doc::Announcement, &frame, &CMainFrame::Announce);
     QObject::connect(&document, &CZQL52Doc::CallSignChanged, &frame, &CMainFrame::SetCallSignText);
     QObject::connect(&document, &CZQL52Doc::CommandStateChanged, &frame, &CMainFrame::UpdateCommandUi);
     QObject::connect(&document, &CZQL52Doc::CloseRequested, &frame, &QWidget::close, Qt::QueuedConnection);

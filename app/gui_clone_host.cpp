@@ -15,6 +15,7 @@ CGuiCloneHost::CGuiCloneHost(ITonePlayer& tones, StatusSink status, QWidget* own
 std::unique_ptr<ICloneProgress> CGuiCloneHost::CreateProgress()
 {
     auto dialog = std::make_unique<CCloneProgressDlg>();
+    dialog->SetOperation(m_lastStatus);
     if (!dialog->Create(m_owner.data())) {
         return nullptr;
     }
@@ -23,8 +24,9 @@ std::unique_ptr<ICloneProgress> CGuiCloneHost::CreateProgress()
 
 void CGuiCloneHost::ShowStatus(std::string_view text)
 {
+    m_lastStatus = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (m_status) {
-        m_status(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        m_status(m_lastStatus);
     }
 }
 

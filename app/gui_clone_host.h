@@ -29,6 +29,8 @@ private:
     ITonePlayer& m_tones;
     StatusSink m_status;
     QPointer<QWidget> m_owner;
+    // The operation's text the session showed last, for the progress window.
+    QString m_lastStatus;
 };
 
 // What to add to the port message when the port's device could not be opened for a reason the user can

@@ -7,28 +7,42 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kCommentLines = 2;
+// Room beside the comment's widest text for the field's own margins.
+constexpr int kFieldSpare = 8;
 
-QLabel* MakeLabel(const QString& text, QWidget* parent, const char* objectName = nullptr)
+QLabel* MakeLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
-    if (objectName != nullptr) {
-        label->setObjectName(QString::fromLatin1(objectName));
-    }
     return label;
+}
+
+// A value shown as static text, but a field a screen reader reaches with Tab and reads with its label.
+QLineEdit* MakeField(const QString& text, QWidget* parent, const char* objectName)
+{
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(QString::fromLatin1(objectName));
+    field->setReadOnly(true);
+    field->setFrame(false);
+    QPalette palette = field->palette();
+    palette.setBrush(QPalette::Base, palette.brush(QPalette::Window));
+    field->setPalette(palette);
+    return field;
 }
 
 } // namespace
 
 CInformationDlg::CInformationDlg(QWidget* parent)
-    : QDialog(parent), m_model(MakeLabel(LoadString(ids::kInformationUnknown), this, "modelText")),
-      m_comment(MakeLabel(LoadString(ids::kInformationCommentPlaceholder), this, "commentText"))
+    : QDialog(parent), m_model(MakeField(LoadString(ids::kInformationUnknown), this, "modelText")),
+      m_comment(MakeField(LoadString(ids::kInformationCommentPlaceholder), this, "commentText"))
 {
     setObjectName(QStringLiteral("informationDialog"));
     setWindowTitle(LoadString(ids::kInformationCaption));
@@ -36,14 +50,19 @@ CInformationDlg::CInformationDlg(QWidget* parent)
     // The comment keeps its blanks: the transceiver pads it to 16 characters.
     m_comment->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_comment->setMinimumHeight(m_comment->fontMetrics().lineSpacing() * kCommentLines);
+    m_comment->setMinimumWidth(m_comment->fontMetrics().horizontalAdvance(m_comment->text()) + kFieldSpare);
     m_comment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_comment->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    QLabel* modelLabel = MakeLabel(LoadString(ids::kInformationModel), this);
+    modelLabel->setBuddy(m_model);
+    QLabel* commentLabel = MakeLabel(LoadString(ids::kInformationComment), this);
+    commentLabel->setBuddy(m_comment);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(MakeLabel(LoadString(ids::kInformationModel), this), 0, 0);
+    grid->addWidget(modelLabel, 0, 0);
     grid->addWidget(MakeLabel(LoadString(ids::kInformationSeparator), this), 0, 1);
     grid->addWidget(m_model, 0, 2);
-    grid->addWidget(MakeLabel(LoadString(ids::kInformationComment), this), 1, 0, Qt::AlignTop);
+    grid->addWidget(commentLabel, 1, 0, Qt::AlignTop);
     grid->addWidget(MakeLabel(LoadString(ids::kInformationSeparator), this), 1, 1, Qt::AlignTop);
     grid->addWidget(m_comment, 1, 2);
     grid->setColumnStretch(2, 1);

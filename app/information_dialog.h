@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <QString>
 
-class QLabel;
+class QLineEdit;
 
 // What the connected transceiver reports about itself: the model name and the 16-character comment of
-// its information block.
+// its information block. The two values are read-only fields, each named by its label.
 class CInformationDlg : public QDialog
 {
     Q_OBJECT
@@ -20,6 +20,6 @@ public:
     QString Comment() const;
 
 private:
-    QLabel* m_model;
-    QLabel* m_comment;
+    QLineEdit* m_model;
+    QLineEdit* m_comment;
 };

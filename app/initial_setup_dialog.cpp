@@ -68,6 +68,10 @@ CInitialSetupDlg::CInitialSetupDlg(ISettingsStore& settings, CCloneSession& sess
     intro.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_intro->setObjectName(QStringLiteral("introText"));
     m_intro->setReadOnly(true);
+    // Reached with Tab and read line by line with the arrow keys, as a screen reader needs.
+    m_intro->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_intro->setFocusPolicy(Qt::StrongFocus);
+    m_intro->setAccessibleName(LoadString(ids::kAccSetupInstructions));
     m_intro->setPlainText(intro);
     m_intro->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const QFontMetrics metrics(m_intro->font());

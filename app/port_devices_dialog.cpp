@@ -72,8 +72,11 @@ CPortDevicesDlg::CPortDevicesDlg(ISettingsStore& settings, QWidget* parent, cons
         combo->setMinimumContentsLength(kMinimumComboCharacters);
         m_combos.at(slot - kFirstPortSlot) = combo;
 
-        auto* label = new QLabel(LoadString(ids::kPortName1 + static_cast<int>(slot - kFirstPortSlot)), this);
+        const int offset = static_cast<int>(slot - kFirstPortSlot);
+        auto* label = new QLabel(LoadString(ids::kPortDevicesLabel1 + offset), this);
         label->setBuddy(combo);
+        // The field inside the list is what takes the focus; the label names only the list.
+        combo->lineEdit()->setAccessibleName(LoadString(ids::kPortName1 + offset));
         form->addRow(label, combo);
     }
 

@@ -244,3 +244,9 @@ void CZQL52Doc::ShowStatus(const QString& text)
 {
     Q_EMIT StatusText(text);
 }
+
+void CZQL52Doc::ShowOutcome(const QString& text)
+{
+    Q_EMIT StatusText(text);
+    Q_EMIT Announcement(text);
+}

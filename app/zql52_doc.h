@@ -109,6 +109,8 @@ public:
     void RecordRowEdit(int nameId, int rowBefore, int rowAfter, const std::function<void()>& change) override;
     // Goes to the window's message pane through StatusText.
     void ShowStatus(const QString& text) override;
+    // Through StatusText and Announcement.
+    void ShowOutcome(const QString& text) override;
     bool CanUndo() const;
     bool CanRedo() const;
     void Undo();
@@ -145,6 +147,8 @@ Q_SIGNALS:
     // A file that could not be opened because it is gone: it leaves the recent-file list.
     void FileMissing(const QString& path);
     void StatusText(const QString& text);
+    // A command's outcome to be said to assistive technology (a screen reader).
+    void Announcement(const QString& text);
     // The operator's call sign as the setup stored it.
     void CallSignChanged(const QString& callSign);
     // A close of the window held back while a clone read or write ran may go ahead now: the window should

@@ -97,7 +97,7 @@ void CZQL52Doc::ReportOutcome(ECloneCommand command, int outcome)
 {
     const SCloneOutcomeTexts texts = CloneOutcomeTexts(command, outcome);
     if (texts.statusId != 0) {
-        ShowStatus(LoadString(texts.statusId));
+        ShowOutcome(LoadString(texts.statusId));
     }
     if (texts.messageId == 0) {
         return;
@@ -176,7 +176,7 @@ void CZQL52Doc::ShowArchiveFailure(const CCloneCommands& commands)
 {
     // After the outcome's own text, which would otherwise replace it at once.
     if (!commands.ArchiveFailure().empty()) {
-        ShowStatus(QString::fromStdString(commands.ArchiveFailure()));
+        ShowOutcome(QString::fromStdString(commands.ArchiveFailure()));
     }
 }
 

@@ -101,7 +101,9 @@ bool CZQL52Doc::LoadDocument(const QString& path, bool untitled)
         CWaitCursor wait;
         result = m_data->OpenDocument(QFile::encodeName(path).toStdString());
     }
+    const QString fileName = QFileInfo(path).fileName();
     if (result != answer::kOk) {
+        Q_EMIT Announcement(LoadString(ids::kAnnounceNotOpenedFormat).arg(fileName));
         const QString word = QString::fromStdString(result);
         MessageBox::Show(DialogParent(),
                          LoadString(ids::kOpenFailedFormat)
@@ -118,6 +120,7 @@ bool CZQL52Doc::LoadDocument(const QString& path, bool untitled)
     RefreshCommandUi();
     SetPathName(untitled ? QString() : path);
     Q_EMIT DocumentReplaced();
+    Q_EMIT Announcement(LoadString(ids::kAnnounceOpenedFormat).arg(fileName));
     return true;
 }
 
@@ -128,7 +131,9 @@ bool CZQL52Doc::OnSaveDocument(const QString& path)
         CWaitCursor wait;
         result = m_data->SaveDocument(QFile::encodeName(path).toStdString());
     }
+    const QString fileName = QFileInfo(path).fileName();
     if (result != answer::kOk) {
+        Q_EMIT Announcement(LoadString(ids::kAnnounceNotSavedFormat).arg(fileName));
         const QString word = QString::fromStdString(result);
         MessageBox::Show(DialogParent(),
                          LoadString(ids::kSaveFailedFormat)
@@ -139,6 +144,7 @@ bool CZQL52Doc::OnSaveDocument(const QString& path)
     m_modified = false;
     RememberSavedImage();
     SetPathName(path);
+    Q_EMIT Announcement(LoadString(ids::kAnnounceSavedFormat).arg(fileName));
     return true;
 }
 

@@ -176,7 +176,7 @@ bool IsRowBlank(ICommandTarget& data, int row)
 
 std::string RowLegalMark(ICommandTarget& data, int row)
 {
-    return ReadRowField(data, row, keys::kIsLegal) == answer::kNg ? "?" : "";
+    return ReadRowField(data, row, keys::kIsLegal) == answer::kNg ? std::string(kIllegalMark) : "";
 }
 
 std::string RowName(ICommandTarget& data, int row)
@@ -245,6 +245,20 @@ Cells BuildRow(ICommandTarget& data, int row)
         cells[static_cast<size_t>(c)] = std::move(text);
     }
     return cells;
+}
+
+bool HasIllegalMark(const Cells& cells, std::string* frequency)
+{
+    const std::string& cell = cells[static_cast<size_t>(kFrequencyColumn)];
+    const std::string suffix = " " + std::string(kIllegalMark);
+    if (cell.size() <= suffix.size() ||
+        cell.compare(cell.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    if (frequency != nullptr) {
+        *frequency = cell.substr(0, cell.size() - suffix.size());
+    }
+    return true;
 }
 
 std::optional<CChannelId> ParseChannelLabel(std::string_view label)

@@ -75,6 +75,11 @@ bool HasBand50(ICommandTarget& data);
 // The 11 cell texts of a row, trimmed and cut to 31 characters.
 Cells BuildRow(ICommandTarget& data, int row);
 
+// The mark after the frequency of a channel the transceiver version does not allow ("146.0100 ?").
+inline constexpr std::string_view kIllegalMark = "?";
+// True when the row's frequency cell ends in the mark; the cell's frequency alone then goes to *frequency.
+bool HasIllegalMark(const Cells& cells, std::string* frequency = nullptr);
+
 // Channels by the channel list's row labels: "10" (or "5", "05"), "P3A", "CALL_144"; the first call
 // channel answers to both "CALL_50M" and "CALL_WFM". Letter case is ignored. Memory channels, edges
 // and call channels only.

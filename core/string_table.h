@@ -510,6 +510,25 @@ inline constexpr int kSeenNoEchoOfRequest = 62171;
 // A COM Port item whose device is not there: "%1" the item's text.
 inline constexpr int kPortGoneFormat = 62172;
 inline constexpr int kPortGoneTip = 62173;
+// What assistive technology says: the names and descriptions of controls whose visible text is not
+// enough ("%1" a column's title, "%2" a cell's text), the Port Devices labels with their mnemonics, and
+// the outcomes of the file commands ("%1" a file name).
+inline constexpr int kAccChannelList = 62200;
+inline constexpr int kAccCellFormat = 62201;
+inline constexpr int kAccRowFormat = 62202;
+inline constexpr int kAccNotAllowed = 62203;
+inline constexpr int kAccSetupInstructions = 62204;
+inline constexpr int kAccDtmfMemories = 62205;
+inline constexpr int kAccDtmfDigits = 62206;
+inline constexpr int kAccArchiveCopies = 62207;
+inline constexpr int kPortDevicesLabel1 = 62210;
+inline constexpr int kPortDevicesLabel2 = 62211;
+inline constexpr int kPortDevicesLabel3 = 62212;
+inline constexpr int kPortDevicesLabel4 = 62213;
+inline constexpr int kAnnounceOpenedFormat = 62220;
+inline constexpr int kAnnounceNotOpenedFormat = 62221;
+inline constexpr int kAnnounceSavedFormat = 62222;
+inline constexpr int kAnnounceNotSavedFormat = 62223;
 // Notes of the channel list import, for the window and the command-line tool alike: "%1: %2" the line
 // number and what happened there. Column names (Location, Frequency, Duplex, Offset) and values in quotes
 // are the file's own and stay as they are.

@@ -1601,11 +1601,6 @@ Statusleiste ein/aus</translation>
         <translation>&amp;Ordner anzeigen</translation>
     </message>
     <message>
-        <source>Close</source>
-        <comment>61618</comment>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source> The folder
  %1
  could not be shown: no file manager answered.</source>
@@ -2238,11 +2233,6 @@ Wert nicht zulässig ist, bleiben unverändert und werden gemeldet.</translation
         <translation>nicht geprüft</translation>
     </message>
     <message>
-        <source>Close</source>
-        <comment>62108</comment>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>The device exists</source>
         <comment>62110</comment>
         <translation>Das Gerät existiert</translation>
@@ -2790,6 +2780,96 @@ und melden Sie sich dann ab und wieder an: Eine neue Anmeldung ist nötig.</tran
         <source>%1 (continued)</source>
         <comment>62462</comment>
         <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <comment>61618</comment>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <comment>62108</comment>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <comment>62200</comment>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>62201</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>62202</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>not allowed for this transceiver version</source>
+        <comment>62203</comment>
+        <translation>für diese Version des Transceivers nicht zulässig</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <comment>62204</comment>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <comment>62205</comment>
+        <translation>DTMF-Speicher</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <comment>62206</comment>
+        <translation>Ziffern</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <comment>62207</comment>
+        <translation>Kopien</translation>
+    </message>
+    <message>
+        <source>COM&amp;1</source>
+        <comment>62210</comment>
+        <translation>COM&amp;1</translation>
+    </message>
+    <message>
+        <source>COM&amp;2</source>
+        <comment>62211</comment>
+        <translation>COM&amp;2</translation>
+    </message>
+    <message>
+        <source>COM&amp;3</source>
+        <comment>62212</comment>
+        <translation>COM&amp;3</translation>
+    </message>
+    <message>
+        <source>COM&amp;4</source>
+        <comment>62213</comment>
+        <translation>COM&amp;4</translation>
+    </message>
+    <message>
+        <source>%1 opened.</source>
+        <comment>62220</comment>
+        <translation>%1 geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 was not opened.</source>
+        <comment>62221</comment>
+        <translation>%1 wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <comment>62222</comment>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.</source>
+        <comment>62223</comment>
+        <translation>%1 wurde nicht gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -1601,11 +1601,6 @@ Toggle Status Bar</source>
         <translation>フォルダーを表示(&amp;F)</translation>
     </message>
     <message>
-        <source>Close</source>
-        <comment>61618</comment>
-        <translation>閉じる</translation>
-    </message>
-    <message>
         <source> The folder
  %1
  could not be shown: no file manager answered.</source>
@@ -2238,11 +2233,6 @@ value is not allowed are left as they were and reported.</source>
         <translation>未チェック</translation>
     </message>
     <message>
-        <source>Close</source>
-        <comment>62108</comment>
-        <translation>閉じる</translation>
-    </message>
-    <message>
         <source>The device exists</source>
         <comment>62110</comment>
         <translation>デバイスが存在する</translation>
@@ -2790,6 +2780,96 @@ then log out and log in again: a new login is needed.</source>
         <source>%1 (continued)</source>
         <comment>62462</comment>
         <translation>%1 (続き)</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <comment>61618</comment>
+        <translation>閉じる(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <comment>62108</comment>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <comment>62200</comment>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>62201</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>62202</comment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>not allowed for this transceiver version</source>
+        <comment>62203</comment>
+        <translation>このトランシーバーのバージョンでは使用できません</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <comment>62204</comment>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>DTMF memories</source>
+        <comment>62205</comment>
+        <translation>DTMFメモリー</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <comment>62206</comment>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <comment>62207</comment>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>COM&amp;1</source>
+        <comment>62210</comment>
+        <translation>COM&amp;1</translation>
+    </message>
+    <message>
+        <source>COM&amp;2</source>
+        <comment>62211</comment>
+        <translation>COM&amp;2</translation>
+    </message>
+    <message>
+        <source>COM&amp;3</source>
+        <comment>62212</comment>
+        <translation>COM&amp;3</translation>
+    </message>
+    <message>
+        <source>COM&amp;4</source>
+        <comment>62213</comment>
+        <translation>COM&amp;4</translation>
+    </message>
+    <message>
+        <source>%1 opened.</source>
+        <comment>62220</comment>
+        <translation>%1 を開きました。</translation>
+    </message>
+    <message>
+        <source>%1 was not opened.</source>
+        <comment>62221</comment>
+        <translation>%1 を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 saved.</source>
+        <comment>62222</comment>
+        <translation>%1 を保存しました。</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.</source>
+        <comment>62223</comment>
+        <translation>%1 を保存できませんでした。</translation>
     </message>
 </context>
 </TS>

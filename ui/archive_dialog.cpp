@@ -92,6 +92,7 @@ CArchiveDlg::CArchiveDlg(const CCloneArchive& archive, ISettingsStore& settings,
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("copyList"));
+    m_list->setAccessibleName(LoadString(ids::kAccArchiveCopies));
     m_list->setColumnCount(kColumnCount);
     m_list->setHeaderLabels({LoadString(ids::kArchiveColumnDate), LoadString(ids::kArchiveColumnTime),
                              LoadString(ids::kArchiveColumnOperation),

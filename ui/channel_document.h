@@ -25,6 +25,8 @@ public:
     virtual QString FileFilter() const = 0;
     // A text for the window's message pane.
     virtual void ShowStatus(const QString& text) = 0;
+    // A command's outcome: shown in the message pane and said to assistive technology as well.
+    virtual void ShowOutcome(const QString& text) = 0;
     // Runs a change made through the program as one undo step, named by the string-table identifier.
     virtual void RecordEdit(int nameId, const std::function<void()>& change) = 0;
     // The same for a change that carries the selected channel from one row to another: undoing it selects

@@ -39,9 +39,18 @@ Qt::Alignment ColumnAlignment(int column)
                : Qt::AlignLeft;
 }
 
+QString ColumnTitle(int column)
+{
+    return LoadString(ids::kColumnChannel + column).trimmed();
+}
+
 } // namespace
 
-// The list's item texts: what the rows show, set from the view's cache row by row.
+// The list's item texts: what the rows show, set from the view's cache row by row. Assistive technology
+// reads each cell with its column's title ("Frequency 146.0100"), and the first cell, which the keyboard
+// moves through, with the whole row after the label, so that arrowing down a screen reader speaks the
+// channel and not only "01". A channel the transceiver version does not allow is described in words
+// rather than by its "?".
 class CChannelListModel : public QAbstractTableModel
 {
 public:
@@ -68,6 +77,14 @@ public:
             return m_items.at(static_cast<size_t>(index.row())).at(static_cast<size_t>(index.column()));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(ColumnAlignment(index.column()) | Qt::AlignVCenter);
+        case Qt::AccessibleTextRole:
+            return m_spoken.at(static_cast<size_t>(index.row())).at(static_cast<size_t>(index.column()));
+        case Qt::AccessibleDescriptionRole:
+            if (m_notAllowed.at(static_cast<size_t>(index.row())) &&
+                (index.column() == 0 || index.column() == kFrequencyColumn)) {
+                return LoadString(ids::kAccNotAllowed);
+            }
+            return {};
         default:
             return {};
         }
@@ -99,11 +116,37 @@ public:
         for (size_t column = 0; column < cells.size(); ++column) {
             items.at(column) = QString::fromStdString(cells.at(column));
         }
-        Q_EMIT dataChanged(index(row, 0), index(row, channel_rows::kColumnCount - 1), {Qt::DisplayRole});
+        SetSpokenTexts(row, cells);
+        Q_EMIT dataChanged(index(row, 0), index(row, channel_rows::kColumnCount - 1),
+                           {Qt::DisplayRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
     }
 
 private:
+    void SetSpokenTexts(int row, const channel_rows::Cells& cells)
+    {
+        std::string frequency;
+        const bool notAllowed = channel_rows::HasIllegalMark(cells, &frequency);
+        m_notAllowed.at(static_cast<size_t>(row)) = notAllowed;
+        auto& spoken = m_spoken.at(static_cast<size_t>(row));
+        QString whole = QString::fromStdString(cells.at(0));
+        for (int column = 1; column < channel_rows::kColumnCount; ++column) {
+            const QString text = QString::fromStdString(
+                column == kFrequencyColumn && notAllowed ? frequency : cells.at(static_cast<size_t>(column)));
+            const QString title = ColumnTitle(column);
+            QString& cell = spoken.at(static_cast<size_t>(column));
+            cell =
+                text.isEmpty() || title.isEmpty() ? text : LoadString(ids::kAccCellFormat).arg(title, text);
+            if (!cell.isEmpty()) {
+                whole = LoadString(ids::kAccRowFormat).arg(whole, cell);
+            }
+        }
+        spoken.at(0) = whole;
+    }
+
     std::array<std::array<QString, channel_rows::kColumnCount>, channel_rows::kRowCount> m_items;
+    // What assistive technology reads of each cell, and the rows of channels not allowed.
+    std::array<std::array<QString, channel_rows::kColumnCount>, channel_rows::kRowCount> m_spoken;
+    std::array<bool, channel_rows::kRowCount> m_notAllowed{};
 };
 
 CZQL52View::CZQL52View(IChannelDocument& document, QWidget* parent)
@@ -112,6 +155,7 @@ CZQL52View::CZQL52View(IChannelDocument& document, QWidget* parent)
       m_operations(std::make_unique<CChannelOperationsCommands>(*this, document))
 {
     setObjectName(QStringLiteral("channelListView"));
+    setAccessibleName(LoadString(ids::kAccChannelList));
     header()->setMinimumSectionSize(channel_rows::kMinColumnWidth);
 
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -121,7 +121,7 @@ bool CChannelOperationsCommands::FindText(const QString& text)
 {
     const std::vector<int> rows = Operations().Find(text.toStdString());
     if (rows.empty()) {
-        m_document.ShowStatus(LoadString(ids::kFindNotFoundFormat).arg(text.trimmed()));
+        m_document.ShowOutcome(LoadString(ids::kFindNotFoundFormat).arg(text.trimmed()));
         return false;
     }
     const int selected = m_selection.SelectedRow();
@@ -131,10 +131,10 @@ bool CChannelOperationsCommands::FindText(const QString& text)
     }
     m_selection.SelectRow(*next);
     const bool band50 = channel_rows::HasBand50(m_document.GetRadioData());
-    m_document.ShowStatus(LoadString(ids::kFindFoundFormat)
-                              .arg(FromStd(channel_rows::RowLabel(*next, band50)))
-                              .arg(next - rows.begin() + 1)
-                              .arg(rows.size()));
+    m_document.ShowOutcome(LoadString(ids::kFindFoundFormat)
+                               .arg(FromStd(channel_rows::RowLabel(*next, band50)))
+                               .arg(next - rows.begin() + 1)
+                               .arg(rows.size()));
     return true;
 }
 

@@ -403,6 +403,7 @@ CFixedFontPropertySheet::CFixedFontPropertySheet(const QString& caption, QWidget
     setObjectName(QStringLiteral("settingSheet"));
     setWindowTitle(caption);
     m_tabs->setObjectName(QStringLiteral("sheetTabs"));
+    m_tabs->setAccessibleName(caption);
 
     // The system's proportional font, italic, at a fixed pixel height. It is kept but not given to the
     // sheet: a Qt widget hands its font down to every control inside it, and at 50 pixels the page grows

@@ -4,6 +4,7 @@
 #include "res/load_string.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -59,6 +60,16 @@ CHelpWindow::CHelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser
 
     resize(kDefaultWidth, kDefaultHeight);
     m_browser->setSource(QUrl(QString::fromLatin1(kContentsPage)));
+}
+
+void CHelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 CHelpWindow* CHelpWindow::ShowHelp(QWidget* owner, const QString& anchor)

@@ -5,7 +5,8 @@
 class QTextBrowser;
 
 // The program's manual, shipped inside the program, in a window of its own. Help > Contents and Help >
-// Help Topics open it; there is one such window, raised again when it is already open.
+// Help Topics open it; there is one such window, raised again when it is already open. Escape closes it,
+// as it closes a dialog.
 class CHelpWindow : public QWidget
 {
     Q_OBJECT
@@ -20,6 +21,9 @@ public:
     static CHelpWindow* ShowHelp(QWidget* owner, const QString& anchor = QString());
 
     QTextBrowser* Browser() const { return m_browser; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     explicit CHelpWindow(QWidget* owner);

@@ -120,7 +120,7 @@ void CInterchangeCommands::ImportCsvFile(const QString& path)
         data.Execute(std::string(keys::kImage) + "=" + preview.Preview().image);
     });
     m_selection.RefreshAll();
-    m_document.ShowStatus(LoadString(ids::kImportedFormat).arg(QFileInfo(path).fileName()));
+    m_document.ShowOutcome(LoadString(ids::kImportedFormat).arg(QFileInfo(path).fileName()));
 }
 
 void CInterchangeCommands::ExportCsv()
@@ -161,7 +161,7 @@ bool CInterchangeCommands::ExportCsvFile(const QString& path, bool all)
             MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return false;
     }
-    m_document.ShowStatus(LoadString(ids::kExportedFormat).arg(QFileInfo(path).fileName()));
+    m_document.ShowOutcome(LoadString(ids::kExportedFormat).arg(QFileInfo(path).fileName()));
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/command_table.h"
 #include "ui/help_window.h"
 #include "ui/recent_file_list.h"
+#include "ui/widgets/announcer.h"
 #include "ui/window_placement.h"
 
 #include <QAction>
@@ -75,6 +76,20 @@ int TextPaneWidth(const QLabel& pane, const QString& text)
     return textWidth + 2 * (kPanePadding + pane.frameWidth());
 }
 
+// A menu item's text as a toolbar button's: without the shortcut after the tab, the mnemonic marks and the
+// dots ("&New\tCtrl+N" gives "New", "&Information..." "Information").
+QString ButtonText(const QString& itemText)
+{
+    QString text = itemText.section(QLatin1Char('\t'), 0, 0);
+    text.remove(QStringLiteral("..."));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            text.remove(i, 1);
+        }
+    }
+    return text.trimmed();
+}
+
 QLabel* MakePane(QWidget* parent, const char* objectName)
 {
     auto* pane = new QLabel(parent);
@@ -104,6 +119,8 @@ CMainFrame::CMainFrame(ISettingsStore& settings, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    // The window's own child, not the status bar's: it speaks while the status bar is switched off too.
+    m_announcer = new CAnnouncer(this);
     SetCommandHandlers(Bindings());
     RefreshRecentFileMenu();
 
@@ -207,7 +224,12 @@ void CMainFrame::CreateToolBar()
         if (id == kSeparator) {
             m_toolBar->addSeparator();
         } else {
-            m_toolBar->addAction(Action(id));
+            QAction* action = Action(id);
+            // A button is named after its item's text, but without the shortcut shown after the tab.
+            if (action->text().contains(QLatin1Char('\t'))) {
+                action->setIconText(ButtonText(action->text()));
+            }
+            m_toolBar->addAction(action);
         }
     }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
@@ -349,6 +371,16 @@ void CMainFrame::SetMessageText(const QString& text)
     // A command prompt still showing would hide the text until the mouse moves on.
     statusBar()->clearMessage();
     m_messagePane->setText(text);
+}
+
+void CMainFrame::Announce(const QString& text)
+{
+    m_announcer->Announce(text);
+}
+
+QString CMainFrame::LastAnnouncement() const
+{
+    return m_announcer->LastText();
 }
 
 QString CMainFrame::MessageText() const

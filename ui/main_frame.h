@@ -13,6 +13,7 @@
 
 class ISettingsStore;
 class CCommandRouter;
+class CAnnouncer;
 class CRecentFileList;
 class QAction;
 class QLabel;
@@ -60,6 +61,10 @@ public:
     // command prompt replaces it.
     void SetMessageText(const QString& text);
     QString MessageText() const;
+    // Says a command's outcome to assistive technology (a screen reader); the status bar is not touched.
+    void Announce(const QString& text);
+    // The text said last; empty before the first.
+    QString LastAnnouncement() const;
     // The window title: the document's name ("Untitled" when empty), " - " and "ZQ-L52".
     void SetDocumentName(const QString& name);
 
@@ -153,5 +158,6 @@ private:
     QLabel* m_scrollPane = nullptr;
     QLabel* m_callSignPane = nullptr;
     QTimer* m_idleTimer = nullptr;
+    CAnnouncer* m_announcer = nullptr;
     bool m_startMaximised = false;
 };

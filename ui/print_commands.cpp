@@ -138,5 +138,5 @@ void CPrintCommands::ExportPdf()
                          MessageBox::Buttons::Ok, MessageBox::Icon::Warning);
         return;
     }
-    m_document.ShowStatus(LoadString(ids::kExportedFormat).arg(QFileInfo(path).fileName()));
+    m_document.ShowOutcome(LoadString(ids::kExportedFormat).arg(QFileInfo(path).fileName()));
 }

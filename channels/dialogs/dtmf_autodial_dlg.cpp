@@ -76,7 +76,10 @@ CDtmfAutodialDlg::CDtmfAutodialDlg(ICommandTarget& radioData, QWidget* parent)
     m_memories->setObjectName(QStringLiteral("listMemories"));
     m_memories->setSelectionMode(QAbstractItemView::SingleSelection);
     m_memories->installEventFilter(this);
+    // Neither has a label of its own on screen.
+    m_memories->setAccessibleName(LoadString(ids::kAccDtmfMemories));
     m_digits->setObjectName(QStringLiteral("editDigits"));
+    m_digits->setAccessibleName(LoadString(ids::kAccDtmfDigits));
     m_digits->setMaxLength(kDigitLength);
     m_channel->setObjectName(QStringLiteral("comboChannel"));
     m_speed->setObjectName(QStringLiteral("comboSpeed"));

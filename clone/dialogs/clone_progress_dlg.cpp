@@ -41,6 +41,9 @@ CCloneProgressDlg::CCloneProgressDlg(int captionId)
     m_progress->setRange(kLower, kUpper);
     m_progress->setValue(kLower);
     m_progress->setTextVisible(false);
+    m_progress->setFocusPolicy(Qt::StrongFocus);
+    m_progress->setAccessibleName(windowTitle());
+    m_progress->setFocus();
 
     m_percent->setObjectName(QStringLiteral("percentText"));
     m_percent->setTextFormat(Qt::PlainText);
@@ -94,6 +97,12 @@ void CCloneProgressDlg::DestroyWindow()
         }
     }
     hide();
+}
+
+void CCloneProgressDlg::SetOperation(const QString& text)
+{
+    const QString operation = text.trimmed();
+    m_progress->setAccessibleName(operation.isEmpty() ? windowTitle() : operation);
 }
 
 int CCloneProgressDlg::SetPos(int position)

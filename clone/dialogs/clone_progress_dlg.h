@@ -31,6 +31,10 @@ public:
     bool Create(QWidget* parent = nullptr);
     // Hides the window and enables the owner again if this window disabled it.
     void DestroyWindow();
+    // What the progress bar is called for assistive technology: the operation that runs (" Now reading <-
+    // TR"), without its blanks; the window's caption until then. The bar holds the focus, so that a screen
+    // reader says it and its value.
+    void SetOperation(const QString& text);
 
     int SetPos(int position) override;
     bool CheckCancel() override;

@@ -9,6 +9,7 @@
 #include "ui/channel_list_view.h"
 #include "ui/main_frame.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QToolTip>
@@ -90,6 +91,8 @@ private Q_SLOTS:
     void firstCallChannelIsWfmWithoutThe50MHzBand();
     void cellsFollowTheDisplayRules();
     void listShowsExactlyTheCache();
+    void cellsSayTheirColumnToAssistiveTechnology_data();
+    void cellsSayTheirColumnToAssistiveTechnology();
     void firstUpdateSelectsRowZeroAndLaterUpdatesKeepTheSelection();
     void selectRowIgnoresRowsOutsideTheList();
     void columnWidthsAreReadClampedAndStored();
@@ -190,6 +193,43 @@ void TestChannelListView::cellsFollowTheDisplayRules()
     QCOMPARE(illegal.at(8), u"SKIP"_s);
     QCOMPARE(f.view->CellText(2, 2), u"+Dup"_s);
     QCOMPARE(f.view->CellText(2, 5), QString());
+}
+
+void TestChannelListView::cellsSayTheirColumnToAssistiveTechnology_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    const QString notAllowed = u"not allowed for this transceiver version"_s;
+    QTest::newRow("a cell") << 0 << 1 << u"Frequency 51.0000"_s << QString();
+    QTest::newRow("the title without its blanks") << 0 << 9 << u"Mode FM"_s << QString();
+    QTest::newRow("the channel: the whole row")
+        << 0 << 0
+        << u"00, Frequency 51.0000, Offset freq. 0.5000, Repeater Tone 88.5, CTCSS freq. 88.5, Mode FM"_s
+        << QString();
+    QTest::newRow("a blank channel") << 98 << 0 << u"98"_s << QString();
+    QTest::newRow("\"?\" in words") << 1 << 1 << u"Frequency 1000.0000"_s << notAllowed;
+    QTest::newRow("\"?\" with the channel")
+        << 1 << 0
+        << u"01, Frequency 1000.0000, Offset freq. 0.6000, Repeater Tone 88.5, CTCSS freq. 88.5, Mode FM"_s
+        << notAllowed;
+}
+
+// As Qt's accessibility gives them to a screen reader: what the keyboard moves through is the first column.
+void TestChannelListView::cellsSayTheirColumnToAssistiveTechnology()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    SListFixture f;
+    f.Execute("CH.MCH.1.FREQUENCY=1000");
+    f.view->RefreshRow(1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.view.get());
+    QCOMPARE(list->text(QAccessible::Name), u"Channels"_s);
+    QAccessibleInterface* cell = list->tableInterface()->cellAt(row, column);
+    QVERIFY(cell != nullptr);
+    QTEST(cell->text(QAccessible::Name), "name");
+    QTEST(cell->text(QAccessible::Description), "description");
 }
 
 void TestChannelListView::listShowsExactlyTheCache()

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -693,6 +694,11 @@ void TestMainFrame::helpCommandsOpenTheManual()
     QVERIFY(frame.RunCommand(cmd::kHelpTopics));
     QCOMPARE(frame.findChildren<CHelpWindow*>().size(), 1);
     QCOMPARE(help->Browser()->source().fragment(), u"topics"_s);
+
+    // Escape closes it, wherever in it the focus is.
+    const QPointer<CHelpWindow> window(help);
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    QTRY_VERIFY(window.isNull());
 }
 
 void TestMainFrame::aboutBoxShowsNameAndVersion()

@@ -120,6 +120,9 @@ void TestZQL52Doc::saveAndOpenRoundTrip()
     QCOMPARE(f.Frame().windowTitle(), u"radio.vlk - ZQ-L52"_s);
     QCOMPARE(f.Frame().RecentFiles(), QStringList({path}));
     QVERIFY(MessageBox::Shown().isEmpty());
+    // Said to a screen reader; the status bar stays as it was.
+    QCOMPARE(f.Frame().LastAnnouncement(), u"radio.vlk saved."_s);
+    QCOMPARE(f.Frame().MessageText(), u"Ready"_s);
 
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -141,6 +144,7 @@ void TestZQL52Doc::saveAndOpenRoundTrip()
     QVERIFY(!f.Doc().IsModified());
     QCOMPARE(f.Frame().windowTitle(), u"radio.vlk - ZQ-L52"_s);
     QVERIFY(MessageBox::Shown().isEmpty());
+    QCOMPARE(f.Frame().LastAnnouncement(), u"radio.vlk opened."_s);
 
     // Save goes to the same file without asking for a name.
     Execute(f.Doc(), u"CH.MCH.3.NAME=NEW"_s);
@@ -239,6 +243,7 @@ void TestZQL52Doc::failedOpenTellsWhyAndKeepsTheData()
     QCOMPARE(box.icon, MessageBox::Icon::Warning);
     QVERIFY(box.text.contains(missing));
     QVERIFY(box.text.contains(LoadString(ids::kFileCannotRead)));
+    QCOMPARE(f.Frame().LastAnnouncement(), u"missing.vlk was not opened."_s);
     QCOMPARE(Execute(f.Doc(), u"CH.MCH.3.FREQUENCY"_s), u"433.0000"_s);
     QVERIFY(f.Doc().IsModified());
     QCOMPARE(f.Frame().windowTitle(), u"good.vlk - ZQ-L52"_s);
@@ -274,6 +279,7 @@ void TestZQL52Doc::failedSaveTellsWhyAndKeepsTheDocument()
     QCOMPARE(MessageBox::Shown().size(), 1);
     QVERIFY(MessageBox::Shown().at(0).text.contains(nowhere));
     QVERIFY(MessageBox::Shown().at(0).text.contains(LoadString(ids::kFileCannotWrite)));
+    QCOMPARE(f.Frame().LastAnnouncement(), u"radio.vlk was not saved."_s);
     QVERIFY(f.Doc().IsModified());
     QVERIFY(f.Doc().GetPathName().isEmpty());
     QCOMPARE(f.Frame().windowTitle(), u"Untitled - ZQ-L52"_s);
