@@ -2871,5 +2871,135 @@ then log out and log in again: a new login is needed.</source>
         <comment>62223</comment>
         <translation>%1 を保存できませんでした。</translation>
     </message>
+    <message>
+        <source>without duplex</source>
+        <comment>62470</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without a tone</source>
+        <comment>62471</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without skip</source>
+        <comment>62472</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without a name</source>
+        <comment>62473</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(blank)</source>
+        <comment>62474</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be blank</source>
+        <comment>62475</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 cannot be stored</source>
+        <comment>62476</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 stored as %3</source>
+        <comment>62477</comment>
+        <translation type="unfinished">%1 %2 を %3 として設定しました</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a tone</source>
+        <comment>62478</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a tone, stored %2</source>
+        <comment>62479</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 rounded to %3</source>
+        <comment>62480</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a call channel has no name, Name %1 not stored</source>
+        <comment>62481</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only memory channels skip, Skip %1 not stored</source>
+        <comment>62482</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode %1 is not allowed at %2, stored %3</source>
+        <comment>62483</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, stored %2</source>
+        <comment>62484</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is blank: give it a Frequency to use it</source>
+        <comment>62485</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside the transceiver&apos;s bands, stored and marked ?</source>
+        <comment>62486</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no frequency</source>
+        <comment>62490</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a frequency</source>
+        <comment>62491</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: OK keeps %2</source>
+        <comment>62492</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: OK will blank the channel</source>
+        <comment>62493</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>will be stored as %1</source>
+        <comment>62494</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outside this transceiver&apos;s bands: stored with ?</source>
+        <comment>62495</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>characters outside A-Z 0-9 ( ) * + - . / : = become blanks: %1</source>
+        <comment>62496</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only six characters are kept: %1</source>
+        <comment>62497</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not allowed here: %2</source>
+        <comment>62498</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
