@@ -2824,7 +2824,7 @@ then log out and log in again: a new login is needed.</source>
     <message>
         <source>Digits</source>
         <comment>62206</comment>
-        <translation>数字</translation>
+        <translation>番号</translation>
     </message>
     <message>
         <source>Copies</source>
@@ -2874,132 +2874,132 @@ then log out and log in again: a new login is needed.</source>
     <message>
         <source>without duplex</source>
         <comment>62470</comment>
-        <translation type="unfinished"></translation>
+        <translation>デュプレックスなし</translation>
     </message>
     <message>
         <source>without a tone</source>
         <comment>62471</comment>
-        <translation type="unfinished"></translation>
+        <translation>トーンなし</translation>
     </message>
     <message>
         <source>without skip</source>
         <comment>62472</comment>
-        <translation type="unfinished"></translation>
+        <translation>スキップなし</translation>
     </message>
     <message>
         <source>without a name</source>
         <comment>62473</comment>
-        <translation type="unfinished"></translation>
+        <translation>名前なし</translation>
     </message>
     <message>
         <source>(blank)</source>
         <comment>62474</comment>
-        <translation type="unfinished"></translation>
+        <translation>(空欄)</translation>
     </message>
     <message>
         <source>%1 cannot be blank</source>
         <comment>62475</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は空きチャンネルにできません</translation>
     </message>
     <message>
         <source>%1 %2 cannot be stored</source>
         <comment>62476</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 はチャンネルに設定できません</translation>
     </message>
     <message>
         <source>%1 %2 stored as %3</source>
         <comment>62477</comment>
-        <translation type="unfinished">%1 %2 を %3 として設定しました</translation>
+        <translation>%1 %2 を %3 として設定</translation>
     </message>
     <message>
         <source>%1 %2 is not a tone</source>
         <comment>62478</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 はトーン周波数ではありません</translation>
     </message>
     <message>
         <source>%1 is not a tone, stored %2</source>
         <comment>62479</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 はトーン周波数にないため、最も近い %2 で設定</translation>
     </message>
     <message>
         <source>%1 %2 rounded to %3</source>
         <comment>62480</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 を %3 に丸めて設定</translation>
     </message>
     <message>
         <source>a call channel has no name, Name %1 not stored</source>
         <comment>62481</comment>
-        <translation type="unfinished"></translation>
+        <translation>コールチャンネルには名前がないため、Name %1 は設定できません</translation>
     </message>
     <message>
         <source>only memory channels skip, Skip %1 not stored</source>
         <comment>62482</comment>
-        <translation type="unfinished"></translation>
+        <translation>スキップできるのはメモリーチャンネルだけのため、Skip %1 は設定できません</translation>
     </message>
     <message>
         <source>Mode %1 is not allowed at %2, stored %3</source>
         <comment>62483</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2 では Mode %1 を使用できないため、%3 で設定</translation>
     </message>
     <message>
         <source>%1, stored %2</source>
         <comment>62484</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1。%2 で設定</translation>
     </message>
     <message>
         <source>%1 is blank: give it a Frequency to use it</source>
         <comment>62485</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は空きチャンネルです。使用するには Frequency を指定してください</translation>
     </message>
     <message>
         <source>%1 is outside the transceiver&apos;s bands, stored and marked ?</source>
         <comment>62486</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 はトランシーバーの周波数帯の範囲外です。? 印を付けて設定</translation>
     </message>
     <message>
         <source>no frequency</source>
         <comment>62490</comment>
-        <translation type="unfinished"></translation>
+        <translation>周波数なし</translation>
     </message>
     <message>
         <source>not a frequency</source>
         <comment>62491</comment>
-        <translation type="unfinished"></translation>
+        <translation>無効な周波数</translation>
     </message>
     <message>
         <source>%1: OK keeps %2</source>
         <comment>62492</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: [OK] を押すと %2 のままです</translation>
     </message>
     <message>
         <source>%1: OK will blank the channel</source>
         <comment>62493</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: [OK] を押すと空きチャンネルになります</translation>
     </message>
     <message>
         <source>will be stored as %1</source>
         <comment>62494</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 として設定されます</translation>
     </message>
     <message>
         <source>outside this transceiver&apos;s bands: stored with ?</source>
         <comment>62495</comment>
-        <translation type="unfinished"></translation>
+        <translation>このトランシーバーの周波数帯の範囲外: ? 印を付けて設定されます</translation>
     </message>
     <message>
         <source>characters outside A-Z 0-9 ( ) * + - . / : = become blanks: %1</source>
         <comment>62496</comment>
-        <translation type="unfinished"></translation>
+        <translation>A-Z 0-9 ( ) * + - . / : = 以外の文字は空白になります: %1</translation>
     </message>
     <message>
         <source>only six characters are kept: %1</source>
         <comment>62497</comment>
-        <translation type="unfinished"></translation>
+        <translation>先頭の6文字だけが設定されます: %1</translation>
     </message>
     <message>
         <source>%1 is not allowed here: %2</source>
         <comment>62498</comment>
-        <translation type="unfinished"></translation>
+        <translation>この周波数では %1 を使用できません: %2 になります</translation>
     </message>
 </context>
 </TS>
