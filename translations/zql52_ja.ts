@@ -833,7 +833,7 @@ Toggle Status Bar</source>
     <message>
         <source>&amp;Cloning</source>
         <comment>61014</comment>
-        <translation>クローン(&amp;C)</translation>
+        <translation>クローン(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
