@@ -2809,7 +2809,7 @@ und melden Sie sich dann ab und wieder an: Eine neue Anmeldung ist nötig.</tran
     <message>
         <source>not allowed for this transceiver version</source>
         <comment>62203</comment>
-        <translation>für diese Version des Transceivers nicht zulässig</translation>
+        <translation>für diese Transceiver-Version nicht zulässig</translation>
     </message>
     <message>
         <source>Instructions</source>
@@ -2874,132 +2874,132 @@ und melden Sie sich dann ab und wieder an: Eine neue Anmeldung ist nötig.</tran
     <message>
         <source>without duplex</source>
         <comment>62470</comment>
-        <translation type="unfinished"></translation>
+        <translation>ohne Duplex</translation>
     </message>
     <message>
         <source>without a tone</source>
         <comment>62471</comment>
-        <translation type="unfinished"></translation>
+        <translation>ohne Ton</translation>
     </message>
     <message>
         <source>without skip</source>
         <comment>62472</comment>
-        <translation type="unfinished"></translation>
+        <translation>ohne Skip</translation>
     </message>
     <message>
         <source>without a name</source>
         <comment>62473</comment>
-        <translation type="unfinished"></translation>
+        <translation>ohne Namen</translation>
     </message>
     <message>
         <source>(blank)</source>
         <comment>62474</comment>
-        <translation type="unfinished"></translation>
+        <translation>(leer)</translation>
     </message>
     <message>
         <source>%1 cannot be blank</source>
         <comment>62475</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht leer sein</translation>
     </message>
     <message>
         <source>%1 %2 cannot be stored</source>
         <comment>62476</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>%1 %2 stored as %3</source>
         <comment>62477</comment>
-        <translation type="unfinished">%1 %2 als %3 gespeichert</translation>
+        <translation>%1 %2 als %3 gespeichert</translation>
     </message>
     <message>
         <source>%1 %2 is not a tone</source>
         <comment>62478</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist kein Ton</translation>
     </message>
     <message>
         <source>%1 is not a tone, stored %2</source>
         <comment>62479</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ton, gespeichert: %2</translation>
     </message>
     <message>
         <source>%1 %2 rounded to %3</source>
         <comment>62480</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 auf %3 gerundet</translation>
     </message>
     <message>
         <source>a call channel has no name, Name %1 not stored</source>
         <comment>62481</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein Anrufkanal hat keinen Namen, Name %1 nicht gespeichert</translation>
     </message>
     <message>
         <source>only memory channels skip, Skip %1 not stored</source>
         <comment>62482</comment>
-        <translation type="unfinished"></translation>
+        <translation>Skip gibt es nur bei Speicherkanälen, Skip %1 nicht gespeichert</translation>
     </message>
     <message>
         <source>Mode %1 is not allowed at %2, stored %3</source>
         <comment>62483</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode %1 ist bei %2 nicht zulässig, gespeichert: %3</translation>
     </message>
     <message>
         <source>%1, stored %2</source>
         <comment>62484</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, gespeichert: %2</translation>
     </message>
     <message>
         <source>%1 is blank: give it a Frequency to use it</source>
         <comment>62485</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist leer: Tragen Sie einen Wert in Frequency ein, um ihn zu verwenden</translation>
     </message>
     <message>
         <source>%1 is outside the transceiver&apos;s bands, stored and marked ?</source>
         <comment>62486</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb der Bänder des Transceivers, gespeichert und mit ? markiert</translation>
     </message>
     <message>
         <source>no frequency</source>
         <comment>62490</comment>
-        <translation type="unfinished"></translation>
+        <translation>keine Frequenz</translation>
     </message>
     <message>
         <source>not a frequency</source>
         <comment>62491</comment>
-        <translation type="unfinished"></translation>
+        <translation>keine gültige Frequenz</translation>
     </message>
     <message>
         <source>%1: OK keeps %2</source>
         <comment>62492</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: OK behält %2 bei</translation>
     </message>
     <message>
         <source>%1: OK will blank the channel</source>
         <comment>62493</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: OK leert den Kanal</translation>
     </message>
     <message>
         <source>will be stored as %1</source>
         <comment>62494</comment>
-        <translation type="unfinished"></translation>
+        <translation>wird als %1 gespeichert</translation>
     </message>
     <message>
         <source>outside this transceiver&apos;s bands: stored with ?</source>
         <comment>62495</comment>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb der Bänder dieses Transceivers: mit ? gespeichert</translation>
     </message>
     <message>
         <source>characters outside A-Z 0-9 ( ) * + - . / : = become blanks: %1</source>
         <comment>62496</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen außer A-Z 0-9 ( ) * + - . / : = werden zu Leerzeichen: %1</translation>
     </message>
     <message>
         <source>only six characters are kept: %1</source>
         <comment>62497</comment>
-        <translation type="unfinished"></translation>
+        <translation>nur sechs Zeichen bleiben erhalten: %1</translation>
     </message>
     <message>
         <source>%1 is not allowed here: %2</source>
         <comment>62498</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist hier nicht zulässig: %2</translation>
     </message>
 </context>
 </TS>
