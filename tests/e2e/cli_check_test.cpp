@@ -10,7 +10,9 @@
 
 namespace {
 
-// `zql52-cli check` gives each failing step its own diagnosis and exit code.
+// `zql52-cli check` ends with the code of the step that failed and lists every step. Each transceiver
+// fault's own step and words are the check's (cable_check_test); here one of them, and the two that need
+// the real system: a device that is not there and a user that may not open it.
 TEST(CliCheck, EachFaultHasItsOwnDiagnosisAndExitCode)
 {
     CTempDir home;
@@ -27,20 +29,10 @@ TEST(CliCheck, EachFaultHasItsOwnDiagnosisAndExitCode)
     const SCase cases[] = {
         {"no device", {}, 101, "does not exist. Serial devices there now:"},
         {"permission denied", {"--version", "5,0,2"}, 102, "sudo usermod -aG ", true},
-        {"busy", {"--version", "5,0,2", "--fault", "busy"}, 103, "Another program holds it: process "},
-        {"no echo",
-         {"--version", "5,0,2", "--fault", "silent"},
-         105,
-         "Nothing came back.\n              Not a cloning cable, or not plugged into this port."},
-        {"garbled echo", {"--version", "5,0,2", "--fault", "garbled-echo"}, 106, "Loose plug or noise"},
         {"silent transceiver",
          {"--version", "5,0,2", "--fault", "off"},
          107,
          "The transceiver is off or not in clone mode."},
-        {"other version bytes",
-         {"--version", "1,0,0"},
-         110,
-         "Its version 1,0,0 is not the transceiver setup's 5,0,2."},
         {"all well", {"--version", "5,0,2"}, 0, "[OK]          The transceiver answers"},
     };
     for (const SCase& c : cases) {
