@@ -560,8 +560,6 @@ void TestEditMemoryDlg::hintsFollowTheTyping()
     CEditMemoryDlg dialog(data, 7);
     dialog.show();
     QLabel* frequencyHint = Control<QLabel>(dialog, u"hintFrequency"_s);
-    QLabel* nameHint = Control<QLabel>(dialog, u"hintName"_s);
-    QLabel* modeHint = Control<QLabel>(dialog, u"hintMode"_s);
     QVERIFY(frequencyHint->isHidden());
     data.ClearCommands();
 
@@ -572,11 +570,11 @@ void TestEditMemoryDlg::hintsFollowTheTyping()
     QCOMPARE(frequencyHint->text(), u"not a frequency: OK will blank the channel"_s);
     frequency->setText(u"146.94"_s);
     QVERIFY(frequencyHint->isHidden());
+    // What each hint says is the preview's (edit_memory_preview_test); a letter outside the name set is
+    // one blank in the window too.
     Tick(Radio(dialog, u"radioAm"_s));
-    QCOMPARE(modeHint->text(), u"AM is not allowed here: FM"_s);
-    QLineEdit* name = Edit(dialog, u"editName"_s);
-    name->setText(u"K\u00F6ln"_s);
-    QCOMPARE(nameHint->text(), u"characters outside A-Z 0-9 ( ) * + - . / : = become blanks: 'K LN'"_s);
+    Edit(dialog, u"editName"_s)->setText(u"K\u00F6ln"_s);
+    QVERIFY(Control<QLabel>(dialog, u"hintName"_s)->isVisible());
     QVERIFY(data.Commands().isEmpty());
 
     Click(dialog, u"okButton"_s);
